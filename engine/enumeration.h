@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "card.h"
+#include "deck.h"
+#include "engine_state.h"
+#include "hand_category.h"
+
+namespace marvane {
+
+// Called each time the hand counter reaches a multiple of the progress step,
+// before that hand is classified.
+using ProgressCallback = std::function<void()>;
+
+// Receives every hand visited, with its category (for cross-checks in tests).
+using HandVisitor = std::function<void(const Hand& hand, HandCategory category)>;
+
+// Hands per progress tick: about a thousand ticks for any deck. Never 0.
+std::uint32_t progressStepFor(std::uint32_t possibleHands);
+
+// Visits every five-card hand of the deck once, in lexicographic order of
+// card numbers, adding each to state.enumerated and counting it in
+// state.handCounter; progress is called as described above, with
+// state.progressStep hands per tick. The caller sets the counter and step
+// first. Uses the fastest path available.
+void enumerateHands(Deck deck, EngineState& state, const ProgressCallback& progress = {});
+
+// The straightforward enumeration: one Card object per card, the classifier
+// on every hand. It defines what the fast path must reproduce.
+class ReferenceEnumerator {
+public:
+    ReferenceEnumerator(Deck deck, EngineState& state, ProgressCallback progress = {},
+                        HandVisitor visitor = {});
+
+    // enumerate(hand, 1, S*R, 1, 5)
+    void enumerate_all(Hand& hand);
+
+    // Extends the hand by each card numbered first..n in turn and recurses
+    // until it holds `size` cards, then counts it.
+    void enumerate(Hand& hand, std::uint32_t first, std::uint32_t n, std::uint32_t level,
+                   std::uint32_t size);
+
+private:
+    void countHand(const Hand& hand);
+
+    Deck deck_;
+    EngineState& state_;
+    ProgressCallback progress_;
+    HandVisitor visitor_;
+};
+
+}  // namespace marvane

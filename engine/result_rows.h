@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine_state.h"
+#include "hand_category.h"
+
+namespace marvane {
+
+// Column headings of the results list, in the list's heading-string format.
+inline constexpr std::string_view kHeadingsWithEnumeration =
+    "Hand, 140; Enumerated, 80; Computed, 70; Total, 70";
+inline constexpr std::string_view kHeadingsComputedOnly = "Hand, 140; Computed, 70; Total, 70";
+
+// The order in which the rows are added, each on top of the list, so that
+// before any sorting Five of a Kind is the first row and Garbage the last.
+inline constexpr std::array<HandCategory, kCategoryCount> kRowAddOrder = {
+    HandCategory::Garbage,
+    HandCategory::Hypochromatic1Pair,
+    HandCategory::Hypochromatic2Pair,
+    HandCategory::Rainbow,
+    HandCategory::Hypochromatic3OfAKind,
+    HandCategory::Rainbow1Pair,
+    HandCategory::HypochromaticStraight,
+    HandCategory::Rainbow2Pair,
+    HandCategory::Rainbow3OfAKind,
+    HandCategory::HypochromaticFullHouse,
+    HandCategory::Flush,
+    HandCategory::Hypochromatic4OfAKind,
+    HandCategory::RainbowFullHouse,
+    HandCategory::RainbowStraight,
+    HandCategory::Rainbow4OfAKind,
+    HandCategory::StraightFlush,
+    HandCategory::FiveOfAKind,
+};
+
+// Counts are shown as plain unsigned decimal, without separators.
+std::string formatCount(std::uint32_t count);
+
+struct ResultRow {
+    HandCategory category;
+    std::vector<std::string> texts;  // one per column: Hand, [Enumerated,] Computed, Total
+};
+
+// The 17 rows in the order they are added to the list.
+std::vector<ResultRow> resultRows(const EngineState& state, bool withEnumeration);
+
+// The categories from the top of the list after it is sorted ascending by
+// Total: rows of equal Total keep the order they had before the sort.
+std::array<HandCategory, kCategoryCount> displayOrder(const CategoryCounts& totals);
+
+}  // namespace marvane

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+#include "hand_category.h"
+
+namespace marvane {
+
+// Bit j is set when category j is summed into category i's Total (the
+// categories whose pattern is at least as strong as i's). Always holds i.
+std::uint32_t dominanceSet(HandCategory category);
+
+// T[i] = sum of source[j] over the dominance set of i, wrapping.
+CategoryCounts computeTotals(const CategoryCounts& source);
+
+}  // namespace marvane

@@ -1,0 +1,33 @@
+# Sourced by scripts/run and scripts/test: installs the Debian packages the
+# build needs, skipping those already present. Safe to run again.
+
+# Packages both commands need to build the program.
+MARVANE_BUILD_PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev libgl-dev libqt6svg6
+    libcli11-dev nlohmann-json3-dev
+)
+
+# Extra packages for the test suite and the benchmarks.
+MARVANE_TEST_PACKAGES=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+)
+
+marvane_install_packages() {
+    local missing=() pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || { echo "Installing ${missing[*]} needs root or sudo." >&2; return 1; }
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
