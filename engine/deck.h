@@ -20,8 +20,7 @@ struct Deck {
 
     constexpr std::uint32_t cardCount() const { return suits * ranks; }
     constexpr bool isAdmissible() const {
-        return suits >= kMinSuits && suits <= kMaxSuits && ranks >= kMinRanks &&
-               ranks <= kMaxRanks;
+        return suits >= kMinSuits && suits <= kMaxSuits && ranks >= kMinRanks && ranks <= kMaxRanks;
     }
     friend constexpr bool operator==(const Deck&, const Deck&) = default;
 };

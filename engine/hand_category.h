@@ -32,7 +32,9 @@ enum class HandCategory : std::uint8_t {
 
 inline constexpr std::size_t kCategoryCount = 17;
 
-constexpr std::size_t indexOf(HandCategory category) { return static_cast<std::size_t>(category); }
+constexpr std::size_t indexOf(HandCategory category) {
+    return static_cast<std::size_t>(category);
+}
 
 // The category with this index, or nothing for an index outside 0..16.
 std::optional<HandCategory> categoryFromIndex(std::size_t index);

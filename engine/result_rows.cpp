@@ -4,7 +4,9 @@
 
 namespace marvane {
 
-std::string formatCount(std::uint32_t count) { return std::to_string(count); }
+std::string formatCount(std::uint32_t count) {
+    return std::to_string(count);
+}
 
 std::vector<ResultRow> resultRows(const EngineState& state, bool withEnumeration) {
     std::vector<ResultRow> rows;
@@ -25,9 +27,8 @@ std::array<HandCategory, kCategoryCount> displayOrder(const CategoryCounts& tota
     // Each row is added on top, so the list shows the add order reversed.
     std::array<HandCategory, kCategoryCount> order;
     std::reverse_copy(kRowAddOrder.begin(), kRowAddOrder.end(), order.begin());
-    std::stable_sort(order.begin(), order.end(), [&](HandCategory a, HandCategory b) {
-        return totals[a] < totals[b];
-    });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](HandCategory a, HandCategory b) { return totals[a] < totals[b]; });
     return order;
 }
 

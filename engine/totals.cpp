@@ -15,35 +15,39 @@ constexpr std::uint32_t setOf(std::initializer_list<int> members) {
     return bits;
 }
 
-constexpr std::uint32_t upTo(int last) { return (2u << last) - 1; }
+constexpr std::uint32_t upTo(int last) {
+    return (2u << last) - 1;
+}
 
 // Paired patterns are dominated by the patterns that contain them; a Rainbow
 // row sums only the rainbow members (and Five of a Kind), a Hypochromatic row
 // both kinds. Flush takes in Straight Flush, Hypochromatic Straight every
 // straight, Rainbow every rainbow category, Garbage everything.
 constexpr std::array<std::uint32_t, kCategoryCount> kDominance = {
-    setOf({0}),                          // Five of a Kind
-    setOf({0, 1}),                       // Rainbow 4 of a Kind
-    setOf({0, 1, 2}),                    // Hypochromatic 4 of a Kind
-    setOf({0, 3}),                       // Rainbow Full House
-    setOf({0, 3, 4}),                    // Hypochromatic Full House
-    setOf({0, 1, 3, 5}),                 // Rainbow 3 of a Kind
-    upTo(6),                             // Hypochromatic 3 of a Kind
-    setOf({0, 1, 3, 7}),                 // Rainbow 2 Pair
-    setOf({0, 1, 2, 3, 4, 7, 8}),        // Hypochromatic 2 Pair
-    setOf({0, 1, 3, 5, 7, 9}),           // Rainbow 1 Pair
-    upTo(10),                            // Hypochromatic 1 Pair
-    setOf({11}),                         // Straight Flush
-    setOf({11, 12}),                     // Flush
-    setOf({13}),                         // Rainbow Straight
-    setOf({11, 13, 14}),                 // Hypochromatic Straight
-    setOf({0, 1, 3, 5, 7, 9, 13, 15}),   // Rainbow
-    upTo(16),                            // Garbage
+    setOf({0}),                         // Five of a Kind
+    setOf({0, 1}),                      // Rainbow 4 of a Kind
+    setOf({0, 1, 2}),                   // Hypochromatic 4 of a Kind
+    setOf({0, 3}),                      // Rainbow Full House
+    setOf({0, 3, 4}),                   // Hypochromatic Full House
+    setOf({0, 1, 3, 5}),                // Rainbow 3 of a Kind
+    upTo(6),                            // Hypochromatic 3 of a Kind
+    setOf({0, 1, 3, 7}),                // Rainbow 2 Pair
+    setOf({0, 1, 2, 3, 4, 7, 8}),       // Hypochromatic 2 Pair
+    setOf({0, 1, 3, 5, 7, 9}),          // Rainbow 1 Pair
+    upTo(10),                           // Hypochromatic 1 Pair
+    setOf({11}),                        // Straight Flush
+    setOf({11, 12}),                    // Flush
+    setOf({13}),                        // Rainbow Straight
+    setOf({11, 13, 14}),                // Hypochromatic Straight
+    setOf({0, 1, 3, 5, 7, 9, 13, 15}),  // Rainbow
+    upTo(16),                           // Garbage
 };
 
 }  // namespace
 
-std::uint32_t dominanceSet(HandCategory category) { return kDominance.at(indexOf(category)); }
+std::uint32_t dominanceSet(HandCategory category) {
+    return kDominance.at(indexOf(category));
+}
 
 CategoryCounts computeTotals(const CategoryCounts& source) {
     CategoryCounts totals;
