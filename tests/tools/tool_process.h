@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace marvane::testing {
+
+struct ToolRun {
+    int exitStatus = -1;  // -1 if the program did not exit normally
+    std::string out;
+    std::string err;
+};
+
+// Runs the built marvane-count with these arguments, stdout and stderr
+// captured separately (to files, so large outputs cannot block on a pipe).
+ToolRun runMarvaneCount(const std::vector<std::string>& arguments);
+
+}  // namespace marvane::testing

@@ -1,0 +1,211 @@
+// marvane-count: the hand counts of the results list on the command line, as
+// a table, CSV or JSON, for one deck or for every admissible deck.
+
+#include <unistd.h>
+
+#include <CLI/CLI.hpp>
+#include <exception>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "binomial.h"
+#include "deck_argument.h"
+#include "deck_report.h"
+#include "enumeration.h"
+#include "progress_bar.h"
+#include "report_format.h"
+
+namespace {
+
+using namespace marvane;
+
+constexpr std::string_view kProgramName = "marvane-count";
+
+// Exit statuses, as the help text lists them.
+constexpr int kExitSuccess = 0;
+constexpr int kExitFailure = 1;  // counts disagree, or the output could not be written
+constexpr int kExitUsage = 2;
+
+constexpr std::string_view kFooter =
+    R"(Rows are listed as the dialog lists them after sorting by Total: ascending,
+rows of equal Total in the dialog's own order. Totals and odds come from the
+enumerated counts with --enumerate, else from the computed ones. A "*" after the
+number of possible hands (JSON/CSV: floating_path) means it was worked out in
+floating point. --all cannot be combined with --suits or --ranks.
+
+Examples:
+  marvane-count --suits 4 --ranks 13
+  marvane-count --suits 5 --ranks 7 --enumerate --odds
+  marvane-count --suits 8 --ranks 20 --format json
+  marvane-count --all --format csv > counts.csv
+
+Exit status: 0 on success; 1 if enumerated and computed counts differ (each
+difference is reported on stderr) or the output could not be written;
+2 for bad arguments.)";
+
+struct CountRequest {
+    std::vector<Deck> decks;
+    bool enumerate = false;
+    ReportOptions report;
+};
+
+struct UsageError {
+    std::string message;
+};
+
+struct HelpRequest {
+    std::string text;
+};
+
+using ParseOutcome = std::variant<CountRequest, UsageError, HelpRequest>;
+
+// CLI11 messages can span lines; ours are always one.
+std::string oneLine(std::string text) {
+    for (char& c : text) {
+        if (c == '\n' || c == '\r') {
+            c = ' ';
+        }
+    }
+    return text;
+}
+
+std::variant<std::uint32_t, UsageError> readDimension(const CLI::Option& option,
+                                                      const std::string& text, std::uint32_t min,
+                                                      std::uint32_t max) {
+    if (option.count() == 0) {
+        return UsageError{option.get_name() + " is required (or use --all)"};
+    }
+    auto value = parseDeckDimension(text, min, max);
+    if (const auto* error = std::get_if<ArgumentError>(&value)) {
+        return UsageError{option.get_name() + ": " + error->message};
+    }
+    return std::get<std::uint32_t>(value);
+}
+
+ParseOutcome parseArguments(int argc, char** argv) {
+    CLI::App app{
+        "Counts five-card poker hands, category by category, in a deck of 4 to 8 "
+        "suits and 7 to 20 ranks.",
+        std::string(kProgramName)};
+    app.footer(std::string(kFooter));
+
+    // Suits and ranks are read as text so that a bad value gets the same
+    // message as in the dialog rather than CLI11's conversion error.
+    std::string suitsText;
+    std::string ranksText;
+    std::string formatName = "table";
+    bool all = false;
+    CountRequest request;
+
+    CLI::Option* suits =
+        app.add_option("--suits", suitsText, "Number of suits, 4 to 8")->type_name("S");
+    CLI::Option* ranks =
+        app.add_option("--ranks", ranksText, "Number of ranks, 7 to 20")->type_name("R");
+    app.add_flag("--all", all, "Every deck from 4 x 7 to 8 x 20 in one document");
+    app.add_flag("--enumerate", request.enumerate,
+                 "Also visit and classify every hand, and check the counts against the formulas");
+    app.add_option("--format", formatName, "Output format: table (default), csv or json")
+        ->type_name("FORMAT");
+    app.add_flag("--odds", request.report.odds, "Add each category's probability and odds");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        return HelpRequest{app.help()};
+    } catch (const CLI::CallForAllHelp&) {
+        return HelpRequest{app.help("", CLI::AppFormatMode::All)};
+    } catch (const CLI::ParseError& error) {
+        return UsageError{oneLine(error.what())};
+    }
+
+    const std::optional<ReportFormat> format = reportFormatFromName(formatName);
+    if (!format) {
+        return UsageError{"--format: Please choose table, csv or json."};
+    }
+    request.report.format = *format;
+    request.report.allDecks = all;
+
+    if (all) {
+        if (suits->count() > 0 || ranks->count() > 0) {
+            return UsageError{"--all covers every deck: leave out --suits and --ranks."};
+        }
+        request.decks = allAdmissibleDecks();
+        return request;
+    }
+
+    Deck deck;
+    auto suitsValue = readDimension(*suits, suitsText, kMinSuits, kMaxSuits);
+    if (auto* error = std::get_if<UsageError>(&suitsValue)) {
+        return *error;
+    }
+    auto ranksValue = readDimension(*ranks, ranksText, kMinRanks, kMaxRanks);
+    if (auto* error = std::get_if<UsageError>(&ranksValue)) {
+        return *error;
+    }
+    deck.suits = std::get<std::uint32_t>(suitsValue);
+    deck.ranks = std::get<std::uint32_t>(ranksValue);
+    request.decks.push_back(deck);
+    return request;
+}
+
+DeckReport countDeck(Deck deck, bool enumerate, bool showProgress) {
+    if (!enumerate || !showProgress) {
+        return buildDeckReport(deck, enumerate);
+    }
+    const std::uint32_t hands = binomial(deck.cardCount(), kHandSize);
+    ProgressBar bar(
+        std::cerr, "Enumerating " + std::to_string(deck.suits) + " x " + std::to_string(deck.ranks),
+        hands / progressStepFor(hands));
+    DeckReport report = buildDeckReport(deck, true, [&bar] { bar.tick(); });
+    bar.finish();
+    return report;
+}
+
+int run(const CountRequest& request) {
+    const bool showProgress = request.enumerate && isatty(STDERR_FILENO) == 1;
+    std::vector<DeckReport> reports;
+    for (Deck deck : request.decks) {
+        reports.push_back(countDeck(deck, request.enumerate, showProgress));
+    }
+
+    writeReports(std::cout, reports, request.report);
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << kProgramName << ": could not write the output\n";
+        return kExitFailure;
+    }
+
+    bool countsDiffer = false;
+    for (const DeckReport& report : reports) {
+        for (const CountMismatch& mismatch : report.mismatches) {
+            std::cerr << kProgramName << ": enumerated and computed counts differ: "
+                      << describeMismatch(report.deck, mismatch) << '\n';
+            countsDiffer = true;
+        }
+    }
+    return countsDiffer ? kExitFailure : kExitSuccess;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        const ParseOutcome outcome = parseArguments(argc, argv);
+        if (const auto* help = std::get_if<HelpRequest>(&outcome)) {
+            std::cout << help->text;
+            std::cout.flush();
+            return std::cout ? kExitSuccess : kExitFailure;
+        }
+        if (const auto* error = std::get_if<UsageError>(&outcome)) {
+            std::cerr << kProgramName << ": " << error->message << '\n';
+            return kExitUsage;
+        }
+        return run(std::get<CountRequest>(outcome));
+    } catch (const std::exception& error) {
+        std::cerr << kProgramName << ": " << error.what() << '\n';
+        return kExitFailure;
+    }
+}
