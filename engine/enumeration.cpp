@@ -1,5 +1,7 @@
 #include "enumeration.h"
 
+#include "fast_enumerator.h"
+
 namespace marvane {
 
 std::uint32_t progressStepFor(std::uint32_t possibleHands) {
@@ -7,9 +9,8 @@ std::uint32_t progressStepFor(std::uint32_t possibleHands) {
     return step == 0 ? 1 : step;
 }
 
-void enumerateHands(Deck deck, EngineState& state, const ProgressCallback& progress) {
-    Hand hand;
-    ReferenceEnumerator(deck, state, progress).enumerate_all(hand);
+bool enumerateHands(Deck deck, EngineState& state, const ProgressCallback& progress) {
+    return enumerateFast(deck, state, progress);
 }
 
 }  // namespace marvane

@@ -24,8 +24,9 @@ std::uint32_t progressStepFor(std::uint32_t possibleHands);
 // card numbers, adding each to state.enumerated and counting it in
 // state.handCounter; progress is called as described above, with
 // state.progressStep hands per tick. The caller sets the counter and step
-// first. Uses the fastest path available.
-void enumerateHands(Deck deck, EngineState& state, const ProgressCallback& progress = {});
+// first. Uses the fastest path available. Returns false, having changed
+// nothing, when the deck is not admissible.
+bool enumerateHands(Deck deck, EngineState& state, const ProgressCallback& progress = {});
 
 // The straightforward enumeration: one Card object per card, the classifier
 // on every hand. It defines what the fast path must reproduce.

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "deck.h"
+#include "engine_state.h"
+#include "enumeration.h"
+#include "hand_category.h"
+
+namespace marvane {
+
+// The card numbers of one hand, ascending.
+using CardNumbers = std::array<std::uint8_t, kHandSize>;
+
+// Receives every hand the fast path visits, with its category.
+using FastHandVisitor = std::function<void(const CardNumbers& hand, HandCategory category)>;
+
+// Visits the same hands in the same order as the ReferenceEnumerator and
+// gives each the same category, adding it to state.enumerated; counts them
+// in state.handCounter and calls progress at the same hands (progressStep is
+// read once, at the start). Inside progress, state.enumerated holds every
+// hand before the current one.
+//
+// Each hand is classified on its own, with two table lookups: the tables are
+// built by classifying representative hands with categorize.
+//
+// Returns false and changes nothing when the deck is not admissible.
+bool enumerateFast(Deck deck, EngineState& state, const ProgressCallback& progress = {});
+
+// The same loop, also handing every hand to the visitor (for cross-checks).
+bool enumerateFastVisiting(Deck deck, EngineState& state, const ProgressCallback& progress,
+                           const FastHandVisitor& visitor);
+
+}  // namespace marvane
