@@ -1,0 +1,84 @@
+// Hands per second of the reference and the fast enumeration.
+//
+//   build/<dir>/bench/marvane_bench
+//
+// Each benchmark runs a whole enumeration per iteration, as the dialog does:
+// counter and step set, a progress callback that does nothing.
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "binomial.h"
+#include "enumeration.h"
+
+namespace {
+
+using marvane::Deck;
+using marvane::EngineState;
+
+EngineState freshState(Deck deck) {
+    EngineState state;
+    state.progressStep = marvane::progressStepFor(marvane::binomial(deck.cardCount(), 5));
+    return state;
+}
+
+void finish(benchmark::State& bench, Deck deck, std::uint32_t handCounter) {
+    const std::int64_t hands = marvane::binomial(deck.cardCount(), 5);
+    if (handCounter != hands) {
+        bench.SkipWithError("the enumeration missed hands");
+    }
+    bench.SetItemsProcessed(bench.iterations() * hands);
+}
+
+void enumerateReference(benchmark::State& bench, Deck deck) {
+    std::uint32_t counter = 0;
+    for (auto _ : bench) {
+        EngineState state = freshState(deck);
+        marvane::Hand hand;
+        marvane::ReferenceEnumerator(deck, state, [] {}).enumerate_all(hand);
+        benchmark::DoNotOptimize(state.enumerated);
+        counter = state.handCounter;
+    }
+    finish(bench, deck, counter);
+}
+
+void enumerateFast(benchmark::State& bench, Deck deck) {
+    std::uint32_t counter = 0;
+    for (auto _ : bench) {
+        EngineState state = freshState(deck);
+        marvane::enumerateHands(deck, state, [] {});
+        benchmark::DoNotOptimize(state.enumerated);
+        counter = state.handCounter;
+    }
+    finish(bench, deck, counter);
+}
+
+std::string nameOf(const char* path, Deck deck) {
+    return std::string(path) + "/" + std::to_string(deck.suits) + "x" + std::to_string(deck.ranks);
+}
+
+void registerAll() {
+    for (Deck deck : {Deck{4, 13}, Deck{6, 13}}) {
+        benchmark::RegisterBenchmark(nameOf("BM_EnumerateReference", deck).c_str(),
+                                     enumerateReference, deck)
+            ->Unit(benchmark::kMillisecond);
+    }
+    for (Deck deck : {Deck{4, 13}, Deck{6, 13}, Deck{8, 20}}) {
+        benchmark::RegisterBenchmark(nameOf("BM_EnumerateFast", deck).c_str(), enumerateFast, deck)
+            ->Unit(benchmark::kMillisecond);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    registerAll();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
