@@ -110,7 +110,8 @@ TEST(MarvaneCountCli, EnumerationOfSmallDecksAgreesWithTheFormulas) {
             runMarvaneCount({"--suits", suits, "--ranks", "7", "--enumerate", "--format", "json"});
         ASSERT_EQ(run.exitStatus, 0) << run.err;
         EXPECT_EQ(run.err, "");  // no progress bar when stderr is not a terminal
-        for (const Json& row : Json::parse(run.out)["rows"]) {
+        const Json report = Json::parse(run.out);
+        for (const Json& row : report["rows"]) {
             EXPECT_EQ(row["enumerated"], row["computed"]) << row["name"];
         }
     }
