@@ -1,15 +1,12 @@
 #include "tool_process.h"
 
-#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <sstream>
+#include <cstdio>
+#include <memory>
 #include <stdexcept>
-
-#include <gtest/gtest.h>
 
 extern char** environ;
 
@@ -17,28 +14,16 @@ namespace marvane::testing {
 
 namespace {
 
-// An unlinked-on-destruction temporary file to capture one stream.
-class CaptureFile {
-public:
-    CaptureFile() : path_(::testing::TempDir() + "marvane-count-XXXXXX") {
-        const int fd = mkstemp(path_.data());
-        if (fd < 0) {
-            throw std::runtime_error("cannot create " + path_);
-        }
-        close(fd);
-    }
-    ~CaptureFile() { unlink(path_.c_str()); }
-    const std::string& path() const { return path_; }
-    std::string contents() const {
-        std::ifstream in(path_, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+using TempFile = std::unique_ptr<std::FILE, decltype(&std::fclose)>;
 
-private:
-    std::string path_;
-};
+std::string contentsOf(std::FILE* file) {
+    std::string text;
+    std::rewind(file);
+    for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file)) {
+        text += static_cast<char>(c);
+    }
+    return text;
+}
 
 }  // namespace
 
@@ -51,22 +36,24 @@ ToolRun runMarvaneCount(const std::vector<std::string>& arguments) {
     }
     argv.push_back(nullptr);
 
-    CaptureFile out;
-    CaptureFile err;
+    const TempFile out(std::tmpfile(), &std::fclose);
+    const TempFile err(std::tmpfile(), &std::fclose);
+    if (!out || !err) {
+        throw std::runtime_error("cannot create a temporary file");
+    }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, out.path().c_str(), O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, err.path().c_str(), O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, fileno(out.get()), STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, fileno(err.get()), STDERR_FILENO);
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        throw std::runtime_error("cannot start " + words[0]);
-    }
-
     int status = 0;
-    waitpid(pid, &status, 0);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out.contents(), err.contents()};
+    if (spawned != 0 || waitpid(pid, &status, 0) != pid) {
+        throw std::runtime_error("cannot run " + words[0]);
+    }
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, contentsOf(out.get()),
+            contentsOf(err.get())};
 }
 
 }  // namespace marvane::testing

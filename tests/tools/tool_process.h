@@ -12,7 +12,7 @@ struct ToolRun {
 };
 
 // Runs the built marvane-count with these arguments, stdout and stderr
-// captured separately (to files, so large outputs cannot block on a pipe).
+// captured separately in temporary files (a pipe could fill up and block).
 ToolRun runMarvaneCount(const std::vector<std::string>& arguments);
 
 }  // namespace marvane::testing
