@@ -134,6 +134,9 @@ public:
                         const std::uint8_t* rankCodes = &tables_.rankCodes[rs4 * R];
                         const std::uint8_t* categories =
                             &tables_.categories[ss4 * kRankPatternCount * S];
+                        // The next progress call lies beyond this prefix's
+                        // last hand unless hands >= untilTick_; only then
+                        // does the loop need to watch every hand.
                         const std::uint32_t hands = N - 1 - c4;
                         if (hands < untilTick_) {
                             untilTick_ -= hands;
@@ -158,8 +161,9 @@ private:
     }
 
     // Every fifth card after c4: the rest of c4's rank, then whole ranks.
-    // kWatch: this prefix holds the hand the next progress call comes at,
-    // so count hand by hand; otherwise the caller has counted them all.
+    // kWatch: this prefix holds the hand the next progress call comes at, so
+    // advance the counter hand by hand; otherwise the caller has already
+    // advanced it past all of them.
     template <bool kWatch>
     void fifthCards(std::uint32_t c4, const std::uint8_t* rankCodes,
                     const std::uint8_t* categories) {
