@@ -1,0 +1,51 @@
+#include "number_box_reading.h"
+
+#include <limits>
+
+namespace marvane {
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::size_t skipBlanks(std::string_view text, std::size_t pos) {
+    while (pos < text.size() && isBlank(text[pos])) {
+        ++pos;
+    }
+    return pos;
+}
+
+}  // namespace
+
+NumberBoxReading readNumberBox(std::string_view text, std::uint32_t minimum,
+                               std::uint32_t maximum) {
+    const NumberBoxReading notAnInteger{NumberBoxStatus::NotAnInteger, 0};
+    text = text.substr(0, kNumberBoxReadLength);
+
+    std::size_t pos = skipBlanks(text, 0);
+    // Only digits make a number: no sign, not even "+".
+    if (pos == text.size() || !isDigit(text[pos])) {
+        return notAnInteger;
+    }
+
+    constexpr std::uint32_t kSaturated = std::numeric_limits<std::uint32_t>::max();
+    std::uint32_t value = 0;
+    for (; pos < text.size() && isDigit(text[pos]); ++pos) {
+        const auto digit = static_cast<std::uint32_t>(text[pos] - '0');
+        value = value > (kSaturated - digit) / 10 ? kSaturated : value * 10 + digit;
+    }
+
+    pos = skipBlanks(text, pos);
+    if (pos != text.size()) {
+        return notAnInteger;
+    }
+    const bool inRange = value >= minimum && value <= maximum;
+    return {inRange ? NumberBoxStatus::Ok : NumberBoxStatus::OutOfRange, value};
+}
+
+}  // namespace marvane
