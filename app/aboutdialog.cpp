@@ -1,0 +1,41 @@
+#include "aboutdialog.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "control_ids.h"
+
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("About Marvane"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("aboutIcon"));
+    const int iconSize = style()->pixelMetric(QStyle::PM_LargeIconSize);
+    // The dialog's own icon, which falls back to the parent's and then the application's.
+    icon->setPixmap(windowIcon().pixmap(iconSize, iconSize));
+    icon->setAccessibleName(QStringLiteral("Marvane icon"));
+
+    auto* version = new QLabel(QStringLiteral("Marvane Version 1.0"), this);
+    version->setObjectName(QStringLiteral("aboutText"));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setText(QStringLiteral("OK"));
+    ok->setProperty(kControlIdProperty, IdClose);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(icon, 0, Qt::AlignTop);
+    row->addSpacing(12);
+    row->addWidget(version, 1, Qt::AlignVCenter);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}

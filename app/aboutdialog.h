@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QDialog>
+
+// "About Marvane": the application icon, the version line and an OK button.
+class AboutDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit AboutDialog(QWidget* parent = nullptr);
+};

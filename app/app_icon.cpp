@@ -1,0 +1,13 @@
+#include "app_icon.h"
+
+// Outside any namespace, as the resource initialiser requires.
+static void initResources() {
+    // The resources live in a static library, whose initialiser the linker
+    // would otherwise drop as unreferenced.
+    Q_INIT_RESOURCE(marvane);
+}
+
+QIcon applicationIcon() {
+    initResources();
+    return QIcon(QStringLiteral(":/icons/marvane.svg"));
+}

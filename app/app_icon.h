@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// The program's icon (five fanned cards), from the compiled-in resources.
+QIcon applicationIcon();

@@ -1,0 +1,123 @@
+#pragma once
+
+#include <QDialog>
+#include <bitset>
+#include <cstdint>
+#include <functional>
+
+#include "deck.h"
+#include "engine_state.h"
+
+class CSortListCtrl;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class UpDownCtrl;
+
+// The calculator: two number boxes with spin buttons, the "Enumerate?" choice,
+// the possible-hands number, the progress bar and the results list. It owns
+// the engine state of every computation and runs the engine on its own thread
+// inside the "Compute Odds" click, so the dialog takes no input during a run.
+class CHandCalcDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // Shows a validation message: parent, title, text.
+    using MessageFunction =
+        std::function<void(QWidget* parent, const QString& title, const QString& text)>;
+
+    explicit CHandCalcDialog(QWidget* parent = nullptr);
+    ~CHandCalcDialog() override;
+
+    // The control with this id (see control_ids.h), or nullptr.
+    QWidget* control(int id) const;
+
+    // Replaces the warning message box, e.g. to record messages in tests.
+    void setMessageFunction(MessageFunction showMessage);
+
+    // Reads the boxes into the entered values, validating them (true), or
+    // writes the entered values into the boxes (false). A read that stops at
+    // a bad box shows its message, focuses and selects that box, and returns false.
+    bool UpdateData(bool saveAndValidate = true);
+
+    std::uint32_t enteredSuits() const { return enteredSuits_; }
+    std::uint32_t enteredRanks() const { return enteredRanks_; }
+    bool enumerateFlag() const { return enumerateFlag_; }
+    marvane::Deck workingDeck() const { return {workingSuits_, workingRanks_}; }
+    const marvane::EngineState& engineState() const { return state_; }
+
+    // The control handlers. Each does nothing while a data exchange runs.
+    void OnComputeOdds();
+    void OnAgain();
+    void OnDeltaposSuits(int position, int delta);
+    void OnDeltaposRanks(int position, int delta);
+    // "Close": ends the dialog only when both boxes hold valid numbers.
+    void OnOK();
+
+    void showAboutBox();
+
+public slots:
+    // Escape and the window's close box: no validation.
+    void reject() override;
+
+private:
+    // The items of a data exchange, in the order it takes them.
+    enum ExchangeItem { SuitsItem, RanksItem, EnumerateItem, ExchangeItemCount };
+
+    void createControls();
+    void layOutControls();
+    void setUpTabOrder();
+    void OnInitDialog();
+
+    bool DoDataExchange(bool saveAndValidate);
+    bool readNumberBox(QLineEdit* box, std::uint32_t& entered, std::uint32_t minimum,
+                       std::uint32_t maximum);
+    void failExchange(QLineEdit* box, const QString& message);
+    void deltaPos(int position, int delta, ExchangeItem item, std::uint32_t minimum,
+                  std::uint32_t maximum, std::uint32_t& working, std::uint32_t& entered);
+    bool lockedOut() const { return exchangeRunning_; }
+
+    void EnableInputControls(bool enable);
+    void EnableResultControls(bool enable);
+    void EnableEndButtons(bool enable);
+
+    void runEnumeration(marvane::Deck deck, std::uint32_t possibleHands);
+    void stepProgressBar();
+    void fillResults(bool withEnumeration);
+    void showElapsedTime();
+
+    // Controls, owned through Qt's parent chain.
+    QLineEdit* suitsBox_ = nullptr;
+    UpDownCtrl* suitsSpin_ = nullptr;
+    QLineEdit* ranksBox_ = nullptr;
+    UpDownCtrl* ranksSpin_ = nullptr;
+    QLabel* suitsLabel_ = nullptr;
+    QLabel* ranksLabel_ = nullptr;
+    QCheckBox* enumerateBox_ = nullptr;
+    QPushButton* computeOdds_ = nullptr;
+    QLabel* possibleHands_ = nullptr;
+    QLabel* possibleHandsLabel_ = nullptr;
+    CSortListCtrl* resultsList_ = nullptr;
+    QPushButton* again_ = nullptr;
+    QPushButton* close_ = nullptr;
+    QLabel* floatingPathMark_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+    QLabel* elapsedTime_ = nullptr;
+
+    MessageFunction showMessage_;
+    bool exchangeRunning_ = false;
+
+    // Items that the last reading stopped before: their values are older than
+    // what the boxes show, so the next writing must not put them back.
+    std::bitset<ExchangeItemCount> unreadItems_;
+
+    // The last values read from the boxes, and the deck the engine works on.
+    std::uint32_t enteredSuits_ = 0;
+    std::uint32_t enteredRanks_ = 0;
+    bool enumerateFlag_ = false;
+    std::uint32_t workingSuits_ = 4;
+    std::uint32_t workingRanks_ = 13;
+    marvane::EngineState state_;
+};

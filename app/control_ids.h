@@ -1,0 +1,23 @@
+#pragma once
+
+// Identifiers of the dialog's controls. Every control carries its id in the
+// "controlId" property, so code and tests can address it by number.
+enum ControlId : int {
+    IdClose = 1,
+    IdSuitsBox = 1000,
+    IdSuitsSpin = 1001,
+    IdRanksBox = 1002,
+    IdRanksSpin = 1003,
+    IdComputeOdds = 1004,
+    IdResultsList = 1005,
+    IdPossibleHands = 1006,
+    IdPossibleHandsLabel = 1007,
+    IdSuitsLabel = 1008,
+    IdRanksLabel = 1009,
+    IdAgain = 1010,
+    IdFloatingPathMark = 1011,
+    IdProgressBar = 1012,
+    IdEnumerate = 1015,
+};
+
+inline constexpr char kControlIdProperty[] = "controlId";
