@@ -8,8 +8,6 @@
 #include <memory>
 #include <stdexcept>
 
-extern char** environ;
-
 namespace marvane::testing {
 
 namespace {
@@ -31,6 +29,7 @@ ToolRun runMarvaneCount(const std::vector<std::string>& arguments) {
     std::vector<std::string> words{MARVANE_COUNT_PATH};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
+    argv.reserve(words.size() + 1);
     for (std::string& word : words) {
         argv.push_back(word.data());
     }
