@@ -394,6 +394,14 @@ void CHandCalcDialog::fillResults(bool withEnumeration) {
     }
     const int totalColumn = withEnumeration ? 3 : 2;
     resultsList_->SortByColumn(totalColumn, true);
+
+    // The heading widths were made for a smaller dialog font than most
+    // desktops use; widen the Hand column so no category name is cut short.
+    const int headingWidth = resultsList_->columnWidth(0);
+    resultsList_->resizeColumnToContents(0);
+    if (resultsList_->columnWidth(0) < headingWidth) {
+        resultsList_->setColumnWidth(0, headingWidth);
+    }
 }
 
 void CHandCalcDialog::showElapsedTime() {

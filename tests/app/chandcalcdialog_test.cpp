@@ -106,7 +106,7 @@ TEST(HandCalcDialog, F1AndTheContextMenuOpenTheAboutBox) {
     EXPECT_EQ(d.dialog().contextMenuPolicy(), Qt::ActionsContextMenu);
 
     bool seen = false;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, &d.dialog(), [&] {
         auto* about = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(about, nullptr);
         seen = true;

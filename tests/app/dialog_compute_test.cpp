@@ -9,12 +9,31 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 #include "csortheaderctrl.h"
 #include "csortlistctrl.h"
 #include "dialog_fixture.h"
 
 namespace {
+
+// Calls back on every paint of the watched widget.
+class PaintSpy : public QObject {
+public:
+    explicit PaintSpy(std::function<void()> onPaint) : onPaint_(std::move(onPaint)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            onPaint_();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> onPaint_;
+};
 
 // The row of the category with this display name, as texts.
 QStringList rowOf(const DialogDriver& d, const QString& hand) {
@@ -89,6 +108,38 @@ TEST(DialogCompute, FourByThirteenWithEnumerationFillsTheBar) {
     EXPECT_EQ(barSteps.size(), 1001);  // to 0, then one per step
     EXPECT_EQ(d.dialog().engineState().progressStep, 2598u);
     EXPECT_EQ(d.dialog().engineState().handCounter, 2598960u);
+}
+
+// The run blocks the event loop, so the bar must paint itself as it grows,
+// and nothing else may be dispatched meanwhile (no clicks, no close box).
+TEST(DialogCompute, BarPaintsDuringTheRunWhileNothingElseIsDispatched) {
+    DialogDriver d;
+    d.type(d.suitsBox(), "5");
+    d.setEnumerate(true);
+    QCoreApplication::processEvents();
+
+    bool dispatched = false;
+    QTimer pending;  // owned here, so it can't fire after the test
+    pending.setSingleShot(true);
+    QObject::connect(&pending, &QTimer::timeout, [&] { dispatched = true; });
+    pending.start(0);
+    QList<int> paintedValues;
+    QList<bool> dispatchedWhilePainting;
+    PaintSpy spy([&] {
+        paintedValues << d.progressBar()->value();
+        dispatchedWhilePainting << dispatched;
+    });
+    d.progressBar()->installEventFilter(&spy);
+    d.button(IdComputeOdds)->click();
+    d.progressBar()->removeEventFilter(&spy);
+
+    const int midway = static_cast<int>(std::count_if(paintedValues.begin(), paintedValues.end(),
+                                                      [](int v) { return v > 0 && v < 1000; }));
+    EXPECT_GT(midway, 10);
+    EXPECT_FALSE(dispatchedWhilePainting.contains(true));
+    EXPECT_FALSE(dispatched);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dispatched);  // the timer was live all along
 }
 
 TEST(DialogCompute, SmallestDeckGetsAFewMoreSteps) {

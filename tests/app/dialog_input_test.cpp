@@ -142,7 +142,7 @@ TEST(DialogValidation, RealMessageBoxIsAWarningOwnedByTheDialog) {
     d.dialog().setMessageFunction(nullptr);  // back to the real message box
     d.type(d.ranksBox(), "21");
     bool seen = false;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, &d.dialog(), [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         seen = true;
