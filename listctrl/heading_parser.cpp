@@ -1,0 +1,62 @@
+#include "heading_parser.h"
+
+#include "text_conversions.h"
+
+#include <algorithm>
+
+namespace marvane {
+namespace {
+
+int ReadInt(QStringView text) {
+    return ParseLeadingInt(text.toUtf8().toStdString());
+}
+
+HeadingAlignment AlignmentFromCode(int code) {
+    switch (code) {
+        case 1:
+            return HeadingAlignment::Center;
+        case 2:
+            return HeadingAlignment::Right;
+        default:
+            return HeadingAlignment::Left;
+    }
+}
+
+}  // namespace
+
+QList<ColumnSpec> ParseHeadings(const QString& headings) {
+    QList<ColumnSpec> columns;
+    const QStringView all(headings);
+    qsizetype start = 0;
+    while (true) {
+        qsizetype end = all.indexOf(u';', start);
+        if (end < 0) {
+            end = all.size();
+        }
+        const QStringView segment = all.mid(start, end - start);
+
+        const qsizetype c1 = segment.indexOf(u',');
+        if (c1 < 0) {
+            return columns;
+        }
+        ColumnSpec column;
+        column.title = segment.left(c1).toString();
+        QStringView widthText;
+        const qsizetype c2 = segment.indexOf(u',', c1 + 1);
+        if (c2 >= 0) {
+            column.alignment = AlignmentFromCode(ReadInt(segment.mid(c1 + 1, c2 - c1 - 1)));
+            widthText = segment.mid(c2 + 1);
+        } else {
+            widthText = segment.mid(c1 + 1);
+        }
+        column.width = std::max(ReadInt(widthText), 1);
+        columns.append(column);
+
+        if (end >= all.size()) {
+            return columns;
+        }
+        start = end + 1;
+    }
+}
+
+}  // namespace marvane

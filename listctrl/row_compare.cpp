@@ -1,0 +1,151 @@
+#include "row_compare.h"
+
+#include "text_conversions.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <cstring>
+
+namespace marvane {
+namespace {
+
+bool IsTrimmedSpace(QChar c) {
+    const char16_t u = c.unicode();
+    return u == ' ' || u == '\t' || u == '\n' || u == '\v' || u == '\f' || u == '\r';
+}
+
+std::string_view View(const QByteArray& bytes) {
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+int Sign(double x, double y) {
+    if (x < y) {
+        return -1;
+    }
+    return x > y ? 1 : 0;
+}
+
+int CompareDates(const SortKey& x, const SortKey& y) {
+    if (!x.date || !y.date) {
+        return CompareAsTexts(View(x.utf8), View(y.utf8));
+    }
+    if (*x.date < *y.date) {
+        return -1;
+    }
+    return *y.date < *x.date ? 1 : 0;
+}
+
+enum class Kind { Number, Date, Text };
+
+Kind ChooseKind(const SortKey& key1, const SortKey& key2) {
+    if (key1.utf8.isEmpty() || key2.utf8.isEmpty()) {
+        return Kind::Text;
+    }
+    if (key1.numeric) {
+        return Kind::Number;
+    }
+    return key1.date ? Kind::Date : Kind::Text;
+}
+
+}  // namespace
+
+QString TrimWhiteSpace(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && IsTrimmedSpace(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && IsTrimmedSpace(text[end - 1])) {
+        --end;
+    }
+    return text.mid(begin, end - begin);
+}
+
+bool LooksNumeric(std::string_view utf8) {
+    if (utf8.empty()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const char c = utf8[i];
+        const bool passes =
+            (c >= '0' && c <= '9') || c == '+' || (c == '-' && i == 0 && utf8.size() >= 2);
+        if (!passes) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<QDateTime> ParseLocaleDateTime(const QString& text) {
+    const QLocale locale;
+    for (const QLocale::FormatType format : {QLocale::ShortFormat, QLocale::LongFormat}) {
+        const QDateTime dateTime = locale.toDateTime(text, format);
+        if (dateTime.isValid()) {
+            return dateTime;
+        }
+    }
+    for (const QLocale::FormatType format : {QLocale::ShortFormat, QLocale::LongFormat}) {
+        const QDate date = locale.toDate(text, format);
+        if (date.isValid()) {
+            return date.startOfDay();
+        }
+    }
+    return std::nullopt;
+}
+
+bool ParsesAsDate(const QString& text) {
+    return ParseLocaleDateTime(text).has_value();
+}
+
+int CompareAsNumbers(std::string_view x, std::string_view y) {
+    return Sign(ParseLeadingDouble(x), ParseLeadingDouble(y));
+}
+
+int CompareAsDates(const QString& x, const QString& y) {
+    return CompareDates(MakeSortKey(x, true), MakeSortKey(y, true));
+}
+
+int CompareAsTexts(std::string_view x, std::string_view y) {
+    const std::size_t common = std::min(x.size(), y.size());
+    const int bytes = common == 0 ? 0 : std::memcmp(x.data(), y.data(), common);
+    if (bytes != 0) {
+        return bytes < 0 ? -1 : 1;
+    }
+    if (x.size() == y.size()) {
+        return 0;
+    }
+    return x.size() < y.size() ? -1 : 1;
+}
+
+SortKey MakeSortKey(const QString& text, bool withDate) {
+    SortKey key;
+    key.trimmed = TrimWhiteSpace(text);
+    key.utf8 = key.trimmed.toUtf8();
+    key.numeric = LooksNumeric(View(key.utf8));
+    key.number = ParseLeadingDouble(View(key.utf8));
+    if (withDate && !key.trimmed.isEmpty()) {
+        key.date = ParseLocaleDateTime(key.trimmed);
+    }
+    return key;
+}
+
+int CompareSortKeys(const SortKey& key1, const SortKey& key2, bool ascending) {
+    const SortKey& x = ascending ? key1 : key2;
+    const SortKey& y = ascending ? key2 : key1;
+    switch (ChooseKind(key1, key2)) {
+        case Kind::Number:
+            return Sign(x.number, y.number);
+        case Kind::Date:
+            return CompareDates(x, y);
+        case Kind::Text:
+            break;
+    }
+    return CompareAsTexts(View(x.utf8), View(y.utf8));
+}
+
+int CompareRows(const QString& text1, const QString& text2, bool ascending) {
+    return CompareSortKeys(MakeSortKey(text1, true), MakeSortKey(text2, true), ascending);
+}
+
+}  // namespace marvane

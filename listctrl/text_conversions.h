@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string_view>
+
+namespace marvane {
+
+// Reads a decimal integer the way atoi does (leading white space skipped, an
+// optional sign, digits up to the first non-digit, 0 when there are none), but
+// independent of the C locale and saturating at INT_MIN/INT_MAX where atoi's
+// behaviour would be undefined.
+int ParseLeadingInt(std::string_view text);
+
+// Reads the longest prefix that is a decimal floating-point number, the way
+// strtod does in the "C" locale: leading white space, an optional sign,
+// digits with an optional "." and an optional exponent. Only decimal notation
+// is read (no hexadecimal, "inf" or "nan"). A text without a number gives 0.0;
+// values too large give +-HUGE_VAL, values too small give 0.0 with the sign.
+double ParseLeadingDouble(std::string_view text);
+
+}  // namespace marvane

@@ -1,0 +1,25 @@
+#include "text_conversions.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+
+// Ordinary atoi cases come through the heading parser's tests.
+TEST(TextConversions, SaturateInsteadOfOverflowing) {
+    EXPECT_EQ(marvane::ParseLeadingInt("\t\n\v\f\r -2147483649"), INT_MIN);
+    EXPECT_EQ(marvane::ParseLeadingInt("+2147483648x"), INT_MAX);
+    EXPECT_EQ(marvane::ParseLeadingDouble("1e99999999999999999999"), HUGE_VAL);
+    EXPECT_EQ(marvane::ParseLeadingDouble("-1e400"), -HUGE_VAL);
+    EXPECT_EQ(marvane::ParseLeadingDouble("1e-400"), 0.0);
+}
+
+TEST(TextConversions, DoubleReadsOnlyTheLongestDecimalPrefix) {
+    EXPECT_EQ(marvane::ParseLeadingDouble("  -1.5e2xyz"), -150.0);
+    EXPECT_EQ(marvane::ParseLeadingDouble(".5"), 0.5);
+    EXPECT_EQ(marvane::ParseLeadingDouble("3e+"), 3.0);
+    EXPECT_EQ(marvane::ParseLeadingDouble("1,5"), 1.0);  // whatever LC_NUMERIC says
+    for (const char* text : {"-+", "inf", "nan", "0x10", "."}) {
+        EXPECT_EQ(marvane::ParseLeadingDouble(text), 0.0) << text;
+    }
+}
