@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QStringList>
+#include <QTableWidget>
+
+#include <functional>
+#include <vector>
+
+class CSortHeaderCtrl;
+struct RowRecord;
+
+// A report-style list: columns declared by one heading string, rows added with
+// one text per column, and sorting by any column on a header click.
+//
+// Every row added through AddRow keeps a private copy of its texts; sorting
+// works on those copies, which column insertion and deletion through this class
+// re-read from the cells. Rows that arrive another way (QTableWidget's own
+// insertRow) have no copy and sort as if all their texts were empty.
+class CSortListCtrl : public QTableWidget {
+    Q_OBJECT
+public:
+    enum ColumnFormat { LVCFMT_LEFT = 0, LVCFMT_RIGHT = 1, LVCFMT_CENTER = 2 };
+    // Returns true to let the row with this user data be deleted.
+    using VetoCallback = std::function<bool(quint32 userData)>;
+
+    explicit CSortListCtrl(QWidget* parent = nullptr);
+    ~CSortListCtrl() override;
+
+    // Appends one column per "title, [alignment,] width" segment of the
+    // string; false when a column could not be added (earlier ones stay).
+    bool DefineColumns(const QString& headings);
+
+    // Inserts a row at position (clamped to the end) with one text per column:
+    // missing texts are empty, surplus ones ignored. The new row's index, or
+    // -1 for a negative position.
+    int AddRow(int position, const QStringList& texts);
+    bool DeleteRow(int row, bool selectNext = false, const VetoCallback& veto = {});
+    // Deletes from the top until a deletion fails; the number deleted.
+    int DeleteAllRows(const VetoCallback& veto = {});
+
+    // width -1 leaves the default width; subItem is accepted for compatibility
+    // and has no effect, as every column shows its own cells. The new
+    // column's index (position clamped to the end), or -1 for a negative one.
+    int InsertColumn(int position, const QString& title, ColumnFormat format = LVCFMT_LEFT,
+                     int width = -1, int subItem = -1);
+    bool DeleteColumn(int column);
+    bool DeleteAllColumns();
+
+    // Adds the row to the selection without touching other rows or the
+    // current index. An invalid row fails unless clamp moves it into range.
+    bool SelectRow(int row, bool clamp);
+
+    void SetGridLines(bool on);
+    void SetCheckboxes(bool on);
+    void SetFullRowSelect(bool on);
+
+    bool IsValidRow(int row) const;
+    int GetColumnCount() const;
+    // 0 for a row without a record.
+    quint32 GetRowUserData(int row) const;
+    // False for a row without a record.
+    bool SetRowUserData(int row, quint32 userData);
+
+    // Sorts every row by the column's texts; does nothing for a column out of
+    // range.
+    void SortByColumn(int column, bool ascending);
+
+    CSortHeaderCtrl* sortHeader() const { return header_; }
+    // The row record's texts; empty texts for a row without a record, and an
+    // empty list for an invalid row.
+    QStringList rowTexts(int row) const;
+
+public slots:
+    // A click on a column header: the sorted column toggles its direction,
+    // any other column sorts ascending.
+    void OnColumnClick(int column);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void FitRowHeightToFont();
+    RowRecord* Record(int row) const;
+    QString SortText(int row, int column) const;
+    void AttachRowTexts(int row, const QStringList& texts);
+    bool RefreshRowTexts(int row);
+    void RefreshAllRowTexts();
+    void FreeRowRecord(int row);
+    QTableWidgetItem* MakeCell(const QString& text, int column) const;
+    std::vector<Qt::CheckState> RowCheckStates() const;
+    void PlaceCheckBoxes(const std::vector<Qt::CheckState>& states);
+    void PutRowsInOrder(const std::vector<int>& order);
+
+    CSortHeaderCtrl* header_ = nullptr;
+    bool checkboxes_ = false;
+};
