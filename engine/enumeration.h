@@ -35,8 +35,10 @@ public:
     ReferenceEnumerator(Deck deck, EngineState& state, ProgressCallback progress = {},
                         HandVisitor visitor = {});
 
-    // enumerate(hand, 1, S*R, 1, 5)
-    void enumerate_all(Hand& hand);
+    // enumerate(hand, 1, S*R, 1, 5). An inadmissible deck (no suits to
+    // number cards by, or more hands than the counter holds) visits nothing
+    // and gives false.
+    bool enumerate_all(Hand& hand);
 
     // Extends the hand by each card numbered first..n in turn and recurses
     // until it holds `size` cards, then counts it.

@@ -7,8 +7,12 @@ ReferenceEnumerator::ReferenceEnumerator(Deck deck, EngineState& state, Progress
                                          HandVisitor visitor)
     : deck_(deck), state_(state), progress_(std::move(progress)), visitor_(std::move(visitor)) {}
 
-void ReferenceEnumerator::enumerate_all(Hand& hand) {
+bool ReferenceEnumerator::enumerate_all(Hand& hand) {
+    if (!deck_.isAdmissible()) {
+        return false;
+    }
     enumerate(hand, 1, deck_.cardCount(), 1, kHandSize);
+    return true;
 }
 
 void ReferenceEnumerator::enumerate(Hand& hand, std::uint32_t first, std::uint32_t n,

@@ -71,6 +71,18 @@ TEST(ReferenceEnumeration, ProgressFiresOnEveryMultipleOfTheStepBeforeThatHandIs
     EXPECT_EQ(progressStepFor(999), 1u);  // never 0: no division by zero
 }
 
+TEST(ReferenceEnumeration, RefusesDecksItCannotNumber) {
+    for (Deck deck : {Deck{0, 13}, Deck{4, 0}, Deck{9, 20}}) {
+        EngineState state;
+        state.progressStep = 1;
+        Hand hand;
+        bool visited = false;
+        EXPECT_FALSE(ReferenceEnumerator(deck, state, [&] { visited = true; }).enumerate_all(hand));
+        EXPECT_FALSE(visited);
+        EXPECT_EQ(state.handCounter, 0u);
+    }
+}
+
 TEST(Enumeration, EntryPointMatchesTheClosedFormulas) {
     const Deck deck{5, 7};
     EngineState state;
