@@ -1,50 +1,64 @@
 #pragma once
 
-#include <QStringList>
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTest>
 
 #include "chandcalcdialog.h"
 #include "control_ids.h"
+#include "csortlistctrl.h"
+#include "updownctrl.h"
 
-class CSortListCtrl;
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QProgressBar;
-class QPushButton;
-class UpDownCtrl;
-
-// Drives one shown calculator dialog the way a user would: typing, clicks,
+// One shown calculator dialog, driven as a user would: typing, clicks,
 // keys. Validation messages are recorded instead of shown.
-class DialogDriver {
-public:
-    DialogDriver();
+struct DialogDriver {
+    DialogDriver() {
+        dialog.setMessageFunction(
+            [this](QWidget*, const QString&, const QString& text) { messages << text; });
+        dialog.show();
+        if (!QTest::qWaitForWindowExposed(&dialog)) {
+            qWarning("the dialog was not exposed");
+        }
+    }
 
-    CHandCalcDialog& dialog() { return dialog_; }
-    QLineEdit* suitsBox() const;
-    QLineEdit* ranksBox() const;
-    UpDownCtrl* suitsSpin() const;
-    UpDownCtrl* ranksSpin() const;
-    QCheckBox* enumerateBox() const;
-    QPushButton* button(int id) const;
-    QLabel* label(int id) const;
-    CSortListCtrl* list() const;
-    QProgressBar* progressBar() const;
-    QLabel* elapsedTime() const;
+    template <typename Control = QWidget>
+    Control* get(int id) const {
+        return qobject_cast<Control*>(dialog.control(id));
+    }
+    QLineEdit* box(int id) const { return get<QLineEdit>(id); }
+    UpDownCtrl* spin(int id) const { return get<UpDownCtrl>(id); }
+    CSortListCtrl* list() const { return get<CSortListCtrl>(IdResultsList); }
 
-    // Replaces the box's text by typing, as far as the box lets it through.
-    void type(QLineEdit* box, const QString& text);
-    void click(int buttonId);
-    void setEnumerate(bool on);
-    // Types the deck, sets "Enumerate?" and clicks "Compute Odds".
-    void compute(int suits, int ranks, bool withEnumeration);
+    void type(int boxId, const QString& text) {
+        box(boxId)->setFocus();
+        box(boxId)->selectAll();
+        QTest::keyClick(box(boxId), Qt::Key_Delete);
+        QTest::keyClicks(box(boxId), text);
+    }
+    void click(int id) { QTest::mouseClick(get<QAbstractButton>(id), Qt::LeftButton); }
+    void compute(int suits, int ranks, bool withEnumeration) {
+        type(IdSuitsBox, QString::number(suits));
+        type(IdRanksBox, QString::number(ranks));
+        get<QCheckBox>(IdEnumerate)->setChecked(withEnumeration);
+        click(IdComputeOdds);
+    }
+    void expectEnabled(std::initializer_list<int> ids, bool enabled) const {
+        for (int id : ids) {
+            EXPECT_EQ(get(id)->isEnabled(), enabled) << "control " << id;
+        }
+    }
+    // One column's texts, top to bottom.
+    QStringList column(int column) const {
+        QStringList texts;
+        for (int row = 0; row < list()->rowCount(); ++row) {
+            texts << list()->rowTexts(row).value(column);
+        }
+        return texts;
+    }
 
-    // The texts of one column, top to bottom, and the column titles.
-    QStringList column(int column) const;
-    QStringList headings() const;
-
-    QStringList messages;  // every validation message, in order
-    QStringList titles;    // the title each was shown with
-
-private:
-    CHandCalcDialog dialog_;
+    CHandCalcDialog dialog;
+    QStringList messages;
 };

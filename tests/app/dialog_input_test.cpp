@@ -1,214 +1,152 @@
-// Spin buttons, validation and ending the dialog.
+// The input state: start, spin buttons, validation, ending the dialog.
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
-#include "csortlistctrl.h"
 #include "dialog_fixture.h"
-#include "updownctrl.h"
 
 namespace {
 
 const QString kPositiveInteger = QStringLiteral("Please enter a positive integer.");
 const QString kSuitsRange = QStringLiteral("Please enter an integer between 4 and 8.");
 
-void clickTimes(QAbstractButton* button, int times) {
-    for (int i = 0; i < times; ++i) {
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-}
-
-void keyTimes(QWidget* box, Qt::Key key, int times) {
-    for (int i = 0; i < times; ++i) {
-        QTest::keyClick(box, key);
-    }
-}
-
-void expectInputState(DialogDriver& d) {
-    EXPECT_TRUE(d.button(IdComputeOdds)->isEnabled());
-    EXPECT_TRUE(d.suitsBox()->isEnabled());
-    EXPECT_FALSE(d.list()->isEnabled());
+void expectNothingComputed(const DialogDriver& d) {
+    d.expectEnabled({IdComputeOdds, IdSuitsBox, IdSuitsSpin, IdRanksBox, IdRanksSpin, IdEnumerate},
+                    true);
+    d.expectEnabled({IdPossibleHands, IdPossibleHandsLabel, IdResultsList}, false);
     EXPECT_EQ(d.list()->columnCount(), 0);
-    EXPECT_EQ(d.label(IdPossibleHands)->text(), "Static");
-    EXPECT_EQ(d.dialog().engineState().computed, marvane::CategoryCounts{});
+    EXPECT_EQ(d.get<QLabel>(IdPossibleHands)->text(), "Static");
+    EXPECT_EQ(d.dialog.engineState().computed, marvane::CategoryCounts{});
 }
 
-TEST(DialogSpins, ArrowsStopAtTheRangeEnds) {
+TEST(DialogInput, StartsInTheInputState) {
     DialogDriver d;
-    clickTimes(d.suitsSpin()->upButton(), 6);
-    EXPECT_EQ(d.suitsBox()->text(), "8");
-    clickTimes(d.suitsSpin()->downButton(), 6);
-    EXPECT_EQ(d.suitsBox()->text(), "4");
-    clickTimes(d.ranksSpin()->upButton(), 9);
-    EXPECT_EQ(d.ranksBox()->text(), "20");
-    EXPECT_TRUE(d.dialog().workingDeck() == (marvane::Deck{4, 20}));
-    clickTimes(d.ranksSpin()->downButton(), 15);
-    EXPECT_EQ(d.ranksBox()->text(), "7");
-    EXPECT_TRUE(d.dialog().workingDeck() == (marvane::Deck{4, 7}));
-    EXPECT_TRUE(d.messages.isEmpty());
+    EXPECT_EQ(d.box(IdSuitsBox)->text() + "," + d.box(IdRanksBox)->text(), "4,13");
+    EXPECT_EQ(QApplication::focusWidget(), d.box(IdSuitsBox));
+    EXPECT_FALSE(d.get<QCheckBox>(IdEnumerate)->isChecked());
+    expectNothingComputed(d);
+    EXPECT_FALSE(d.get(IdAgain)->isEnabled());
+    EXPECT_TRUE(d.get(IdClose)->isEnabled());
+    EXPECT_TRUE(d.get<QPushButton>(IdClose)->isDefault());
+    EXPECT_FALSE(d.get(IdFloatingPathMark)->isVisible() || d.get(IdProgressBar)->isVisible());
+    // A fixed-size top-level window with a close box only.
+    EXPECT_EQ(d.dialog.windowTitle(), "Marvane");
+    EXPECT_EQ(d.dialog.windowType(), Qt::Window);
+    EXPECT_EQ(d.dialog.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint),
+              Qt::WindowCloseButtonHint);
+    EXPECT_EQ(d.dialog.minimumSize(), d.dialog.maximumSize());
 }
 
-TEST(DialogSpins, UpAndDownKeysStopAtTheRangeEnds) {
-    DialogDriver d;
-    keyTimes(d.suitsBox(), Qt::Key_Up, 6);
-    EXPECT_EQ(d.suitsBox()->text(), "8");
-    keyTimes(d.suitsBox(), Qt::Key_Down, 6);
-    EXPECT_EQ(d.suitsBox()->text(), "4");
-    keyTimes(d.ranksBox(), Qt::Key_Up, 9);
-    EXPECT_EQ(d.ranksBox()->text(), "20");
-    keyTimes(d.ranksBox(), Qt::Key_Down, 15);
-    EXPECT_EQ(d.ranksBox()->text(), "7");
-    EXPECT_TRUE(d.dialog().workingDeck() == (marvane::Deck{4, 7}));
-    EXPECT_TRUE(d.messages.isEmpty());
+TEST(DialogInput, ArrowsAndKeysStopAtTheRangeEnds) {
+    const struct {
+        int box, spin, low, high;
+    } boxes[] = {{IdSuitsBox, IdSuitsSpin, 4, 8}, {IdRanksBox, IdRanksSpin, 7, 20}};
+    for (bool keys : {false, true}) {
+        for (const auto& b : boxes) {
+            DialogDriver d;
+            for (int delta : {+1, -1}) {
+                for (int i = 0; i < 15; ++i) {
+                    QToolButton* arrow =
+                        delta > 0 ? d.spin(b.spin)->upButton() : d.spin(b.spin)->downButton();
+                    keys ? QTest::keyClick(d.box(b.box), delta > 0 ? Qt::Key_Up : Qt::Key_Down)
+                         : QTest::mouseClick(arrow, Qt::LeftButton);
+                }
+                EXPECT_EQ(d.box(b.box)->text().toInt(), delta > 0 ? b.high : b.low) << keys;
+            }
+            const marvane::Deck deck = d.dialog.workingDeck();
+            EXPECT_EQ(b.box == IdSuitsBox ? deck.suits : deck.ranks, unsigned(b.low));
+            EXPECT_TRUE(d.messages.isEmpty());
+        }
+    }
 }
 
-TEST(DialogSpins, StepFromATypedValue) {
+TEST(DialogInput, StepsFromTypedTextAndPastABadBoxKeepsWhatTheUserSet) {
     DialogDriver d;
-    d.type(d.suitsBox(), "6");
-    QTest::mouseClick(d.suitsSpin()->upButton(), Qt::LeftButton);
-    EXPECT_EQ(d.suitsBox()->text(), "7");
-    d.type(d.ranksBox(), "18");
-    QTest::keyClick(d.ranksBox(), Qt::Key_Down);
-    EXPECT_EQ(d.ranksBox()->text(), "17");
-    EXPECT_TRUE(d.dialog().workingDeck() == (marvane::Deck{7, 17}));
-    EXPECT_TRUE(d.messages.isEmpty());
-}
+    d.type(IdSuitsBox, "6");
+    QTest::mouseClick(d.spin(IdSuitsSpin)->upButton(), Qt::LeftButton);
+    EXPECT_EQ(d.box(IdSuitsBox)->text(), "7");
 
-TEST(DialogSpins, StepPastABadBoxKeepsWhatTheUserSetElsewhere) {
-    DialogDriver d;
-    d.setEnumerate(true);
-    d.type(d.ranksBox(), "");
-    QTest::mouseClick(d.suitsSpin()->upButton(), Qt::LeftButton);
+    d.get<QCheckBox>(IdEnumerate)->setChecked(true);
+    d.type(IdRanksBox, "");
+    QTest::mouseClick(d.spin(IdSuitsSpin)->upButton(), Qt::LeftButton);
     EXPECT_EQ(d.messages, QStringList{kPositiveInteger});
-    EXPECT_TRUE(d.enumerateBox()->isChecked());
-    EXPECT_EQ(d.suitsBox()->text(), "5");
+    EXPECT_EQ(d.box(IdSuitsBox)->text(), "8");
+    EXPECT_TRUE(d.get<QCheckBox>(IdEnumerate)->isChecked());
 
-    // A bad suits box: the ranks the user typed stay too, and so does the tick.
-    d.type(d.ranksBox(), "15");
-    d.type(d.suitsBox(), "");
-    QTest::mouseClick(d.suitsSpin()->upButton(), Qt::LeftButton);
+    d.type(IdRanksBox, "15");
+    d.type(IdSuitsBox, "");
+    QTest::keyClick(d.box(IdSuitsBox), Qt::Key_Down);
     EXPECT_EQ(d.messages.size(), 2);
-    EXPECT_EQ(d.ranksBox()->text(), "15");
-    EXPECT_EQ(d.suitsBox()->text(), "6");
-    EXPECT_TRUE(d.enumerateBox()->isChecked());
+    EXPECT_EQ(d.box(IdSuitsBox)->text() + "," + d.box(IdRanksBox)->text(), "7,15");
+    EXPECT_TRUE(d.get<QCheckBox>(IdEnumerate)->isChecked());
 }
 
-TEST(DialogSpins, StepPastAnOutOfRangeBoxStillSteps) {
+TEST(DialogInput, BadBoxStopsComputeOddsAndClose) {
     DialogDriver d;
-    d.type(d.suitsBox(), "9");
-    QTest::mouseClick(d.ranksSpin()->upButton(), Qt::LeftButton);
-    EXPECT_EQ(d.messages, QStringList{kSuitsRange});
-    EXPECT_EQ(d.ranksBox()->text(), "14");
-    EXPECT_EQ(d.dialog().workingDeck().ranks, 14u);
-    EXPECT_EQ(d.suitsBox()->text(), "9");
-}
-
-TEST(DialogValidation, OutOfRangeSuitsStopComputeOdds) {
-    DialogDriver d;
-    d.type(d.suitsBox(), "9");
+    d.type(IdSuitsBox, "9");
     d.click(IdComputeOdds);
     EXPECT_EQ(d.messages, QStringList{kSuitsRange});
-    EXPECT_EQ(d.titles, QStringList{QCoreApplication::applicationName()});
-    EXPECT_EQ(QApplication::focusWidget(), d.suitsBox());
-    EXPECT_EQ(d.suitsBox()->selectedText(), "9");
-    EXPECT_EQ(d.dialog().enteredSuits(), 9u);
-    EXPECT_TRUE(d.dialog().workingDeck() == (marvane::Deck{4, 13}));
-    expectInputState(d);
-}
+    EXPECT_EQ(QApplication::focusWidget(), d.box(IdSuitsBox));
+    EXPECT_EQ(d.box(IdSuitsBox)->selectedText(), "9");
+    EXPECT_EQ(d.dialog.enteredSuits(), 9u);
+    expectNothingComputed(d);
 
-TEST(DialogValidation, EmptyRanksStopAfterReadingSuits) {
-    DialogDriver d;
-    d.type(d.suitsBox(), "6");
-    d.type(d.ranksBox(), "");
-    d.setEnumerate(true);
+    d.type(IdSuitsBox, "6");
+    d.type(IdRanksBox, "");
     d.click(IdComputeOdds);
-    EXPECT_EQ(d.messages, QStringList{kPositiveInteger});
-    EXPECT_EQ(QApplication::focusWidget(), d.ranksBox());
-    EXPECT_EQ(d.dialog().enteredSuits(), 6u);
-    EXPECT_FALSE(d.dialog().enumerateFlag());  // the read stopped before the check box
-    expectInputState(d);
+    EXPECT_EQ(d.messages.last(), kPositiveInteger);
+    EXPECT_EQ(QApplication::focusWidget(), d.box(IdRanksBox));
+    EXPECT_EQ(d.dialog.enteredSuits(), 6u);
+    expectNothingComputed(d);
+
+    d.type(IdRanksBox, "12");
+    d.type(IdSuitsBox, "12");
+    d.click(IdClose);
+    EXPECT_EQ(d.messages.last(), kSuitsRange);
+    EXPECT_TRUE(d.dialog.isVisible());
+    QTest::keyClick(d.box(IdSuitsBox), Qt::Key_Escape);  // no validation
+    EXPECT_EQ(d.dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(d.dialog.isVisible());
+    EXPECT_EQ(d.messages.size(), 3);
+
+    DialogDriver valid;
+    QTest::keyClick(valid.box(IdSuitsBox), Qt::Key_Return);
+    EXPECT_EQ(valid.dialog.result(), QDialog::Accepted);
 }
 
-TEST(DialogValidation, RealMessageBoxIsAWarningOwnedByTheDialog) {
+TEST(DialogInput, WarningBoxReleasesTheArrowAndLocksOutTheHandlers) {
     DialogDriver d;
-    d.dialog().setMessageFunction(nullptr);  // back to the real message box
-    d.type(d.ranksBox(), "21");
+    d.dialog.setMessageFunction(nullptr);  // the real message box
+    d.type(IdRanksBox, "");
     bool seen = false;
-    QTimer::singleShot(0, &d.dialog(), [&] {
+    QTimer::singleShot(0, &d.dialog, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         seen = true;
-        EXPECT_EQ(box->text(), "Please enter an integer between 7 and 20.");
+        EXPECT_EQ(box->text(), kPositiveInteger);
         EXPECT_EQ(box->icon(), QMessageBox::Warning);
         EXPECT_EQ(box->windowTitle(), QCoreApplication::applicationName());
         EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-        EXPECT_EQ(box->parentWidget(), &d.dialog());
+        EXPECT_EQ(box->parentWidget(), &d.dialog);
+        EXPECT_FALSE(d.spin(IdSuitsSpin)->upButton()->isDown());
+        d.dialog.OnComputeOdds();
+        d.dialog.OnDeltaposSuits(5, 1);
+        d.dialog.OnOK();
+        d.dialog.reject();
         box->button(QMessageBox::Ok)->click();
     });
-    d.click(IdComputeOdds);
+    QTest::mousePress(d.spin(IdSuitsSpin)->upButton(), Qt::LeftButton);
+    QTest::mouseRelease(d.spin(IdSuitsSpin)->upButton(), Qt::LeftButton);
     EXPECT_TRUE(seen);
-    EXPECT_EQ(d.dialog().focusWidget(), d.ranksBox());
-    EXPECT_EQ(d.ranksBox()->selectedText(), "21");
-}
-
-TEST(DialogValidation, HandlersStandStillWhileTheMessageIsUp) {
-    DialogDriver d;
-    bool arrowHeld = true;
-    d.dialog().setMessageFunction([&](QWidget*, const QString&, const QString& text) {
-        d.messages << text;
-        arrowHeld = d.suitsSpin()->upButton()->isDown();
-        d.dialog().OnComputeOdds();
-        d.dialog().OnDeltaposSuits(5, 1);
-        d.dialog().OnAgain();
-        d.dialog().OnOK();
-        d.dialog().reject();
-    });
-    d.type(d.ranksBox(), "");
-    QTest::mousePress(d.suitsSpin()->upButton(), Qt::LeftButton);
-    QTest::mouseRelease(d.suitsSpin()->upButton(), Qt::LeftButton);
-
-    EXPECT_EQ(d.messages, QStringList{kPositiveInteger});
-    EXPECT_FALSE(arrowHeld);
-    EXPECT_TRUE(d.dialog().isVisible());
-    EXPECT_EQ(d.suitsBox()->text(), "5");
-    expectInputState(d);
-}
-
-TEST(DialogEnding, CloseValidatesFirst) {
-    DialogDriver d;
-    d.type(d.suitsBox(), "12");
-    d.click(IdClose);
-    EXPECT_EQ(d.messages, QStringList{kSuitsRange});
-    EXPECT_TRUE(d.dialog().isVisible());
-
-    d.type(d.suitsBox(), "8");
-    QTest::keyClick(d.suitsBox(), Qt::Key_Return);  // Close is the default button
-    EXPECT_FALSE(d.dialog().isVisible());
-    EXPECT_EQ(d.dialog().result(), QDialog::Accepted);
-    EXPECT_EQ(d.messages.size(), 1);
-}
-
-TEST(DialogEnding, EscapeAndTheCloseBoxDoNotValidate) {
-    DialogDriver escape;
-    escape.type(escape.suitsBox(), "12");
-    QTest::keyClick(escape.suitsBox(), Qt::Key_Escape);
-    EXPECT_FALSE(escape.dialog().isVisible());
-    EXPECT_EQ(escape.dialog().result(), QDialog::Rejected);
-    EXPECT_TRUE(escape.messages.isEmpty());
-
-    DialogDriver closeBox;
-    closeBox.type(closeBox.ranksBox(), "");
-    EXPECT_TRUE(closeBox.dialog().close());
-    EXPECT_EQ(closeBox.dialog().result(), QDialog::Rejected);
-    EXPECT_TRUE(closeBox.messages.isEmpty());
+    EXPECT_TRUE(d.dialog.isVisible());
+    EXPECT_EQ(d.box(IdSuitsBox)->text(), "5");  // one step, not two
+    EXPECT_EQ(d.dialog.focusWidget(), d.box(IdRanksBox));
+    expectNothingComputed(d);
 }
 
 }  // namespace
