@@ -379,7 +379,10 @@ void CHandCalcDialog::runEnumeration(Deck deck, std::uint32_t possibleHands) {
     progressBar_->setValue(0);
     state_.handCounter = 0;
     // Input stays blocked until the run ends: no event processing in here.
-    // The bar repaints itself whenever a step makes it visibly longer.
+    // Paint the running state once, "*" included (a control just shown is not
+    // painted along with the bar); from then on the bar repaints itself
+    // whenever a step makes it visibly longer.
+    repaint();
     marvane::enumerateHands(deck, state_, [this] { stepProgressBar(); });
 }
 

@@ -73,27 +73,32 @@ TEST(DialogCompute, FourByThirteenWithAndWithoutEnumeration) {
     }
 }
 
-// The run blocks the event loop, so the bar paints itself as it grows, and
-// nothing else is dispatched meanwhile (no clicks, no close box).
-TEST(DialogCompute, BarFillsAndPaintsDuringTheRunAlone) {
+// The run blocks the event loop, so the dialog paints its running state and
+// then the bar paints itself as it grows, with nothing else dispatched
+// meanwhile (no clicks, no close box).
+TEST(DialogCompute, RunPaintsItsProgressAndDispatchesNothing) {
     DialogDriver d;
-    d.type(IdRanksBox, "7");
+    d.type(IdSuitsBox, "5");
+    d.type(IdRanksBox, "19");  // 95 cards: the "*" appears
     d.get<QCheckBox>(IdEnumerate)->setChecked(true);
     auto* bar = d.get<QProgressBar>(IdProgressBar);
     QTimer pending;
     bool dispatched = false;
     QObject::connect(&pending, &QTimer::timeout, [&] { dispatched = true; });
     pending.start(0);
-    PaintCounter midway([&] { return bar->value() > 0 && bar->value() < 1002 && !dispatched; });
-    bar->installEventFilter(&midway);
+    const auto midRun = [&] { return bar->value() < bar->maximum() && !dispatched; };
+    PaintCounter barPaints([&] { return bar->value() > 0 && midRun(); });
+    PaintCounter starPaints(midRun);
+    bar->installEventFilter(&barPaints);
+    d.get(IdFloatingPathMark)->installEventFilter(&starPaints);
     d.get<QAbstractButton>(IdComputeOdds)->click();
-    bar->removeEventFilter(&midway);
+    bar->removeEventFilter(&barPaints);
+    d.get(IdFloatingPathMark)->removeEventFilter(&starPaints);
 
-    EXPECT_GT(midway.painted, 10);
+    EXPECT_GT(barPaints.painted, 10);
+    EXPECT_GT(starPaints.painted, 0);
     EXPECT_FALSE(dispatched);
-    EXPECT_EQ(d.dialog.engineState().progressStep, 98u);
-    EXPECT_EQ(QList<int>({bar->maximum(), bar->value()}), QList<int>({1002, 1002}));
-    EXPECT_EQ(d.column(1), d.column(2));
+    EXPECT_EQ(QList<int>({bar->maximum(), bar->value()}), QList<int>({1000, 1000}));
 }
 
 TEST(DialogCompute, StarMarksAFloatingPointHandCount) {
@@ -119,8 +124,12 @@ TEST(DialogCompute, AgainReturnsToInputAndTheNextRunStartsClean) {
         EXPECT_EQ(d.box(IdSuitsBox)->text() + "," + d.box(IdRanksBox)->text(), "8,20");
         EXPECT_EQ(d.dialog.engineState().enumerated, marvane::CategoryCounts{});
     }
-    d.compute(5, 7, true);
-    EXPECT_EQ(d.list()->rowTexts(16), (QStringList{"Garbage", "51000", "51000", "324632"}));
+    d.compute(4, 7, true);  // the smallest deck: a few steps more than 1000
+    EXPECT_EQ(d.dialog.engineState().progressStep, 98u);
+    auto* bar = d.get<QProgressBar>(IdProgressBar);
+    EXPECT_EQ(QList<int>({bar->maximum(), bar->value()}), QList<int>({1002, 1002}));
+    EXPECT_EQ(d.column(1), d.column(2));
+    EXPECT_EQ(d.list()->rowTexts(16).value(3), "98280");
 }
 
 TEST(DialogCompute, HeaderClickAfterTheSortReversesIt) {
