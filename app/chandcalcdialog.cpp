@@ -230,6 +230,11 @@ void CHandCalcDialog::OnInitDialog() {
     ranksSpin_->setRange(static_cast<int>(marvane::kMinRanks),
                          static_cast<int>(marvane::kMaxRanks));
     ranksSpin_->setPosition(static_cast<int>(workingRanks_));
+    // The boxes now show the working values. Taking them as the entered ones
+    // too means a box that fails its first reading gets back what it showed,
+    // not a 0 that was never in it.
+    enteredSuits_ = workingSuits_;
+    enteredRanks_ = workingRanks_;
     floatingPathMark_->hide();
     progressBar_->hide();
     suitsBox_->selectAll();
