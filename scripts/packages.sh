@@ -13,6 +13,9 @@ MARVANE_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
 )
 
+# The fuzz targets need clang and its sanitizer and libFuzzer runtimes (scripts/fuzz).
+MARVANE_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
 marvane_install_packages() {
     local missing=() pkg
     for pkg in "$@"; do
