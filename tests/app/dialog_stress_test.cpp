@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
@@ -244,14 +245,17 @@ private:
     const char* typeIntoEither() { return typeInto(pick(2) == 0 ? IdSuitsBox : IdRanksBox); }
 
     const char* typeInto(int id) {
-        // Empty, leading zeros, 33 digits (the box keeps 31), past 32 bits.
-        static const std::array<const char*, 8> samples = {
-            "", "0", "05", "13", "99", "4294967296", "000000000000000000000000000000007", "20"};
+        // Empty, leading zeros, 33 digits (the box keeps 31), past 32 bits,
+        // and characters the box must refuse.
+        static const std::array<const char*, 12> samples = {
+            "",   "0",  "05", "13",  "99",  "4294967296", "000000000000000000000000000000007",
+            "20", "-5", "+7", " 6 ", "1.5x"};
         const QString typed = pick(3) == 0 ? QString::number(pick(25))
                                            : QString::fromLatin1(samples[pick(samples.size())]);
         const QString before = text(id);
         d_.type(id, typed);
-        EXPECT_EQ(text(id), model_.results ? before : typed.left(31));
+        const QString digits = QString(typed).remove(QRegularExpression(QStringLiteral("[^0-9]")));
+        EXPECT_EQ(text(id), model_.results ? before : digits.left(31));
         return "type";
     }
 
@@ -430,14 +434,22 @@ private:
         }
     }
 
+    // "Close" by its button, or by Enter in a box ("Close" is the default button).
     const char* close() {
         const std::optional<QString> complaint = readingComplaint();
-        d_.click(IdClose);
+        const bool byEnter = !model_.results && pick(2) == 0;
+        if (byEnter) {
+            QLineEdit* into = box(pick(2) == 0 ? IdSuitsBox : IdRanksBox);
+            into->setFocus();
+            QTest::keyClick(into, Qt::Key_Return);
+        } else {
+            d_.click(IdClose);
+        }
         if (complaint) {
             expectedMessages_ << *complaint;
         }
         reopenIfEnded(QDialog::Accepted, !complaint);
-        return "close";
+        return byEnter ? "enter" : "close";
     }
 
     const char* escape() {
