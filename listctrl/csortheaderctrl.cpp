@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTableWidget>
 
 namespace {
 
@@ -52,6 +53,14 @@ bool CSortHeaderCtrl::IsOwnerDrawn(int section) const {
 void CSortHeaderCtrl::MarkSortColumn() {
     if (!model() || sortColumn_ < 0 || sortColumn_ >= count()) {
         return;
+    }
+    // A column made with the table's own insertColumn has no header item to
+    // hold the format; give it one so the sorted column still gets its arrow.
+    if (auto* table = qobject_cast<QTableWidget*>(parentWidget());
+        table && !table->horizontalHeaderItem(sortColumn_)) {
+        table->setHorizontalHeaderItem(
+            sortColumn_,
+            new QTableWidgetItem(model()->headerData(sortColumn_, orientation()).toString()));
     }
     model()->setHeaderData(sortColumn_, orientation(), SectionFormat(sortColumn_) | HDF_OWNERDRAW,
                            FormatRole);

@@ -77,18 +77,45 @@ bool LooksNumeric(std::string_view utf8) {
     return true;
 }
 
-std::optional<QDateTime> ParseLocaleDateTime(const QString& text) {
-    const QLocale locale;
-    for (const QLocale::FormatType format : {QLocale::ShortFormat, QLocale::LongFormat}) {
-        const QDateTime dateTime = locale.toDateTime(text, format);
-        if (dateTime.isValid()) {
-            return dateTime;
+namespace {
+
+// The locale's formats as written, and each with a two-digit year widened to
+// four digits: short formats such as "M/d/yy" would otherwise refuse
+// "12/31/2023", the way most people write dates.
+QStringList DateFormats(const QLocale& locale, bool withTime) {
+    QStringList formats;
+    for (const QLocale::FormatType type : {QLocale::ShortFormat, QLocale::LongFormat}) {
+        const QString format = withTime ? locale.dateTimeFormat(type) : locale.dateFormat(type);
+        formats.append(format);
+        if (format.contains(QLatin1String("yy")) && !format.contains(QLatin1String("yyyy"))) {
+            formats.append(QString(format).replace(QLatin1String("yy"), QLatin1String("yyyy")));
         }
     }
-    for (const QLocale::FormatType format : {QLocale::ShortFormat, QLocale::LongFormat}) {
+    return formats;
+}
+
+// Two-digit years read as 1900..1999; as on the desktop, 00..29 mean 2000..2029.
+QDateTime WithTwoDigitYearPivot(QDateTime dateTime, const QString& format) {
+    if (!format.contains(QLatin1String("yyyy")) && dateTime.date().year() < 1930) {
+        dateTime = dateTime.addYears(100);
+    }
+    return dateTime;
+}
+
+}  // namespace
+
+std::optional<QDateTime> ParseLocaleDateTime(const QString& text) {
+    const QLocale locale;
+    for (const QString& format : DateFormats(locale, true)) {
+        const QDateTime dateTime = locale.toDateTime(text, format);
+        if (dateTime.isValid()) {
+            return WithTwoDigitYearPivot(dateTime, format);
+        }
+    }
+    for (const QString& format : DateFormats(locale, false)) {
         const QDate date = locale.toDate(text, format);
         if (date.isValid()) {
-            return date.startOfDay();
+            return WithTwoDigitYearPivot(date.startOfDay(), format);
         }
     }
     return std::nullopt;

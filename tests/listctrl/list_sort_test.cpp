@@ -80,6 +80,10 @@ TEST_F(ListSort, SortStateAndOwnerDrawing) {
     list.SortByColumn(1, true);
     EXPECT_EQ(list.sortHeader()->SectionFormat(1),
               CSortHeaderCtrl::HDF_RIGHT | CSortHeaderCtrl::HDF_OWNERDRAW);
+
+    list.insertColumn(3);  // through the table itself: no header item
+    list.SortByColumn(3, true);
+    EXPECT_TRUE(list.sortHeader()->IsOwnerDrawn(3));
 }
 
 TEST_F(ListSort, HeaderClicksToggleTheSortedColumnAndStartOthersAscending) {

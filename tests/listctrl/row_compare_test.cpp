@@ -59,8 +59,10 @@ TEST(CompareRows, DatesInTheUsersLocale) {
         {"1/2/24 3:00 PM", "1/2/24 9:00 AM", true, 1},
         {"Monday, January 1, 2024", "Sunday, December 31, 2023", true, 1},
         {"12/31/23", " 12/31/23\t", true, 0},
-        {"1/2/24", "zzz", true, -1},  // an unreadable second date: text order
-        {"5", "1/2/24", true, 1},     // a number first means numbers
+        {"1/2/24", "zzz", true, -1},           // an unreadable second date: text order
+        {"5", "1/2/24", true, 1},              // a number first means numbers
+        {"12/31/2023", "2/1/2024", true, -1},  // four-digit years in a two-digit format
+        {"1/1/05", "12/31/99", true, 1},       // 05 is 2005, after 1999
     };
     for (const RowCase& c : cases) {
         EXPECT_EQ(CompareRows(c.text1, c.text2, c.ascending), c.expected)
