@@ -15,6 +15,7 @@
 #include "csortheaderctrl.h"
 #include "csortlistctrl.h"
 #include "offscreen_app.h"
+#include "offscreen_list.h"
 #include "text_model.h"
 
 namespace {
@@ -76,18 +77,10 @@ std::vector<Column> modelColumns(const QString& headings) {
     return columns;
 }
 
-CSortListCtrl* theList = nullptr;
-
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
-    startOffscreenApplication((*argv)[0]);
-    theList = new CSortListCtrl;  // lives as long as the application
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    CSortListCtrl& list = *theList;
+    CSortListCtrl& list = fuzzList();
     const QString headings =
         QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
 

@@ -19,6 +19,7 @@
 
 #include "csortlistctrl.h"
 #include "offscreen_app.h"
+#include "offscreen_list.h"
 #include "row_compare.h"
 #include "text_model.h"
 
@@ -106,21 +107,13 @@ void checkSorted(const CSortListCtrl& list, const std::vector<Row>& rows, int co
     }
 }
 
-CSortListCtrl* theList = nullptr;
-
 }  // namespace
-
-extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
-    startOffscreenApplication((*argv)[0]);
-    theList = new CSortListCtrl;  // lives as long as the application
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {
         return 0;
     }
-    CSortListCtrl& list = *theList;
+    CSortListCtrl& list = fuzzList();
     const int columns = 1 + data[0] % 3;
     const int column = (data[0] / 3) % columns;
     list.DefineColumns(QStringLiteral("A, 40; B, 40; C, 40").left(6 * columns + 1));

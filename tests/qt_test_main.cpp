@@ -1,7 +1,8 @@
-// GUI tests run headless: the offscreen platform unless the caller picked one.
-#include <gtest/gtest.h>
-
+// Runs a GUI test program inside a QApplication, on the offscreen platform
+// unless the caller chose another one (xvfb-run, say, to look at the pixels).
 #include <QApplication>
+
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

@@ -1,0 +1,21 @@
+// LLVMFuzzerInitialize for the targets that drive a real list: starts the
+// offscreen application and makes the list they share for the whole run.
+
+#include "offscreen_list.h"
+
+#include "csortlistctrl.h"
+#include "offscreen_app.h"
+
+namespace {
+CSortListCtrl* theList = nullptr;
+}
+
+CSortListCtrl& fuzzList() {
+    return *theList;
+}
+
+extern "C" int LLVMFuzzerInitialize(int*, char*** argv) {
+    startOffscreenApplication((*argv)[0]);
+    theList = new CSortListCtrl;  // lives as long as the application
+    return 0;
+}

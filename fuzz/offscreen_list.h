@@ -1,0 +1,7 @@
+#pragma once
+
+class CSortListCtrl;
+
+// The one list a widget target fills input after input. offscreen_list.cpp
+// makes it, with the offscreen application, in LLVMFuzzerInitialize.
+CSortListCtrl& fuzzList();
