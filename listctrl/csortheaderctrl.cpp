@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kMaxTitleLength = 255;
@@ -75,59 +77,82 @@ void CSortHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int log
     DrawItem(painter, rect, logicalIndex, logicalIndex == pressedSection_ && pressedInside_);
 }
 
-void CSortHeaderCtrl::DrawItem(QPainter* painter, const QRect& rect, int section,
-                               bool pressed) const {
+int CSortHeaderCtrl::arrowOffset(const QRect& sectionRect) {
+    return sectionRect.height() / 4;
+}
+
+QRect CSortHeaderCtrl::titleRect(const QRect& sectionRect, int section, bool pressed) const {
     // Edges as left/top inclusive, right/bottom exclusive.
-    const int left = rect.left();
-    const int top = rect.top();
-    const int right = rect.left() + rect.width();
-    const int bottom = rect.top() + rect.height();
-
-    painter->save();
-    painter->setClipRect(rect);
-    painter->fillRect(rect, palette().color(QPalette::Button));
-
-    const QString title = model()
-                              ->headerData(section, orientation(), Qt::DisplayRole)
-                              .toString()
-                              .left(kMaxTitleLength);
-    const int format = SectionFormat(section);
-    const bool sorted = section == sortColumn_;
-
-    int labelLeft = left;
-    int labelTop = top;
-    int labelRight = right;
+    int labelLeft = sectionRect.left();
+    int labelTop = sectionRect.top();
+    int labelRight = sectionRect.left() + sectionRect.width();
+    const int bottom = sectionRect.top() + sectionRect.height();
     if (pressed) {
         labelLeft += 1;
         labelRight += 1;
         labelTop += 2;
     }
-    const int off = (bottom - top) / 4;
-    if (sorted) {
+    const int off = arrowOffset(sectionRect);
+    if (section == sortColumn_) {
         labelRight -= 3 * off;  // room for the arrow
     }
     labelLeft += off;
     labelRight -= off;
+    if (labelLeft >= labelRight) {
+        return {};
+    }
+    return {labelLeft, labelTop, labelRight - labelLeft, bottom - labelTop};
+}
 
-    if (labelLeft < labelRight) {
-        const QRect label(labelLeft, labelTop, labelRight - labelLeft, bottom - labelTop);
-        const QString shown = painter->fontMetrics().elidedText(title, Qt::ElideRight,
-                                                                label.width(), Qt::TextSingleLine);
-        painter->setPen(palette().color(QPalette::ButtonText));
+QString CSortHeaderCtrl::sectionTitle(int section) const {
+    if (!model()) {
+        return {};
+    }
+    return model()
+        ->headerData(section, orientation(), Qt::DisplayRole)
+        .toString()
+        .left(kMaxTitleLength);
+}
+
+int CSortHeaderCtrl::requiredSectionWidth(int section) const {
+    if (!model() || section < 0 || section >= count()) {
+        return 0;
+    }
+    // Owner-drawn: the title between margins of off on both sides, plus the
+    // arrow's 3 * off whether or not the column is sorted now, so the width
+    // does not change when the sort moves to another column.
+    const int height = std::max(this->height(), sizeHint().height());
+    const int off = arrowOffset(QRect(0, 0, 1, height));
+    const int ownerDrawn = fontMetrics().horizontalAdvance(sectionTitle(section)) + 5 * off;
+    return std::max(ownerDrawn, sectionSizeFromContents(section).width());
+}
+
+void CSortHeaderCtrl::DrawItem(QPainter* painter, const QRect& rect, int section,
+                               bool pressed) const {
+    painter->save();
+    painter->setClipRect(rect);
+    painter->fillRect(rect, palette().color(QPalette::Button));
+
+    const QColor ink = palette().color(QPalette::ButtonText);
+    const QRect label = titleRect(rect, section, pressed);
+    if (label.isValid()) {
+        const QString shown = painter->fontMetrics().elidedText(
+            sectionTitle(section), Qt::ElideRight, label.width(), Qt::TextSingleLine);
+        painter->setPen(ink);
         painter->drawText(label,
-                          int(HorizontalAlignment(format) | Qt::AlignVCenter) | Qt::TextSingleLine |
-                              Qt::TextDontClip,
+                          int(HorizontalAlignment(SectionFormat(section)) | Qt::AlignVCenter) |
+                              Qt::TextSingleLine | Qt::TextDontClip,
                           shown);
     }
 
-    if (sorted) {
-        // Light is the bevel's highlight, Dark its shadow (not Shadow, which
-        // is the near-black outer edge of a 3D frame).
-        const QColor light = palette().color(QPalette::Light);
-        const QColor shadow = palette().color(QPalette::Dark);
+    if (section == sortColumn_) {
+        // One colour, the title's own: it has the contrast of text against
+        // the face, which a bevel's highlight and shadow do not.
+        const int right = rect.left() + rect.width();
+        const int bottom = rect.top() + rect.height();
         for (const marvane::ArrowLine& line :
-             marvane::SortArrowLines(right, bottom, off, sortAscending_)) {
-            DrawArrowLine(painter, line, line.light ? light : shadow);
+             marvane::SortArrowLines(right, bottom, arrowOffset(rect), sortAscending_)) {
+            DrawArrowLine(painter, line, ink);
         }
     }
     painter->restore();

@@ -5,7 +5,8 @@
 // The list's column header. It keeps the sort state (which column, which
 // direction) and paints the items of columns that have been sorted itself:
 // a plain button face with the title and, in the sorted column, a small
-// two-tone arrow pointing up for ascending and down for descending order.
+// arrow in the title's colour pointing up for ascending and down for
+// descending order.
 //
 // Each section's format lives in the model's header data under FormatRole:
 // the alignment (HDF_LEFT, HDF_RIGHT, HDF_CENTER) plus HDF_OWNERDRAW once the
@@ -30,6 +31,13 @@ public:
     int SectionFormat(int section) const;
     bool IsOwnerDrawn(int section) const;
 
+    // Where an owner-drawn item's title goes within its section rectangle
+    // (empty when there is no room): the title is elided to this width.
+    QRect titleRect(const QRect& sectionRect, int section, bool pressed = false) const;
+    // The narrowest width at which the section's title is drawn in full,
+    // owner-drawn or not, with room for the arrow in any case.
+    int requiredSectionWidth(int section) const;
+
 protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -40,6 +48,8 @@ protected:
     virtual void DrawItem(QPainter* painter, const QRect& rect, int section, bool pressed) const;
 
 private:
+    static int arrowOffset(const QRect& sectionRect);
+    QString sectionTitle(int section) const;
     void OnSectionPressed(int section);
     void SetPressedInside(bool inside);
 

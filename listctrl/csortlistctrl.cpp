@@ -9,12 +9,16 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QItemSelection>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 #include <memory>
 #include <numeric>
 
 namespace {
+
+// The width a column was declared with, kept in its header item.
+constexpr int kDeclaredWidthRole = Qt::UserRole + 0x4D6;
 
 int HeaderFormatOf(CSortListCtrl::ColumnFormat format) {
     switch (format) {
@@ -74,10 +78,13 @@ CSortListCtrl::CSortListCtrl(QWidget* parent)
     disconnect(header_, &QHeaderView::sectionPressed, this, nullptr);
     disconnect(header_, &QHeaderView::sectionEntered, this, nullptr);
     connect(header_, &QHeaderView::sectionClicked, this, &CSortListCtrl::OnColumnClick);
+    connect(header_, &QHeaderView::sectionResized, this, &CSortListCtrl::keepSectionWideEnough);
 
     verticalHeader()->hide();
     FitRowHeightToFont();
     setEditTriggers(NoEditTriggers);
+    // One tab stop, as a list box is: Tab leaves the list, arrows move in it.
+    setTabKeyNavigation(false);
     setSelectionMode(ExtendedSelection);
     setWordWrap(false);
     setShowGrid(false);
@@ -94,7 +101,19 @@ void CSortListCtrl::changeEvent(QEvent* event) {
     QTableWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         FitRowHeightToFont();
+        if (columnsFitText_) {
+            fitColumnsToText();
+        }
     }
+}
+
+void CSortListCtrl::focusInEvent(QFocusEvent* event) {
+    // The view would make the first row current and selected; make it
+    // current only.
+    if (!currentIndex().isValid() && rowCount() > 0 && columnCount() > 0) {
+        selectionModel()->setCurrentIndex(model()->index(0, 0), QItemSelectionModel::NoUpdate);
+    }
+    QTableWidget::focusInEvent(event);
 }
 
 CSortListCtrl::~CSortListCtrl() {
@@ -133,6 +152,9 @@ int CSortListCtrl::AddRow(int position, const QStringList& texts) {
         }
         setItem(row, column, cell);
         stored.append(text);
+        if (columnsFitText_) {
+            widenColumn(column, cellTextWidth(row, column));
+        }
     }
     AttachRowTexts(row, stored);
     return row;
@@ -185,6 +207,10 @@ int CSortListCtrl::InsertColumn(int position, const QString& title, ColumnFormat
     if (width != -1) {
         header_->resizeSection(column, std::clamp(width, 0, header_->maximumSectionSize()));
     }
+    headerItem->setData(kDeclaredWidthRole, header_->sectionSize(column));
+    if (columnsFitText_) {
+        widenColumn(column, requiredColumnWidth(column));
+    }
 
     RefreshAllRowTexts();
     PlaceCheckBoxes(checks);
@@ -234,6 +260,64 @@ void CSortListCtrl::SetCheckboxes(bool on) {
     const std::vector<Qt::CheckState> checks = RowCheckStates();
     checkboxes_ = on;
     PlaceCheckBoxes(checks);
+}
+
+void CSortListCtrl::setColumnsFitText(bool on) {
+    columnsFitText_ = on;
+    if (on) {
+        fitColumnsToText();
+    }
+}
+
+int CSortListCtrl::requiredColumnWidth(int column) const {
+    if (column < 0 || column >= GetColumnCount()) {
+        return 0;
+    }
+    const QTableWidgetItem* headerItem = horizontalHeaderItem(column);
+    int width = headerItem ? headerItem->data(kDeclaredWidthRole).toInt() : 0;
+    width = std::max(width, header_->requiredSectionWidth(column));
+    for (int row = 0; row < rowCount(); ++row) {
+        width = std::max(width, cellTextWidth(row, column));
+    }
+    return std::min(width, header_->maximumSectionSize());
+}
+
+int CSortListCtrl::cellTextWidth(int row, int column) const {
+    const QModelIndex index = model()->index(row, column);
+    QAbstractItemDelegate* delegate = itemDelegateForIndex(index);
+    if (!delegate) {
+        return 0;
+    }
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    // The delegate's size hint is the text's advance plus the style's margins;
+    // a grid line takes one more pixel off every cell.
+    return delegate->sizeHint(option, index).width() + (showGrid() ? 1 : 0);
+}
+
+void CSortListCtrl::widenColumn(int column, int width) {
+    if (header_->sectionSize(column) < width) {
+        header_->resizeSection(column, std::min(width, header_->maximumSectionSize()));
+    }
+}
+
+void CSortListCtrl::fitColumnsToText() {
+    for (int column = 0; column < GetColumnCount(); ++column) {
+        widenColumn(column, requiredColumnWidth(column));
+    }
+}
+
+void CSortListCtrl::keepSectionWideEnough(int section, int /*oldSize*/, int newSize) {
+    if (!columnsFitText_) {
+        return;
+    }
+    const int required = requiredColumnWidth(section);
+    if (newSize < required) {
+        // Queued: the header is still inside its own resize.
+        QMetaObject::invokeMethod(
+            this, [this, section] { widenColumn(section, requiredColumnWidth(section)); },
+            Qt::QueuedConnection);
+    }
 }
 
 void CSortListCtrl::SetFullRowSelect(bool on) {

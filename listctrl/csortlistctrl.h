@@ -65,6 +65,16 @@ public:
     // range.
     void SortByColumn(int column, bool ascending);
 
+    // With this on, no column is narrower than its widest text, heading
+    // included: columns widen as rows and columns are added and when the font
+    // changes, and a column dragged narrower springs back. The width a column
+    // was declared with stays its minimum. Off by default.
+    void setColumnsFitText(bool on);
+    bool columnsFitText() const { return columnsFitText_; }
+    // The width at which every text of the column, heading included, shows in
+    // full, and never less than the column's declared width.
+    int requiredColumnWidth(int column) const;
+
     CSortHeaderCtrl* sortHeader() const { return header_; }
     // The row record's texts; empty texts for a row without a record, and an
     // empty list for an invalid row.
@@ -77,6 +87,8 @@ public slots:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // Focus alone selects nothing: Copy then still takes the whole list.
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void FitRowHeightToFont();
@@ -90,7 +102,12 @@ private:
     std::vector<Qt::CheckState> RowCheckStates() const;
     void PlaceCheckBoxes(const std::vector<Qt::CheckState>& states);
     void PutRowsInOrder(const std::vector<int>& order);
+    int cellTextWidth(int row, int column) const;
+    void widenColumn(int column, int width);
+    void fitColumnsToText();
+    void keepSectionWideEnough(int section, int oldSize, int newSize);
 
     CSortHeaderCtrl* header_ = nullptr;
     bool checkboxes_ = false;
+    bool columnsFitText_ = false;
 };

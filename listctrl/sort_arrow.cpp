@@ -19,15 +19,15 @@ QList<ArrowLine> SortArrowLines(int right, int bottom, int off, bool ascending) 
     const int b = bottom;
     if (ascending) {
         return {
-            {{r - 2 * off, off}, {r - off, b - off - 1}, true},
-            {{r - off, b - off - 1}, {r - 3 * off - 2, b - off - 1}, true},
-            {{r - 3 * off - 1, b - off - 1}, {r - 2 * off, off - 1}, false},
+            {{r - 2 * off, off}, {r - off, b - off - 1}},
+            {{r - off, b - off - 1}, {r - 3 * off - 2, b - off - 1}},
+            {{r - 3 * off - 1, b - off - 1}, {r - 2 * off, off - 1}},
         };
     }
     return {
-        {{r - off - 1, off}, {r - 2 * off - 1, b - off}, true},
-        {{r - 2 * off - 2, b - off}, {r - 3 * off - 1, off}, false},
-        {{r - 3 * off - 1, off}, {r - off - 1, off}, false},
+        {{r - off - 1, off}, {r - 2 * off - 1, b - off}},
+        {{r - 2 * off - 2, b - off}, {r - 3 * off - 1, off}},
+        {{r - 3 * off - 1, off}, {r - off - 1, off}},
     };
 }
 

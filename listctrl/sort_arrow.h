@@ -5,21 +5,19 @@
 
 namespace marvane {
 
-// One stroke of the sort arrow; light strokes use the highlight colour,
-// the others the shadow colour.
+// One stroke of the sort arrow.
 struct ArrowLine {
     QPoint from;
     QPoint to;
-    bool light = false;
 
     bool operator==(const ArrowLine&) const = default;
 };
 
-// The strokes of the two-tone arrow at the right end of a header item whose
-// right and bottom edges (both exclusive) are right and bottom, with
-// off = item height / 4. Light strokes come first so that the shadow is drawn
-// over them where they meet. The y values are absolute: header items start at
-// y = 0, so off is also the distance from the item's top.
+// The strokes of the arrow at the right end of a header item whose right and
+// bottom edges (both exclusive) are right and bottom, with off = item height / 4.
+// The arrow keeps to the item's last 3 * off + 2 pixels, so a label that ends
+// 4 * off before the right edge never meets it. The y values are absolute:
+// header items start at y = 0, so off is also the distance from the item's top.
 QList<ArrowLine> SortArrowLines(int right, int bottom, int off, bool ascending);
 
 // The pixels of a 1-pixel line from `from` up to, not including, `to`, stepping

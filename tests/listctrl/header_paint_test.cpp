@@ -1,16 +1,22 @@
 #include "csortheaderctrl.h"
 #include "csortlistctrl.h"
+#include "sort_arrow.h"
 
 #include <QImage>
+#include <QStyle>
+#include <QStyleFactory>
+
 #include <QTest>
+
+#include <cmath>
+#include <memory>
 
 #include <gtest/gtest.h>
 
 namespace {
 
 const QColor kFace(192, 192, 192);
-const QColor kLight(255, 0, 0);
-const QColor kShadow(0, 0, 255);
+const QColor kInk(0, 0, 128);  // title and arrow
 
 struct Pixel {
     int fromRight;  // x = R - fromRight, R being the item's exclusive right edge
@@ -18,16 +24,14 @@ struct Pixel {
     QColor colour;
 };
 
-// The list's header at 17 pixels high, in colours that tell face, highlight,
-// shadow and text apart; items "Name" 0..99 and "Value" 100..179.
+// The list's header at 17 pixels high, in colours that tell face and ink
+// apart; items "Name" 0..99 and "Value" 100..179.
 class HeaderPaint : public ::testing::Test {
 protected:
     void SetUp() override {
         QPalette palette = header()->palette();
         palette.setColor(QPalette::Button, kFace);
-        palette.setColor(QPalette::Light, kLight);
-        palette.setColor(QPalette::Dark, kShadow);
-        palette.setColor(QPalette::ButtonText, Qt::black);
+        palette.setColor(QPalette::ButtonText, kInk);
         header()->setPalette(palette);
     }
 
@@ -41,14 +45,13 @@ protected:
         return image;
     }
 
-    // First and last column in [left, right) holding label pixels (neither
-    // face nor arrow), or -1 for none.
+    // First and last column in [left, right) holding anything but the face,
+    // or -1 for none.
     static std::pair<int, int> Ink(const QImage& image, int left, int right) {
         std::pair span(-1, -1);
         for (int x = left; x < right; ++x) {
             for (int y = 0; y < image.height(); ++y) {
-                const QColor c = image.pixelColor(x, y);
-                if (c != kFace && c != kLight && c != kShadow) {
+                if (image.pixelColor(x, y) != kFace) {
                     span = {span.first < 0 ? x : span.first, x};
                 }
             }
@@ -56,7 +59,8 @@ protected:
         return span;
     }
 
-    // Checks the pixels and that no arrow colour lies outside box.
+    // Checks the pixels and that in the item's last 16 columns, where the
+    // arrow goes, nothing but the face lies outside box.
     static void ExpectArrow(const QImage& image, int right, const QList<Pixel>& pixels,
                             const QRect& box) {
         for (const Pixel& p : pixels) {
@@ -64,9 +68,9 @@ protected:
                 << "R - " << p.fromRight << ", " << p.y;
         }
         for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const QColor c = image.pixelColor(x, y);
-                ASSERT_FALSE((c == kLight || c == kShadow) && !box.contains(x, y)) << x << "," << y;
+            for (int x = right - 16; x < right; ++x) {
+                ASSERT_FALSE(image.pixelColor(x, y) != kFace && !box.contains(x, y))
+                    << x << "," << y;
             }
         }
     }
@@ -77,15 +81,15 @@ protected:
 TEST_F(HeaderPaint, AscendingArrowPointsUp) {
     list.DefineColumns("Name, 100; Value, 2, 80");
     list.SortByColumn(1, true);
-    // Light from the apex (R-8, 4) to (R-4, 12) and on to (R-14, 12); shadow
-    // from (R-13, 12) to (R-8, 3). End points are left out.
+    // From the apex (R-8, 4) to (R-4, 12), on to (R-14, 12), and from
+    // (R-13, 12) back to (R-8, 3). End points are left out.
     ExpectArrow(Render(), 180,
-                {{8, 4, kLight},
-                 {6, 8, kLight},
-                 {4, 12, kLight},
-                 {12, 12, kLight},
-                 {13, 12, kShadow},
-                 {9, 4, kShadow},
+                {{8, 4, kInk},
+                 {6, 8, kInk},
+                 {4, 12, kInk},
+                 {12, 12, kInk},
+                 {13, 12, kInk},
+                 {9, 4, kInk},
                  {14, 12, kFace},
                  {8, 3, kFace},
                  {3, 12, kFace}},
@@ -96,14 +100,14 @@ TEST_F(HeaderPaint, DescendingArrowPointsDown) {
     list.DefineColumns("Name, 100; Value, 2, 80");
     list.SortByColumn(0, true);
     list.SortByColumn(1, false);
-    // Light from (R-5, 4) to (R-9, 13); shadow from (R-10, 13) to (R-13, 4)
-    // and on to (R-5, 4).
+    // From (R-5, 4) to (R-9, 13), from (R-10, 13) to (R-13, 4) and on to
+    // (R-5, 4).
     ExpectArrow(Render(), 180,
-                {{5, 4, kLight},
-                 {8, 11, kLight},
-                 {10, 13, kShadow},
-                 {13, 4, kShadow},
-                 {6, 4, kShadow},
+                {{5, 4, kInk},
+                 {8, 11, kInk},
+                 {10, 13, kInk},
+                 {13, 4, kInk},
+                 {6, 4, kInk},
                  {9, 13, kFace},
                  {4, 4, kFace},
                  {14, 4, kFace}},
@@ -122,7 +126,7 @@ TEST_F(HeaderPaint, LabelKeepsItsMarginsAndLeavesRoomForTheArrow) {
     EXPECT_TRUE(plainFirst >= 4 && plainFirst <= 6) << plainFirst;
     EXPECT_TRUE(plainLast < 96 && plainLast >= 84) << plainLast;
     // Sorted: between L + 4 and R - 16.
-    const auto [sortedFirst, sortedLast] = Ink(image, 100, 180);
+    const auto [sortedFirst, sortedLast] = Ink(image, 100, 180 - 14);  // left of the arrow
     EXPECT_TRUE(sortedFirst >= 104 && sortedFirst <= 106) << sortedFirst;
     EXPECT_TRUE(sortedLast < 164 && sortedLast >= 152) << sortedLast;
 
@@ -131,7 +135,7 @@ TEST_F(HeaderPaint, LabelKeepsItsMarginsAndLeavesRoomForTheArrow) {
     list.SortByColumn(1, true);
     list.SortByColumn(0, true);
     const QImage aligned = Render();
-    const int rightLast = Ink(aligned, 0, 100).second;
+    const int rightLast = Ink(aligned, 0, 100 - 14).second;  // left of the arrow
     EXPECT_TRUE(rightLast < 84 && rightLast >= 81) << rightLast;
     EXPECT_EQ(Ink(aligned, 100, 108).first, -1);  // no room for a label
 }
@@ -144,6 +148,60 @@ TEST_F(HeaderPaint, PressedItemShiftsItsLabel) {
     EXPECT_EQ(Ink(Render(), 0, 100).first, released + 1);
     QTest::mouseRelease(header()->viewport(), Qt::LeftButton, {}, QPoint(50, 8));
     EXPECT_EQ(Ink(Render(), 0, 100).first, released);
+}
+
+// WCAG's contrast ratio of two colours, 1 to 21.
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(HeaderArrow, EveryStrokeStandsOutInLightAndDarkPalettes) {
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+    QPalette dark;
+    for (const auto& [role, colour] : {std::pair{QPalette::Window, QColor(53, 53, 53)},
+                                       {QPalette::Button, QColor(53, 53, 53)},
+                                       {QPalette::ButtonText, QColor(Qt::white)},
+                                       {QPalette::WindowText, QColor(Qt::white)},
+                                       {QPalette::Light, QColor(90, 90, 90)},
+                                       {QPalette::Dark, QColor(35, 35, 35)}}) {
+        dark.setColor(role, colour);
+    }
+    for (const QPalette& palette : {fusion->standardPalette(), dark}) {
+        for (bool ascending : {true, false}) {
+            CSortListCtrl list;
+            list.setStyle(fusion.get());
+            list.setPalette(palette);
+            list.DefineColumns("Name, 100; Value, 2, 80");
+            list.SortByColumn(1, ascending);
+            CSortHeaderCtrl* header = list.sortHeader();
+            header->setFixedHeight(20);
+            header->resize(180, 20);
+            QImage image(180, 20, QImage::Format_RGB32);
+            header->render(&image);
+
+            // Every stroke pixel, read back from the picture.
+            const QColor face = image.pixelColor(178, 1);  // above the arrow
+            int strokes = 0;
+            for (const marvane::ArrowLine& line : marvane::SortArrowLines(180, 20, 5, ascending)) {
+                for (const QPoint& pixel : marvane::LinePixels(line.from, line.to)) {
+                    const QColor seen = image.pixelColor(pixel);
+                    EXPECT_GE(Contrast(seen, face), 3.0)
+                        << pixel.x() << "," << pixel.y() << " " << qPrintable(seen.name());
+                    ++strokes;
+                }
+            }
+            EXPECT_GT(strokes, 15);
+        }
+    }
 }
 
 }  // namespace
