@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -128,22 +129,26 @@ void CHandCalcDialog::createControls() {
     suitsSpin_->setBuddy(suitsBox_);
     ranksSpin_->setBuddy(ranksBox_);
 
-    suitsLabel_ = tagged(makeLabel(QStringLiteral("Number of Suits"), this), IdSuitsLabel,
+    // Alt + the underlined letter: a label's takes the focus to its box.
+    suitsLabel_ = tagged(makeLabel(QStringLiteral("Number of &Suits"), this), IdSuitsLabel,
                          "suitsLabel", QStringLiteral("Number of Suits"));
-    ranksLabel_ = tagged(makeLabel(QStringLiteral("Number of Ranks"), this), IdRanksLabel,
+    ranksLabel_ = tagged(makeLabel(QStringLiteral("Number of &Ranks"), this), IdRanksLabel,
                          "ranksLabel", QStringLiteral("Number of Ranks"));
     suitsLabel_->setBuddy(suitsBox_);
     ranksLabel_->setBuddy(ranksBox_);
 
-    enumerateBox_ = tagged(new QCheckBox(QStringLiteral("Enumerate?"), this), IdEnumerate,
+    enumerateBox_ = tagged(new QCheckBox(QStringLiteral("&Enumerate?"), this), IdEnumerate,
                            "enumerateBox", QStringLiteral("Enumerate?"));
     enumerateBox_->setLayoutDirection(Qt::RightToLeft);  // the text left of the box
 
-    computeOdds_ = tagged(new QPushButton(QStringLiteral("Compute Odds"), this), IdComputeOdds,
+    computeOdds_ = tagged(new QPushButton(QStringLiteral("Compute &Odds"), this), IdComputeOdds,
                           "computeOdds", QStringLiteral("Compute Odds"));
 
+    // The number, the mark and the time read out as what they show: no fixed
+    // accessible name that would hide their text.
     possibleHands_ = tagged(makeLabel(QStringLiteral("Static"), this), IdPossibleHands,
-                            "possibleHands", QStringLiteral("Number of possible hands"));
+                            "possibleHands", QString());
+    possibleHands_->setAccessibleDescription(QStringLiteral("Number of possible hands"));
     possibleHands_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     possibleHandsLabel_ =
         tagged(makeLabel(QStringLiteral("Possible Hands"), this), IdPossibleHandsLabel,
@@ -151,17 +156,19 @@ void CHandCalcDialog::createControls() {
 
     resultsList_ =
         tagged(new CSortListCtrl(this), IdResultsList, "resultsList", QStringLiteral("Results"));
-    enableResultsCopy(resultsList_);
+    resultsList_->setColumnsFitText(true);
 
-    again_ = tagged(new QPushButton(QStringLiteral("Again?"), this), IdAgain, "again",
+    again_ = tagged(new QPushButton(QStringLiteral("&Again?"), this), IdAgain, "again",
                     QStringLiteral("Again?"));
-    close_ = tagged(new QPushButton(QStringLiteral("Close"), this), IdClose, "close",
+    close_ = tagged(new QPushButton(QStringLiteral("&Close"), this), IdClose, "close",
                     QStringLiteral("Close"));
-    close_->setDefault(true);
 
-    floatingPathMark_ =
-        tagged(makeLabel(QStringLiteral("*"), this), IdFloatingPathMark, "floatingPathMark",
-               QStringLiteral("Possible hands computed in floating point"));
+    floatingPathMark_ = tagged(makeLabel(QStringLiteral("*"), this), IdFloatingPathMark,
+                               "floatingPathMark", QString());
+    const QString floatingPathNote =
+        QStringLiteral("The number of possible hands was worked out in floating point.");
+    floatingPathMark_->setToolTip(floatingPathNote);
+    floatingPathMark_->setAccessibleDescription(floatingPathNote);
     progressBar_ = tagged(new QProgressBar(this), IdProgressBar, "progressBar",
                           QStringLiteral("Enumeration progress"));
     progressBar_->setTextVisible(false);
@@ -169,7 +176,7 @@ void CHandCalcDialog::createControls() {
 
     elapsedTime_ = new QLabel(this);
     elapsedTime_->setObjectName(QStringLiteral("elapsedTime"));
-    elapsedTime_->setAccessibleName(QStringLiteral("Elapsed time"));
+    elapsedTime_->setAccessibleDescription(QStringLiteral("Time the last computation took"));
     elapsedTime_->setAlignment(Qt::AlignCenter);
 
     // Start state of the template: results side disabled.
@@ -192,6 +199,37 @@ void CHandCalcDialog::createControls() {
     connect(about, &QAction::triggered, this, &CHandCalcDialog::showAboutBox);
     addAction(about);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    createCopyActions();
+}
+
+void CHandCalcDialog::createCopyActions() {
+    // Copy takes the selected rows, or all when none is; Copy All always all.
+    auto* copy = new QAction(QStringLiteral("&Copy"), this);
+    copy->setObjectName(QStringLiteral("copyAction"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this,
+            [this] { copyResults(*resultsList_, CopiedRows::SelectedOrAll); });
+    auto* copyAll = new QAction(QStringLiteral("Copy &All"), this);
+    copyAll->setObjectName(QStringLiteral("copyAllAction"));
+    connect(copyAll, &QAction::triggered, this,
+            [this] { copyResults(*resultsList_, CopiedRows::All); });
+    resultsList_->addActions({copy, copyAll});
+    resultsList_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // A Copy key sent to the list while it lacks the focus misses the
+    // shortcut; catch it on its way in.
+    copyAction_ = copy;
+    resultsList_->installEventFilter(this);
+}
+
+bool CHandCalcDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == resultsList_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        copyAction_->trigger();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CHandCalcDialog::layOutControls() {
@@ -237,7 +275,14 @@ void CHandCalcDialog::OnInitDialog() {
     enteredRanks_ = workingRanks_;
     floatingPathMark_->hide();
     progressBar_->hide();
+    setDefaultButton(computeOdds_);
     suitsBox_->selectAll();
+}
+
+void CHandCalcDialog::setDefaultButton(QPushButton* button) {
+    for (QPushButton* candidate : {computeOdds_, close_}) {
+        candidate->setDefault(candidate == button);
+    }
 }
 
 QWidget* CHandCalcDialog::control(int id) const {
@@ -375,6 +420,7 @@ void CHandCalcDialog::OnComputeOdds() {
     fillResults(withEnumeration);
     showElapsedTime();
     EnableEndButtons(true);
+    setDefaultButton(close_);
 }
 
 void CHandCalcDialog::runEnumeration(Deck deck, std::uint32_t possibleHands) {
@@ -402,14 +448,6 @@ void CHandCalcDialog::fillResults(bool withEnumeration) {
     }
     const int totalColumn = withEnumeration ? 3 : 2;
     resultsList_->SortByColumn(totalColumn, true);
-
-    // The heading widths were made for a smaller dialog font than most
-    // desktops use; widen the Hand column so no category name is cut short.
-    const int headingWidth = resultsList_->columnWidth(0);
-    resultsList_->resizeColumnToContents(0);
-    if (resultsList_->columnWidth(0) < headingWidth) {
-        resultsList_->setColumnWidth(0, headingWidth);
-    }
 }
 
 void CHandCalcDialog::showElapsedTime() {
@@ -431,6 +469,7 @@ void CHandCalcDialog::OnAgain() {
     resultsList_->DeleteAllColumns();
     state_.clearTables();
     elapsedTime_->clear();
+    setDefaultButton(computeOdds_);
 }
 
 void CHandCalcDialog::OnOK() {

@@ -9,6 +9,7 @@
 #include "engine_state.h"
 
 class CSortListCtrl;
+class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -58,6 +59,9 @@ public:
 
     void showAboutBox();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 public slots:
     // Escape and the window's close box: no validation.
     void reject() override;
@@ -67,6 +71,9 @@ private:
     enum ExchangeItem { SuitsItem, RanksItem, EnumerateItem, ExchangeItemCount };
 
     void createControls();
+    void createCopyActions();
+    // Enter clicks this button: "Compute Odds" for input, "Close" for results.
+    void setDefaultButton(QPushButton* button);
     void layOutControls();
     void setUpTabOrder();
     void OnInitDialog();
@@ -105,6 +112,7 @@ private:
     QLabel* floatingPathMark_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
     QLabel* elapsedTime_ = nullptr;
+    QAction* copyAction_ = nullptr;
 
     MessageFunction showMessage_;
     bool exchangeRunning_ = false;

@@ -3,7 +3,6 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
-#include <QKeyEvent>
 #include <QStringList>
 #include <QTableWidget>
 
@@ -28,28 +27,9 @@ bool rowSelected(const QTableWidget& list, int row) {
     return list.selectionModel()->rowIntersectsSelection(row, list.rootIndex());
 }
 
-// Copies the results when the Copy key reaches the list.
-class ResultsCopyFilter : public QObject {
-public:
-    explicit ResultsCopyFilter(QTableWidget* list) : QObject(list), list_(list) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == list_ && event->type() == QEvent::KeyPress &&
-            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-            QGuiApplication::clipboard()->setText(resultsAsText(*list_));
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QTableWidget* list_;
-};
-
 }  // namespace
 
-QString resultsAsText(const QTableWidget& list) {
+QString resultsAsText(const QTableWidget& list, CopiedRows rows) {
     const int columns = list.columnCount();
     if (columns == 0) {
         return {};
@@ -63,7 +43,7 @@ QString resultsAsText(const QTableWidget& list) {
     };
 
     QString text = lineOf([&](int column) { return headingText(list, column); });
-    const bool onlySelected = anyRowSelected(list);
+    const bool onlySelected = rows == CopiedRows::SelectedOrAll && anyRowSelected(list);
     for (int row = 0; row < list.rowCount(); ++row) {
         if (!onlySelected || rowSelected(list, row)) {
             text += lineOf([&](int column) { return cellText(list, row, column); });
@@ -72,6 +52,6 @@ QString resultsAsText(const QTableWidget& list) {
     return text;
 }
 
-void enableResultsCopy(QTableWidget* list) {
-    list->installEventFilter(new ResultsCopyFilter(list));
+void copyResults(const QTableWidget& list, CopiedRows rows) {
+    QGuiApplication::clipboard()->setText(resultsAsText(list, rows));
 }

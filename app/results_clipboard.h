@@ -4,11 +4,14 @@
 
 class QTableWidget;
 
-// The results as tab-separated text for the clipboard: the column headings
-// (trimmed) on the first line, then the selected rows, or every row when none
-// is selected, in the order the list shows them. Every line ends in "\n".
-QString resultsAsText(const QTableWidget& list);
+// Which rows a copy takes.
+enum class CopiedRows { SelectedOrAll, All };
 
-// Makes Ctrl+C (the platform's Copy key) in the list put resultsAsText on the
-// clipboard, in place of the view's default of copying the current cell.
-void enableResultsCopy(QTableWidget* list);
+// The results as tab-separated text for the clipboard: the column headings
+// (trimmed) on the first line, then the rows in the order the list shows them:
+// with SelectedOrAll the selected rows, or every row when none is selected.
+// Every line ends in "\n"; an empty string for a list without columns.
+QString resultsAsText(const QTableWidget& list, CopiedRows rows = CopiedRows::SelectedOrAll);
+
+// Puts resultsAsText on the clipboard.
+void copyResults(const QTableWidget& list, CopiedRows rows);

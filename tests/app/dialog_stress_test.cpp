@@ -324,9 +324,17 @@ private:
 
     static bool smallDeck(marvane::Deck deck) { return deck.suits <= 5 && deck.ranks <= 8; }
 
-    void clickComputeOdds() {
+    // "Compute Odds" by its button, or by Enter in a box, where it is the
+    // default button.
+    void clickComputeOdds(bool byEnter = false) {
         const std::optional<QString> complaint = readingComplaint();
-        d_.click(IdComputeOdds);
+        if (byEnter && !model_.results) {
+            QLineEdit* into = box(pick(2) == 0 ? IdSuitsBox : IdRanksBox);
+            into->setFocus();
+            QTest::keyClick(into, Qt::Key_Return);
+        } else {
+            d_.click(IdComputeOdds);
+        }
         if (model_.results) {
             return;  // the button is disabled
         }
@@ -350,8 +358,9 @@ private:
                         static_cast<std::uint32_t>(*numberIn(text(IdRanksBox)))})) {
             clickEnumerate();
         }
-        clickComputeOdds();
-        return "compute";
+        const bool byEnter = pick(2) == 0;
+        clickComputeOdds(byEnter);
+        return byEnter ? "compute by enter" : "compute";
     }
 
     const char* computeSmallDeckWithEnumeration() {
@@ -434,14 +443,14 @@ private:
         }
     }
 
-    // "Close" by its button, or by Enter in a box ("Close" is the default button).
+    // "Close" by its button, or by Enter in the list once there are results
+    // ("Close" is then the default button).
     const char* close() {
         const std::optional<QString> complaint = readingComplaint();
-        const bool byEnter = !model_.results && pick(2) == 0;
+        const bool byEnter = model_.results && pick(2) == 0;
         if (byEnter) {
-            QLineEdit* into = box(pick(2) == 0 ? IdSuitsBox : IdRanksBox);
-            into->setFocus();
-            QTest::keyClick(into, Qt::Key_Return);
+            d_.list()->setFocus();
+            QTest::keyClick(d_.list(), Qt::Key_Return);
         } else {
             d_.click(IdClose);
         }
