@@ -7,6 +7,7 @@
 #include <QTableWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -123,7 +124,11 @@ int CSortHeaderCtrl::requiredSectionWidth(int section) const {
     // does not change when the sort moves to another column.
     const int height = std::max(this->height(), sizeHint().height());
     const int off = arrowOffset(QRect(0, 0, 1, height));
-    const int ownerDrawn = fontMetrics().horizontalAdvance(sectionTitle(section)) + 5 * off;
+    // Rounded up: a title whose advance is a fraction wider than its room is
+    // elided, and QFontMetrics rounds to the nearest pixel.
+    const int titleWidth =
+        static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(sectionTitle(section))));
+    const int ownerDrawn = titleWidth + 5 * off;
     return std::max(ownerDrawn, sectionSizeFromContents(section).width());
 }
 

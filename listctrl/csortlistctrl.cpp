@@ -107,6 +107,15 @@ void CSortListCtrl::changeEvent(QEvent* event) {
     }
 }
 
+void CSortListCtrl::updateGeometries() {
+    QTableWidget::updateGeometries();
+    if (columnsFitText_) {
+        for (int column = 0; column < GetColumnCount(); ++column) {
+            widenColumn(column, header_->requiredSectionWidth(column));
+        }
+    }
+}
+
 void CSortListCtrl::focusInEvent(QFocusEvent* event) {
     // The view would make the first row current and selected; make it
     // current only.

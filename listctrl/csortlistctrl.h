@@ -89,6 +89,8 @@ protected:
     void changeEvent(QEvent* event) override;
     // Focus alone selects nothing: Copy then still takes the whole list.
     void focusInEvent(QFocusEvent* event) override;
+    // The header's height sets the room its titles get; refit them to it.
+    void updateGeometries() override;
 
 private:
     void FitRowHeightToFont();

@@ -15,7 +15,7 @@ namespace {
 // Texts wider than the room the view gives them, as "row,column: text".
 QStringList elidedCells(const CSortListCtrl& list) {
     QStringList elided;
-    const QFontMetrics metrics(list.font());
+    const QFontMetricsF metrics(list.font());
     const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
     for (int row = 0; row < list.rowCount(); ++row) {
         for (int column = 0; column < list.columnCount(); ++column) {

@@ -1,29 +1,100 @@
-// Saves pictures of the dialog for a person to look at: input.png, then
-// results-4x13.png and results-8x20.png (both enumerated), printing each
-// run's elapsed time. MARVANE_SCREENSHOT_DIR picks the folder (default /tmp).
+// Saves pictures of the dialog for a person to look at, printing each
+// enumeration's elapsed time. MARVANE_SCREENSHOT_DIR picks the folder
+// (default /tmp). The pictures:
+//   input.png, results-4x13.png    the two states, 4 x 13 enumerated
+//   results-8x20.png               8 x 20 enumerated, scrolled to the last row
+//   sorted-8x20.png                the same, sorted by Enumerated
+//   dark-8x20.png                  Fusion in a dark palette
+//   large-8x20.png                 at one and a half times the font size
+#include <QApplication>
 #include <QLabel>
+#include <QStyleFactory>
 #include <cstdio>
 
 #include "chandcalcapp.h"
+#include "csortheaderctrl.h"
 #include "dialog_fixture.h"
+
+namespace {
+
+QPalette darkPalette() {
+    QPalette dark;
+    const QColor window(45, 45, 48), base(30, 30, 30), text(230, 230, 230);
+    for (const auto& [role, colour] : {std::pair{QPalette::Window, window},
+                                       {QPalette::WindowText, text},
+                                       {QPalette::Base, base},
+                                       {QPalette::AlternateBase, window},
+                                       {QPalette::Text, text},
+                                       {QPalette::Button, window},
+                                       {QPalette::ButtonText, text},
+                                       {QPalette::Highlight, QColor(42, 130, 218)},
+                                       {QPalette::HighlightedText, base},
+                                       {QPalette::ToolTipBase, base},
+                                       {QPalette::ToolTipText, text},
+                                       {QPalette::Light, QColor(70, 70, 74)},
+                                       {QPalette::Dark, QColor(25, 25, 25)}}) {
+        dark.setColor(role, colour);
+    }
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(127, 127, 127));
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(127, 127, 127));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(127, 127, 127));
+    return dark;
+}
+
+void clickHeader(CSortListCtrl* list, int column) {
+    CSortHeaderCtrl* header = list->sortHeader();
+    const QPoint at(header->sectionViewportPosition(column) + 10, header->height() / 2);
+    QTest::mousePress(header->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, at);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     CHandCalcApp app(argc, argv);
     const QString dir = qEnvironmentVariable("MARVANE_SCREENSHOT_DIR", QStringLiteral("/tmp"));
-    DialogDriver d;
     bool saved = true;
-    const auto save = [&](const QString& name) {
+    int messages = 0;
+    const auto save = [&](DialogDriver& d, const QString& name) {
         QTest::qWait(200);  // let pending repaints land
         saved = d.dialog.grab().save(dir + '/' + name) && saved;
     };
-    save(QStringLiteral("input.png"));
-    for (const auto& [suits, ranks] : {std::pair{4, 13}, std::pair{8, 20}}) {
-        d.compute(suits, ranks, true);
-        std::printf("%dx%d: %s\n", suits, ranks,
-                    qPrintable(d.dialog.findChild<QLabel*>("elapsedTime")->text()));
-        save(QStringLiteral("results-%1x%2.png").arg(suits).arg(ranks));
+    const auto computeBig = [&](DialogDriver& d) {
+        d.compute(8, 20, true);
+        std::printf("8x20: %s\n", qPrintable(d.dialog.findChild<QLabel*>("elapsedTime")->text()));
+        d.list()->scrollToBottom();  // the Garbage row: the number of hands
+    };
+    {
+        DialogDriver d;
+        save(d, QStringLiteral("input.png"));
+        d.compute(4, 13, true);
+        save(d, QStringLiteral("results-4x13.png"));
         d.click(IdAgain);
+        computeBig(d);
+        save(d, QStringLiteral("results-8x20.png"));
+        clickHeader(d.list(), 1);
+        save(d, QStringLiteral("sorted-8x20.png"));
+        messages += d.messages.size();
+    }
+    const QFont font = QApplication::font();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(darkPalette());
+    {
+        DialogDriver d;
+        computeBig(d);
+        clickHeader(d.list(), 2);
+        save(d, QStringLiteral("dark-8x20.png"));
+        messages += d.messages.size();
+    }
+    QFont large = font;
+    large.setPointSizeF(font.pointSizeF() * 1.5);
+    QApplication::setFont(large);
+    {
+        DialogDriver d;
+        computeBig(d);
+        save(d, QStringLiteral("large-8x20.png"));
+        messages += d.messages.size();
     }
     std::printf("%s\n", saved ? "saved" : "could not save every picture");
-    return saved && d.messages.isEmpty() ? 0 : 1;
+    return saved && messages == 0 ? 0 : 1;
 }
