@@ -19,6 +19,8 @@ namespace {
 
 // The width a column was declared with, kept in its header item.
 constexpr int kDeclaredWidthRole = Qt::UserRole + 0x4D6;
+// A cell's number to sort by, when it has one.
+constexpr int kSortKeyRole = Qt::UserRole + 0x4D7;
 
 int HeaderFormatOf(CSortListCtrl::ColumnFormat format) {
     switch (format) {
@@ -371,6 +373,10 @@ void CSortListCtrl::SortByColumn(int column, bool ascending) {
     header_->SetSortAscending(ascending);
     header_->MarkSortColumn();
 
+    if (const auto byKeys = orderByCellKeys(column, ascending)) {
+        PutRowsInOrder(*byKeys);
+        return;
+    }
     const int rows = rowCount();
     std::vector<marvane::SortKey> keys;
     keys.reserve(rows);
@@ -395,6 +401,36 @@ void CSortListCtrl::SortByColumn(int column, bool ascending) {
         return marvane::CompareSortKeys(keys[row1], keys[row2], ascending);
     });
     PutRowsInOrder(order);
+}
+
+bool CSortListCtrl::setCellSortKey(int row, int column, double key) {
+    QTableWidgetItem* cell = item(row, column);
+    if (!cell) {
+        return false;
+    }
+    cell->setData(kSortKeyRole, key);
+    return true;
+}
+
+std::optional<std::vector<int>> CSortListCtrl::orderByCellKeys(int column, bool ascending) const {
+    const int rows = rowCount();
+    std::vector<double> keys;
+    keys.reserve(rows);
+    for (int row = 0; row < rows; ++row) {
+        const QTableWidgetItem* cell = item(row, column);
+        const QVariant key = cell ? cell->data(kSortKeyRole) : QVariant();
+        if (!key.isValid()) {
+            return std::nullopt;  // the column sorts by its texts
+        }
+        keys.push_back(key.toDouble());
+    }
+    std::vector<int> order(rows);
+    std::iota(order.begin(), order.end(), 0);
+    marvane::StableMergeSort(order, [&](int row1, int row2) {
+        const int byKey = (keys[row1] > keys[row2]) - (keys[row1] < keys[row2]);
+        return ascending ? byKey : -byKey;
+    });
+    return order;
 }
 
 void CSortListCtrl::OnColumnClick(int column) {

@@ -4,6 +4,7 @@
 #include <QTableWidget>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class CSortHeaderCtrl;
@@ -61,9 +62,14 @@ public:
     // False for a row without a record.
     bool SetRowUserData(int row, quint32 userData);
 
-    // Sorts every row by the column's texts; does nothing for a column out of
-    // range.
+    // Sorts every row by the column's texts, or by the cells' sort keys when
+    // every row of the column has one; does nothing for a column out of range.
     void SortByColumn(int column, bool ascending);
+
+    // Gives a cell a number to sort by in place of its text (a count behind a
+    // text such as "1 in 509", say). It moves with its cell. False when there
+    // is no such cell.
+    bool setCellSortKey(int row, int column, double key);
 
     // With this on, no column is narrower than its widest text, heading
     // included: columns widen as rows and columns are added and when the font
@@ -104,6 +110,7 @@ private:
     std::vector<Qt::CheckState> RowCheckStates() const;
     void PlaceCheckBoxes(const std::vector<Qt::CheckState>& states);
     void PutRowsInOrder(const std::vector<int>& order);
+    std::optional<std::vector<int>> orderByCellKeys(int column, bool ascending) const;
     int cellTextWidth(int row, int column) const;
     void widenColumn(int column, int width);
     void fitColumnsToText();

@@ -50,6 +50,28 @@ TEST_F(ListSort, NumbersTextsBlanksAndSignsBothWays) {
     EXPECT_EQ(Keys(), (QStringList{"1.25", "1.5", "B", "a", "b", QString::fromUtf8("é")}));
 }
 
+TEST_F(ListSort, CellKeysOrderAColumnOnlyWhenEveryRowHasOne) {
+    // Texts that sort otherwise by text: "1 in 9" < "1 in 10" only by key.
+    AddRows({"1 in 10", "never", "1 in 9", "1 in 10"});
+    for (int row = 0; row < 4; ++row) {
+        const double key = QList<double>{0.1, 0.0, 1.0 / 9, 0.1}[row];
+        ASSERT_TRUE(list.setCellSortKey(row, 0, key));
+    }
+    EXPECT_FALSE(list.setCellSortKey(4, 0, 1.0));  // no such row
+
+    list.SortByColumn(1, false);  // a known order first: r3, r2, r1, r0
+    list.SortByColumn(0, true);
+    EXPECT_EQ(Labels(), (QStringList{"r1", "r3", "r0", "r2"}));  // ties keep r3 before r0
+    ExpectRecordsMatchCells();
+    ClickSection(list.horizontalHeader(), 0);  // the header click toggles, keys still rule
+    EXPECT_EQ(Labels(), (QStringList{"r2", "r3", "r0", "r1"}));
+
+    // One row without a key: the column sorts by its texts, as any other.
+    AddRows({"1 in 2"});
+    list.SortByColumn(0, true);
+    EXPECT_EQ(Keys(), (QStringList{"1 in 10", "1 in 10", "1 in 2", "1 in 9", "never"}));
+}
+
 TEST_F(ListSort, EqualRowsKeepTheirOrderInBothDirections) {
     AddRows({"2", "1", "2", "1", " 2", "1 "});
     list.SortByColumn(0, true);
