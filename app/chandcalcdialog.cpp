@@ -12,12 +12,14 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QScopedValueRollback>
+#include <QSettings>
 #include <QStringList>
 #include <array>
 #include <chrono>
 
 #include "aboutdialog.h"
 #include "app_icon.h"
+#include "app_settings.h"
 #include "binomial.h"
 #include "closed_form.h"
 #include "control_ids.h"
@@ -102,9 +104,10 @@ QStringList toQStringList(const std::vector<std::string>& texts) {
 
 CHandCalcDialog::CHandCalcDialog(QWidget* parent) : QDialog(parent), showMessage_(showWarning) {
     setWindowTitle(QStringLiteral("Marvane"));
-    // A window of its own (own taskbar entry) with a close box, no minimise or maximise box.
+    // A window of its own (own taskbar entry) with close and maximise boxes.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMaximizeButtonHint);
     setWindowIcon(applicationIcon());
     state_.clearTables();
 
@@ -112,6 +115,9 @@ CHandCalcDialog::CHandCalcDialog(QWidget* parent) : QDialog(parent), showMessage
     layOutControls();
     setUpTabOrder();
     OnInitDialog();
+    restoreGeometry(QSettings(kSettingsOrganization, kSettingsApplication)
+                        .value(kWindowGeometryKey)
+                        .toByteArray());
 }
 
 CHandCalcDialog::~CHandCalcDialog() = default;
@@ -234,7 +240,10 @@ bool CHandCalcDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void CHandCalcDialog::layOutControls() {
     const DialogBaseUnits base = dialogBaseUnits(font());
-    setFixedSize(mapDialogRect(QRect(QPoint(0, 0), kDialogSize), base).size());
+    // The template's size is the smallest; the window may grow from there.
+    templateSize_ = mapDialogRect(QRect(QPoint(0, 0), kDialogSize), base).size();
+    setMinimumSize(templateSize_);
+    resize(templateSize_);
     for (const ControlPlace& place : kControlPlaces) {
         control(place.id)->setGeometry(mapDialogRect(place.dialogUnits, base));
     }
@@ -249,6 +258,41 @@ void CHandCalcDialog::layOutControls() {
         spin->setGeometry(boxPlace.x(), boxPlace.y(), spinWidth, boxPlace.height());
         box->setGeometry(boxPlace.adjusted(spinWidth, 0, 0, 0));
     }
+    // Where everything sits at the template's size; a larger window moves
+    // and stretches from these.
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        templatePlaces_.emplace_back(child, child->geometry());
+    }
+}
+
+void CHandCalcDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    // The list takes all the extra room; the bar and the time stretch with
+    // it, and the buttons and the time stay on the bottom edge, "Close" in
+    // its corner. Everything else keeps its place from the top left.
+    const int dx = std::max(0, width() - templateSize_.width());
+    const int dy = std::max(0, height() - templateSize_.height());
+    for (const auto& [child, place] : templatePlaces_) {
+        QRect moved = place;
+        if (child == resultsList_) {
+            moved.adjust(0, 0, dx, dy);
+        } else if (child == progressBar_) {
+            moved.adjust(0, 0, dx, 0);
+        } else if (child == elapsedTime_) {
+            moved.adjust(0, dy, dx, dy);
+        } else if (child == again_) {
+            moved.translate(0, dy);
+        } else if (child == close_) {
+            moved.translate(dx, dy);
+        }
+        child->setGeometry(moved);
+    }
+}
+
+void CHandCalcDialog::done(int result) {
+    QSettings(kSettingsOrganization, kSettingsApplication)
+        .setValue(kWindowGeometryKey, saveGeometry());
+    QDialog::done(result);
 }
 
 void CHandCalcDialog::setUpTabOrder() {

@@ -4,6 +4,8 @@
 #include <bitset>
 #include <cstdint>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "deck.h"
 #include "engine_state.h"
@@ -59,8 +61,12 @@ public:
 
     void showAboutBox();
 
+    // Ends the dialog, remembering the window's size and place for next time.
+    void done(int result) override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 public slots:
     // Escape and the window's close box: no validation.
@@ -113,6 +119,10 @@ private:
     QProgressBar* progressBar_ = nullptr;
     QLabel* elapsedTime_ = nullptr;
     QAction* copyAction_ = nullptr;
+
+    // The window's smallest size and every control's place at that size.
+    QSize templateSize_;
+    std::vector<std::pair<QWidget*, QRect>> templatePlaces_;
 
     MessageFunction showMessage_;
     bool exchangeRunning_ = false;

@@ -5,9 +5,11 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QTimer>
 #include <QToolButton>
 
+#include "app_settings.h"
 #include "dialog_fixture.h"
 
 namespace {
@@ -34,12 +36,12 @@ TEST(DialogInput, StartsInTheInputState) {
     EXPECT_TRUE(d.get(IdClose)->isEnabled());
     EXPECT_TRUE(d.get<QPushButton>(IdComputeOdds)->isDefault());
     EXPECT_FALSE(d.get(IdFloatingPathMark)->isVisible() || d.get(IdProgressBar)->isVisible());
-    // A fixed-size top-level window with a close box only.
+    // A top-level window with close and maximise boxes, at its smallest size.
     EXPECT_EQ(d.dialog.windowTitle(), "Marvane");
     EXPECT_EQ(d.dialog.windowType(), Qt::Window);
     EXPECT_EQ(d.dialog.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint),
-              Qt::WindowCloseButtonHint);
-    EXPECT_EQ(d.dialog.minimumSize(), d.dialog.maximumSize());
+              Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(d.dialog.size(), d.dialog.minimumSize());
 }
 
 TEST(DialogInput, ArrowsAndKeysStopAtTheRangeEnds) {
@@ -153,6 +155,30 @@ TEST(DialogInput, WarningBoxReleasesTheArrowAndLocksOutTheHandlers) {
     EXPECT_EQ(d.box(IdSuitsBox)->text(), "5");  // one step, not two
     EXPECT_EQ(d.dialog.focusWidget(), d.box(IdRanksBox));
     expectNothingComputed(d);
+}
+
+TEST(DialogInput, AGrownWindowGivesTheListTheRoomAndIsRememberedNextTime) {
+    QRect list, close, suits;
+    QSize grown;
+    {
+        DialogDriver d;
+        list = d.list()->geometry();
+        close = d.get(IdClose)->geometry();
+        suits = d.box(IdSuitsBox)->geometry();
+        grown = d.dialog.size() + QSize(200, 150);
+        d.dialog.resize(grown);
+        EXPECT_EQ(d.list()->geometry(), list.adjusted(0, 0, 200, 150));
+        EXPECT_EQ(d.get(IdClose)->geometry(), close.translated(200, 150));
+        EXPECT_EQ(d.box(IdSuitsBox)->geometry(), suits);
+        d.dialog.resize(10, 10);  // never below the template's size
+        EXPECT_EQ(d.list()->geometry(), list);
+        d.dialog.resize(grown);
+        d.click(IdClose);
+    }
+    DialogDriver next;
+    EXPECT_EQ(next.dialog.size(), grown);
+    EXPECT_EQ(next.get(IdClose)->geometry(), close.translated(200, 150));
+    QSettings(kSettingsOrganization, kSettingsApplication).remove(kWindowGeometryKey);
 }
 
 }  // namespace

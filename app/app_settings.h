@@ -1,0 +1,8 @@
+#pragma once
+
+// The few things the program remembers between runs live in
+// QSettings(kSettingsOrganization, kSettingsApplication), under these keys.
+inline constexpr char kSettingsOrganization[] = "marvane";
+inline constexpr char kSettingsApplication[] = "marvane";
+
+inline constexpr char kWindowGeometryKey[] = "window/geometry";
