@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "control_ids.h"
+#include "marvane_version.h"
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Marvane"));
@@ -21,7 +22,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(windowIcon().pixmap(iconSize, iconSize));
     icon->setAccessibleName(QStringLiteral("Marvane icon"));
 
-    auto* version = new QLabel(QStringLiteral("Marvane Version 1.0"), this);
+    auto* version = new QLabel(
+        QStringLiteral("Marvane Version %1").arg(QLatin1String(marvane::kVersion)), this);
     version->setObjectName(QStringLiteral("aboutText"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

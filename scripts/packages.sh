@@ -6,12 +6,17 @@ MARVANE_BUILD_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev libqt6svg6
     libcli11-dev nlohmann-json3-dev
+    help2man
 )
 
 # Extra packages for the test suite and the benchmarks.
 MARVANE_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
+    appstream desktop-file-utils
 )
+
+# scripts/package: CPack's dependency scan (dpkg-shlibdeps, file) and lintian.
+MARVANE_PACKAGE_PACKAGES=(dpkg-dev file lintian)
 
 # The fuzz targets need clang and its sanitizer and libFuzzer runtimes (scripts/fuzz).
 MARVANE_FUZZ_PACKAGES=(clang libclang-rt-14-dev)

@@ -15,6 +15,7 @@
 #include "deck_argument.h"
 #include "deck_report.h"
 #include "enumeration.h"
+#include "marvane_version.h"
 #include "progress_bar.h"
 #include "report_format.h"
 
@@ -91,6 +92,8 @@ ParseOutcome parseArguments(int argc, char** argv) {
         "suits and 7 to 20 ranks.",
         std::string(kProgramName)};
     app.footer(std::string(kFooter));
+    app.set_version_flag("--version", std::string(kProgramName) + " " + kVersion,
+                         "Print the version and exit");
 
     // Suits and ranks are read as text so that a bad value gets the same
     // message as in the dialog rather than CLI11's conversion error.
@@ -117,6 +120,8 @@ ParseOutcome parseArguments(int argc, char** argv) {
         return HelpRequest{app.help()};
     } catch (const CLI::CallForAllHelp&) {
         return HelpRequest{app.help("", CLI::AppFormatMode::All)};
+    } catch (const CLI::CallForVersion& version) {
+        return HelpRequest{std::string(version.what()) + "\n"};
     } catch (const CLI::ParseError& error) {
         return UsageError{oneLine(error.what())};
     }
