@@ -26,13 +26,18 @@ struct Term {
 inline constexpr std::array<Term, 3> kSuitPatternTerms = {{
     {"Flush", "all five cards of one suit."},
     {"Rainbow", "all five cards of different suits; only a deck of at least 5 suits has them."},
-    {"Hypochromatic", "neither flush nor rainbow: some cards share a suit, but not all five."},
+    {"Hypochromatic", "neither flush nor rainbow, so some cards share a suit but not all five."},
 }};
 
 // The list's cumulative column.
 inline constexpr Term kTotalTerm = {
     "Total",
-    "this category's count plus the counts of every category that dominates it: the number "
-    "of hands at least this good."};
+    "this category's count plus the counts of every category that dominates it; that is, the "
+    "number of hands at least this good."};
+
+// How example hands are written (see card_notation.h).
+inline constexpr std::string_view kCardNotation =
+    "Cards are written rank then suit letter, ranks 1 to R and suits a to h; 7a is the 7 of "
+    "the first suit.";
 
 }  // namespace marvane
