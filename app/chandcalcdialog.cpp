@@ -26,6 +26,7 @@
 #include "number_box_reading.h"
 #include "result_rows.h"
 #include "results_clipboard.h"
+#include "results_explanations.h"
 #include "totals.h"
 #include "updownctrl.h"
 
@@ -402,6 +403,7 @@ void CHandCalcDialog::fillResults(bool withEnumeration) {
     }
     const int totalColumn = withEnumeration ? 3 : 2;
     resultsList_->SortByColumn(totalColumn, true);
+    explainResults(resultsList_, Deck{workingSuits_, workingRanks_});
 
     // The heading widths were made for a smaller dialog font than most
     // desktops use; widen the Hand column so no category name is cut short.

@@ -1,0 +1,129 @@
+#include "results_explanations.h"
+
+#include <QCoreApplication>
+#include <QTableWidgetItem>
+#include <optional>
+
+#include "card_notation.h"
+#include "category_definitions.h"
+#include "csortlistctrl.h"
+#include "example_hands.h"
+
+namespace {
+
+using marvane::HandCategory;
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("ResultsExplanations", text);
+}
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::optional<HandCategory> categoryNamed(const QString& name) {
+    for (std::size_t i = 0; i < marvane::kCategoryCount; ++i) {
+        const HandCategory category = *marvane::categoryFromIndex(i);
+        if (name == fromView(marvane::displayName(category))) {
+            return category;
+        }
+    }
+    return std::nullopt;
+}
+
+// The definition starts lower-case so it can follow a name and a colon; a
+// tooltip of its own starts with a capital.
+QString sentence(std::string_view text) {
+    QString result = fromView(text);
+    if (!result.isEmpty()) {
+        result[0] = result[0].toUpper();
+    }
+    return result;
+}
+
+struct CellTexts {
+    QString toolTip;      // rich text, so Qt wraps it into a readable box
+    QString description;  // the same words as plain text, for screen readers
+};
+
+CellTexts explainCategory(HandCategory category, marvane::Deck deck) {
+    const QString name = fromView(marvane::displayName(category));
+    const QString definition = fromView(marvane::categoryDefinition(category));
+    const marvane::CategoryExample example = marvane::exampleHand(category, deck);
+    const QString instance =
+        example.occurs()
+            ? tr("Example: %1").arg(QString::fromStdString(marvane::handText(example.hand)))
+            : tr("Cannot occur with %1 suits: %2.")
+                  .arg(deck.suits)
+                  .arg(QString::fromStdString(example.reason));
+    return {QStringLiteral("<p><b>%1</b>: %2</p><p>%3</p>")
+                .arg(name.toHtmlEscaped(), definition.toHtmlEscaped(), instance.toHtmlEscaped()),
+            QStringLiteral("%1: %2 %3").arg(name, definition, instance)};
+}
+
+// What a column counts, by its title; empty for a title we don't know.
+QString explainHeading(const QString& title) {
+    if (title == QLatin1String("Hand")) {
+        return tr("The category of hand. Point at a name for its definition and an example "
+                  "hand from this deck. ") +
+               fromView(marvane::kCardNotation);
+    }
+    if (title == QLatin1String("Enumerated")) {
+        return tr(
+            "Hands of this category, counted by visiting and classifying every hand of "
+            "the deck.");
+    }
+    if (title == QLatin1String("Computed")) {
+        return tr("Hands of this category, counted by formula without visiting a hand.");
+    }
+    if (title == QLatin1String("Total")) {
+        return sentence(marvane::kTotalTerm.definition) + ' ' +
+               tr("Summed from Enumerated when the hands were enumerated, else from Computed.");
+    }
+    if (title == QLatin1String("Probability")) {
+        return tr(
+            "The chance that a hand dealt from this deck falls in this category: its "
+            "count divided by the number of possible hands.");
+    }
+    if (title == QLatin1String("Odds")) {
+        return tr("On average one hand of this category in this many hands.");
+    }
+    return {};
+}
+
+}  // namespace
+
+void explainResults(CSortListCtrl* list, marvane::Deck deck) {
+    if (!list) {
+        return;
+    }
+    int handColumn = -1;
+    for (int column = 0; column < list->columnCount(); ++column) {
+        QTableWidgetItem* heading = list->horizontalHeaderItem(column);
+        if (!heading) {
+            continue;
+        }
+        // The heading string leaves a blank before every title but the first.
+        const QString title = heading->text().trimmed();
+        const QString text = explainHeading(title);
+        heading->setToolTip(text);
+        heading->setData(Qt::AccessibleDescriptionRole, text);
+        if (title == QLatin1String("Hand")) {
+            handColumn = column;
+        }
+    }
+    if (handColumn < 0) {
+        return;
+    }
+    for (int row = 0; row < list->rowCount(); ++row) {
+        QTableWidgetItem* cell = list->item(row, handColumn);
+        const std::optional<HandCategory> category =
+            cell ? categoryNamed(cell->text()) : std::nullopt;
+        if (!category) {
+            continue;
+        }
+        const CellTexts texts = explainCategory(*category, deck);
+        cell->setToolTip(texts.toolTip);
+        cell->setData(Qt::AccessibleDescriptionRole, texts.description);
+    }
+}
