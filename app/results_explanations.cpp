@@ -41,6 +41,36 @@ QString sentence(std::string_view text) {
     return result;
 }
 
+// Qt wraps a rich-text tooltip into a narrow column of a few words; lines
+// broken here, at about this many characters, make a wider and shorter box.
+constexpr int kToolTipLineLength = 60;
+
+QStringList brokenLines(const QString& text) {
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > kToolTipLineLength) {
+            lines << line;
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    if (!line.isEmpty()) {
+        lines << line;
+    }
+    return lines;
+}
+
+// The lines as one paragraph that keeps our breaks and makes no others.
+QString paragraph(const QString& text) {
+    QStringList lines = brokenLines(text);
+    for (QString& line : lines) {
+        line = line.toHtmlEscaped();
+    }
+    return QStringLiteral("<p style='white-space:pre'>") + lines.join(QStringLiteral("<br>")) +
+           QStringLiteral("</p>");
+}
+
 struct CellTexts {
     QString toolTip;      // rich text, so Qt wraps it into a readable box
     QString description;  // the same words as plain text, for screen readers
@@ -56,9 +86,14 @@ CellTexts explainCategory(HandCategory category, marvane::Deck deck) {
             : tr("Cannot occur with %1 suits: %2.")
                   .arg(deck.suits)
                   .arg(QString::fromStdString(example.reason));
-    return {QStringLiteral("<p><b>%1</b>: %2</p><p>%3</p>")
-                .arg(name.toHtmlEscaped(), definition.toHtmlEscaped(), instance.toHtmlEscaped()),
-            QStringLiteral("%1: %2 %3").arg(name, definition, instance)};
+    const QString defined = QStringLiteral("%1: %2").arg(name, definition);
+    // The name leads in bold; it is short enough to stay on the first line.
+    QString toolTip = paragraph(defined) + paragraph(instance);
+    const QString escapedName = name.toHtmlEscaped();
+    const qsizetype nameAt = toolTip.indexOf(escapedName);
+    toolTip.insert(nameAt + escapedName.size(), QStringLiteral("</b>"));
+    toolTip.insert(nameAt, QStringLiteral("<b>"));
+    return {toolTip, defined + ' ' + instance};
 }
 
 // What a column counts, by its title; empty for a title we don't know.

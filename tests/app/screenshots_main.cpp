@@ -1,7 +1,13 @@
 // Saves pictures of the dialog for a person to look at: input.png, then
 // results-4x13.png and results-8x20.png (both enumerated), printing each
-// run's elapsed time. MARVANE_SCREENSHOT_DIR picks the folder (default /tmp).
+// run's elapsed time, and the 4 x 13 results with a category's tooltip open
+// (tooltip-example.png, tooltip-impossible.png: the whole screen, since a
+// tooltip is a window of its own). MARVANE_SCREENSHOT_DIR picks the folder
+// (default /tmp).
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
+#include <QToolTip>
 #include <cstdio>
 
 #include "chandcalcapp.h"
@@ -22,6 +28,26 @@ int main(int argc, char** argv) {
         std::printf("%dx%d: %s\n", suits, ranks,
                     qPrintable(d.dialog.findChild<QLabel*>("elapsedTime")->text()));
         save(QStringLiteral("results-%1x%2.png").arg(suits).arg(ranks));
+        if (suits == 4) {
+            // One category this deck has, one it cannot have.
+            for (const auto& [category, file] :
+                 {std::pair{"Hypochromatic 2 Pair", "tooltip-example.png"},
+                  std::pair{"Rainbow 2 Pair", "tooltip-impossible.png"}}) {
+                CSortListCtrl* list = d.list();
+                const int row = static_cast<int>(d.column(0).indexOf(category));
+                list->scrollToItem(list->item(row, 0));
+                const QRect cell = list->visualRect(list->model()->index(row, 0));
+                // A tip whose rect does not hold the pointer closes at the next move.
+                QTest::mouseMove(list->viewport(), cell.center());
+                QToolTip::showText(list->viewport()->mapToGlobal(cell.center()),
+                                   list->item(row, 0)->toolTip(), list->viewport(), cell);
+                QTest::qWait(300);
+                saved =
+                    QGuiApplication::primaryScreen()->grabWindow(0).save(dir + '/' + file) && saved;
+                QToolTip::hideText();
+                QTest::qWait(500);  // gone, so the next one is a fresh tip
+            }
+        }
         d.click(IdAgain);
     }
     std::printf("%s\n", saved ? "saved" : "could not save every picture");
