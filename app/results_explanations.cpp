@@ -13,9 +13,10 @@ namespace {
 
 using marvane::HandCategory;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ResultsExplanations", text);
-}
+// The translation context of the texts below (lupdate finds Texts::tr).
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ResultsExplanations)
+};
 
 QString fromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -72,7 +73,7 @@ QString paragraph(const QString& text) {
 }
 
 struct CellTexts {
-    QString toolTip;      // rich text, so Qt wraps it into a readable box
+    QString toolTip;      // rich text: the name in bold, our own line breaks
     QString description;  // the same words as plain text, for screen readers
 };
 
@@ -82,8 +83,8 @@ CellTexts explainCategory(HandCategory category, marvane::Deck deck) {
     const marvane::CategoryExample example = marvane::exampleHand(category, deck);
     const QString instance =
         example.occurs()
-            ? tr("Example: %1").arg(QString::fromStdString(marvane::handText(example.hand)))
-            : tr("Cannot occur with %1 suits: %2.")
+            ? Texts::tr("Example: %1").arg(QString::fromStdString(marvane::handText(example.hand)))
+            : Texts::tr("Cannot occur with %1 suits: %2.")
                   .arg(deck.suits)
                   .arg(QString::fromStdString(example.reason));
     const QString defined = QStringLiteral("%1: %2").arg(name, definition);
@@ -99,29 +100,31 @@ CellTexts explainCategory(HandCategory category, marvane::Deck deck) {
 // What a column counts, by its title; empty for a title we don't know.
 QString explainHeading(const QString& title) {
     if (title == QLatin1String("Hand")) {
-        return tr("The category of hand. Point at a name for its definition and an example "
-                  "hand from this deck. ") +
+        return Texts::tr(
+                   "The category of hand. Point at a name for its definition and an example "
+                   "hand from this deck. ") +
                fromView(marvane::kCardNotation);
     }
     if (title == QLatin1String("Enumerated")) {
-        return tr(
+        return Texts::tr(
             "Hands of this category, counted by visiting and classifying every hand of "
             "the deck.");
     }
     if (title == QLatin1String("Computed")) {
-        return tr("Hands of this category, counted by formula without visiting a hand.");
+        return Texts::tr("Hands of this category, counted by formula without visiting a hand.");
     }
     if (title == QLatin1String("Total")) {
         return sentence(marvane::kTotalTerm.definition) + ' ' +
-               tr("Summed from Enumerated when the hands were enumerated, else from Computed.");
+               Texts::tr(
+                   "Summed from Enumerated when the hands were enumerated, else from Computed.");
     }
     if (title == QLatin1String("Probability")) {
-        return tr(
+        return Texts::tr(
             "The chance that a hand dealt from this deck falls in this category: its "
             "count divided by the number of possible hands.");
     }
     if (title == QLatin1String("Odds")) {
-        return tr("On average one hand of this category in this many hands.");
+        return Texts::tr("On average one hand of this category in this many hands.");
     }
     return {};
 }
@@ -141,7 +144,7 @@ void explainResults(CSortListCtrl* list, marvane::Deck deck) {
         // The heading string leaves a blank before every title but the first.
         const QString title = heading->text().trimmed();
         const QString text = explainHeading(title);
-        heading->setToolTip(text);
+        heading->setToolTip(text.isEmpty() ? QString() : paragraph(text));
         heading->setData(Qt::AccessibleDescriptionRole, text);
         if (title == QLatin1String("Hand")) {
             handColumn = column;

@@ -76,7 +76,8 @@ TEST(ResultsExplanations, TextsMatchTheirRowsAfterResorting) {
     EXPECT_EQ(description(d, row).toStdString(),
               "Rainbow 2 Pair: two pairs and a fifth card, all five cards of different suits. "
               "Example: 7a 7b 4c 4d 2e");
-    const QString total = d.list()->horizontalHeaderItem(2)->toolTip();
+    const QString total =
+        d.list()->horizontalHeaderItem(2)->data(Qt::AccessibleDescriptionRole).toString();
     EXPECT_TRUE(
         total.startsWith("This category's count plus the counts of every category that "
                          "dominates it"))
