@@ -1,6 +1,7 @@
 // The results list says what it shows: tooltips on the Hand cells and headings.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QSet>
 
 #include "dialog_fixture.h"
@@ -12,9 +13,12 @@ QString toolTip(const DialogDriver& d, int row) {
     return cell ? cell->toolTip() : QString();
 }
 
+// What a screen reader gets for the row's Hand cell.
 QString description(const DialogDriver& d, int row) {
-    const QTableWidgetItem* cell = d.list()->item(row, 0);
-    return cell ? cell->data(Qt::AccessibleDescriptionRole).toString() : QString();
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(d.list());
+    QAccessibleInterface* cell =
+        list && list->tableInterface() ? list->tableInterface()->cellAt(row, 0) : nullptr;
+    return cell ? cell->text(QAccessible::Description) : QString();
 }
 
 // Every Hand cell names its own category first, whatever the order of rows.
