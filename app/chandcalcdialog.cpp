@@ -29,6 +29,7 @@
 #include "number_box_reading.h"
 #include "result_rows.h"
 #include "results_clipboard.h"
+#include "results_explanations.h"
 #include "totals.h"
 #include "updownctrl.h"
 
@@ -492,6 +493,7 @@ void CHandCalcDialog::fillResults(bool withEnumeration) {
     }
     const int totalColumn = withEnumeration ? 3 : 2;
     resultsList_->SortByColumn(totalColumn, true);
+    explainResults(resultsList_, Deck{workingSuits_, workingRanks_});
 }
 
 void CHandCalcDialog::showElapsedTime() {

@@ -15,6 +15,7 @@
 #include "deck_argument.h"
 #include "deck_report.h"
 #include "enumeration.h"
+#include "explanations.h"
 #include "marvane_version.h"
 #include "progress_bar.h"
 #include "report_format.h"
@@ -113,6 +114,9 @@ ParseOutcome parseArguments(int argc, char** argv) {
     app.add_option("--format", formatName, "Output format: table (default), csv or json")
         ->type_name("FORMAT");
     app.add_flag("--odds", request.report.odds, "Add each category's probability and odds");
+    bool explain = false;
+    app.add_flag("--explain", explain,
+                 "Say what each category, suit pattern and Total means, and exit (no deck needed)");
 
     try {
         app.parse(argc, argv);
@@ -124,6 +128,9 @@ ParseOutcome parseArguments(int argc, char** argv) {
         return HelpRequest{std::string(version.what()) + "\n"};
     } catch (const CLI::ParseError& error) {
         return UsageError{oneLine(error.what())};
+    }
+    if (explain) {
+        return HelpRequest{explanationText()};
     }
 
     const std::optional<ReportFormat> format = reportFormatFromName(formatName);

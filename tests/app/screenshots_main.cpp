@@ -6,9 +6,15 @@
 //   sorted-8x20.png                the same, sorted by Enumerated
 //   dark-8x20.png                  Fusion in a dark palette
 //   large-8x20.png                 at one and a half times the font size
+//   tooltip-example.png, tooltip-impossible.png, tooltip-total.png
+//                                  4 x 13 with a category's or the Total
+//                                  heading's tooltip open (the whole screen)
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
 #include <QStyleFactory>
+#include <QToolTip>
 #include <cstdio>
 
 #include "chandcalcapp.h"
@@ -59,6 +65,35 @@ int main(int argc, char** argv) {
         QTest::qWait(200);  // let pending repaints land
         saved = d.dialog.grab().save(dir + '/' + name) && saved;
     };
+    // A tooltip is a window of its own: grab the whole screen while it shows.
+    const auto showTipAndGrab = [&](QWidget* widget, QRect rect, const QString& text,
+                                    const QString& file) {
+        // A tip whose rect does not hold the pointer closes at the next move.
+        QTest::mouseMove(widget, rect.center());
+        QToolTip::showText(widget->mapToGlobal(rect.center()), text, widget, rect);
+        QTest::qWait(300);
+        saved = QGuiApplication::primaryScreen()->grabWindow(0).save(dir + '/' + file) && saved;
+        QToolTip::hideText();
+        QTest::qWait(500);  // gone, so the next one is a fresh tip
+    };
+    const auto showTips = [&](DialogDriver& d) {
+        // One category this deck has, one it cannot have, and a heading.
+        CSortListCtrl* list = d.list();
+        for (const auto& [category, file] :
+             {std::pair{"Hypochromatic 2 Pair", "tooltip-example.png"},
+              std::pair{"Rainbow 2 Pair", "tooltip-impossible.png"}}) {
+            const int row = static_cast<int>(d.column(0).indexOf(category));
+            list->scrollToItem(list->item(row, 0));
+            showTipAndGrab(list->viewport(), list->visualRect(list->model()->index(row, 0)),
+                           list->item(row, 0)->toolTip(), file);
+        }
+        QHeaderView* header = list->horizontalHeader();
+        const int total = list->columnCount() - 1;
+        showTipAndGrab(header,
+                       QRect(header->sectionViewportPosition(total), 0, header->sectionSize(total),
+                             header->height()),
+                       list->horizontalHeaderItem(total)->toolTip(), "tooltip-total.png");
+    };
     const auto computeBig = [&](DialogDriver& d) {
         d.compute(8, 20, true);
         std::printf("8x20: %s\n", qPrintable(d.dialog.findChild<QLabel*>("elapsedTime")->text()));
@@ -69,6 +104,7 @@ int main(int argc, char** argv) {
         save(d, QStringLiteral("input.png"));
         d.compute(4, 13, true);
         save(d, QStringLiteral("results-4x13.png"));
+        showTips(d);
         d.click(IdAgain);
         computeBig(d);
         save(d, QStringLiteral("results-8x20.png"));

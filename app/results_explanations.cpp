@@ -1,0 +1,167 @@
+#include "results_explanations.h"
+
+#include <QCoreApplication>
+#include <QTableWidgetItem>
+#include <optional>
+
+#include "card_notation.h"
+#include "category_definitions.h"
+#include "csortlistctrl.h"
+#include "example_hands.h"
+
+namespace {
+
+using marvane::HandCategory;
+
+// The translation context of the texts below (lupdate finds Texts::tr).
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ResultsExplanations)
+};
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::optional<HandCategory> categoryNamed(const QString& name) {
+    for (std::size_t i = 0; i < marvane::kCategoryCount; ++i) {
+        const HandCategory category = *marvane::categoryFromIndex(i);
+        if (name == fromView(marvane::displayName(category))) {
+            return category;
+        }
+    }
+    return std::nullopt;
+}
+
+// The definition starts lower-case so it can follow a name and a colon; a
+// tooltip of its own starts with a capital.
+QString sentence(std::string_view text) {
+    QString result = fromView(text);
+    if (!result.isEmpty()) {
+        result[0] = result[0].toUpper();
+    }
+    return result;
+}
+
+// Qt wraps a rich-text tooltip into a narrow column of a few words; lines
+// broken here, at about this many characters, make a wider and shorter box.
+constexpr int kToolTipLineLength = 60;
+
+QStringList brokenLines(const QString& text) {
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > kToolTipLineLength) {
+            lines << line;
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    if (!line.isEmpty()) {
+        lines << line;
+    }
+    return lines;
+}
+
+// The lines as one paragraph that keeps our breaks and makes no others.
+QString paragraph(const QString& text) {
+    QStringList lines = brokenLines(text);
+    for (QString& line : lines) {
+        line = line.toHtmlEscaped();
+    }
+    return QStringLiteral("<p style='white-space:pre'>") + lines.join(QStringLiteral("<br>")) +
+           QStringLiteral("</p>");
+}
+
+struct CellTexts {
+    QString toolTip;      // rich text: the name in bold, our own line breaks
+    QString description;  // the same words as plain text, for screen readers
+};
+
+CellTexts explainCategory(HandCategory category, marvane::Deck deck) {
+    const QString name = fromView(marvane::displayName(category));
+    const QString definition = fromView(marvane::categoryDefinition(category));
+    const marvane::CategoryExample example = marvane::exampleHand(category, deck);
+    const QString instance =
+        example.occurs()
+            ? Texts::tr("Example: %1").arg(QString::fromStdString(marvane::handText(example.hand)))
+            : Texts::tr("Cannot occur with %1 suits: %2.")
+                  .arg(deck.suits)
+                  .arg(QString::fromStdString(example.reason));
+    const QString defined = QStringLiteral("%1: %2").arg(name, definition);
+    // The name leads in bold; it is short enough to stay on the first line.
+    QString toolTip = paragraph(defined) + paragraph(instance);
+    const QString escapedName = name.toHtmlEscaped();
+    const qsizetype nameAt = toolTip.indexOf(escapedName);
+    toolTip.insert(nameAt + escapedName.size(), QStringLiteral("</b>"));
+    toolTip.insert(nameAt, QStringLiteral("<b>"));
+    return {toolTip, defined + ' ' + instance};
+}
+
+// What a column counts, by its title; empty for a title we don't know.
+QString explainHeading(const QString& title) {
+    if (title == QLatin1String("Hand")) {
+        return Texts::tr(
+                   "The category of hand. Point at a name for its definition and an example "
+                   "hand from this deck. ") +
+               fromView(marvane::kCardNotation);
+    }
+    if (title == QLatin1String("Enumerated")) {
+        return Texts::tr(
+            "Hands of this category, counted by visiting and classifying every hand of "
+            "the deck.");
+    }
+    if (title == QLatin1String("Computed")) {
+        return Texts::tr("Hands of this category, counted by formula without visiting a hand.");
+    }
+    if (title == QLatin1String("Total")) {
+        return sentence(marvane::kTotalTerm.definition) + ' ' +
+               Texts::tr(
+                   "Summed from Enumerated when the hands were enumerated, else from Computed.");
+    }
+    if (title == QLatin1String("Probability")) {
+        return Texts::tr(
+            "The chance that a hand dealt from this deck falls in this category: its "
+            "count divided by the number of possible hands.");
+    }
+    if (title == QLatin1String("Odds")) {
+        return Texts::tr("On average one hand of this category in this many hands.");
+    }
+    return {};
+}
+
+}  // namespace
+
+void explainResults(CSortListCtrl* list, marvane::Deck deck) {
+    if (!list) {
+        return;
+    }
+    int handColumn = -1;
+    for (int column = 0; column < list->columnCount(); ++column) {
+        QTableWidgetItem* heading = list->horizontalHeaderItem(column);
+        if (!heading) {
+            continue;
+        }
+        // The heading string leaves a blank before every title but the first.
+        const QString title = heading->text().trimmed();
+        const QString text = explainHeading(title);
+        heading->setToolTip(text.isEmpty() ? QString() : paragraph(text));
+        heading->setData(Qt::AccessibleDescriptionRole, text);
+        if (title == QLatin1String("Hand")) {
+            handColumn = column;
+        }
+    }
+    if (handColumn < 0) {
+        return;
+    }
+    for (int row = 0; row < list->rowCount(); ++row) {
+        QTableWidgetItem* cell = list->item(row, handColumn);
+        const std::optional<HandCategory> category =
+            cell ? categoryNamed(cell->text()) : std::nullopt;
+        if (!category) {
+            continue;
+        }
+        const CellTexts texts = explainCategory(*category, deck);
+        cell->setToolTip(texts.toolTip);
+        cell->setData(Qt::AccessibleDescriptionRole, texts.description);
+    }
+}
