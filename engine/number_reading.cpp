@@ -1,4 +1,4 @@
-#include "number_box_reading.h"
+#include "number_reading.h"
 
 #include <limits>
 
@@ -22,10 +22,8 @@ std::size_t skipBlanks(std::string_view text, std::size_t pos) {
 
 }  // namespace
 
-NumberBoxReading readNumberBox(std::string_view text, std::uint32_t minimum,
-                               std::uint32_t maximum) {
-    const NumberBoxReading notAnInteger{NumberBoxStatus::NotAnInteger, 0};
-    text = text.substr(0, kNumberBoxReadLength);
+NumberReading readNumber(std::string_view text, std::uint32_t minimum, std::uint32_t maximum) {
+    const NumberReading notAnInteger{NumberReadingStatus::NotAnInteger, 0};
 
     std::size_t pos = skipBlanks(text, 0);
     // Only digits make a number: no sign, not even "+".
@@ -45,7 +43,21 @@ NumberBoxReading readNumberBox(std::string_view text, std::uint32_t minimum,
         return notAnInteger;
     }
     const bool inRange = value >= minimum && value <= maximum;
-    return {inRange ? NumberBoxStatus::Ok : NumberBoxStatus::OutOfRange, value};
+    return {inRange ? NumberReadingStatus::Ok : NumberReadingStatus::OutOfRange, value};
+}
+
+std::string numberReadingMessage(NumberReadingStatus status, std::uint32_t minimum,
+                                 std::uint32_t maximum) {
+    switch (status) {
+        case NumberReadingStatus::Ok:
+            break;
+        case NumberReadingStatus::NotAnInteger:
+            return "Please enter a positive integer.";
+        case NumberReadingStatus::OutOfRange:
+            return "Please enter an integer between " + std::to_string(minimum) + " and " +
+                   std::to_string(maximum) + ".";
+    }
+    return {};
 }
 
 }  // namespace marvane
