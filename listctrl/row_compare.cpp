@@ -10,11 +10,6 @@
 namespace marvane {
 namespace {
 
-bool IsTrimmedSpace(QChar c) {
-    const char16_t u = c.unicode();
-    return u == ' ' || u == '\t' || u == '\n' || u == '\v' || u == '\f' || u == '\r';
-}
-
 std::string_view View(const QByteArray& bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
@@ -53,10 +48,10 @@ Kind ChooseKind(const SortKey& key1, const SortKey& key2) {
 QString TrimWhiteSpace(const QString& text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && IsTrimmedSpace(text[begin])) {
+    while (begin < end && IsCSpace(text[begin].unicode())) {
         ++begin;
     }
-    while (end > begin && IsTrimmedSpace(text[end - 1])) {
+    while (end > begin && IsCSpace(text[end - 1].unicode())) {
         --end;
     }
     return text.mid(begin, end - begin);

@@ -4,6 +4,10 @@
 
 namespace marvane {
 
+// The C locale's isspace set: blank, tab, line feed, vertical tab, form feed,
+// carriage return. The list trims and skips these and no other white space.
+bool IsCSpace(char16_t c);
+
 // Reads a decimal integer the way atoi does (leading white space skipped, an
 // optional sign, digits up to the first non-digit, 0 when there are none), but
 // independent of the C locale and saturating at INT_MIN/INT_MAX where atoi's

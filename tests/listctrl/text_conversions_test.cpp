@@ -12,6 +12,9 @@ TEST(TextConversions, SaturateInsteadOfOverflowing) {
     EXPECT_EQ(marvane::ParseLeadingDouble("1e99999999999999999999"), HUGE_VAL);
     EXPECT_EQ(marvane::ParseLeadingDouble("-1e400"), -HUGE_VAL);
     EXPECT_EQ(marvane::ParseLeadingDouble("1e-400"), 0.0);
+    EXPECT_EQ(marvane::ParseLeadingDouble("11e9223372036854775807"), HUGE_VAL);
+    EXPECT_EQ(marvane::ParseLeadingDouble("0.0e99999999999999999999"), 0.0);
+    EXPECT_EQ(marvane::ParseLeadingInt("+-5"), 0);  // one sign only
 }
 
 TEST(TextConversions, DoubleReadsOnlyTheLongestDecimalPrefix) {
@@ -19,7 +22,7 @@ TEST(TextConversions, DoubleReadsOnlyTheLongestDecimalPrefix) {
     EXPECT_EQ(marvane::ParseLeadingDouble(".5"), 0.5);
     EXPECT_EQ(marvane::ParseLeadingDouble("3e+"), 3.0);
     EXPECT_EQ(marvane::ParseLeadingDouble("1,5"), 1.0);  // whatever LC_NUMERIC says
-    for (const char* text : {"-+", "inf", "nan", "0x10", "."}) {
+    for (const char* text : {"-+", "+-5", "inf", "-nan", "0x10", "."}) {
         EXPECT_EQ(marvane::ParseLeadingDouble(text), 0.0) << text;
     }
 }
