@@ -1,23 +1,20 @@
 #include "number_reading.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace marvane {
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
+// Blanks and tabs may surround the digits, nothing else.
+constexpr std::string_view kBlanks = " \t";
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
 std::size_t skipBlanks(std::string_view text, std::size_t pos) {
-    while (pos < text.size() && isBlank(text[pos])) {
-        ++pos;
-    }
-    return pos;
+    return std::min(text.find_first_not_of(kBlanks, pos), text.size());
 }
 
 }  // namespace
