@@ -29,16 +29,22 @@ bool ReadSign(std::string_view text, std::size_t& pos) {
     return false;
 }
 
-// from_chars reads a sign of its own and, for doubles, "inf" and "nan": only
-// what starts with a digit, or a point and a digit, goes to it.
-bool StartsDecimal(std::string_view text, bool pointAllowed) {
-    if (text.empty()) {
-        return false;
-    }
-    if (IsDigit(text[0])) {
-        return true;
-    }
-    return pointAllowed && text.size() > 1 && text[0] == '.' && IsDigit(text[1]);
+// What follows the leading white space and the sign. from_chars reads a sign
+// of its own and, for doubles, "inf" and "nan", so the number is handed on
+// only when it starts with a digit (or, pointAllowed, a point and a digit);
+// otherwise it is empty.
+struct SignedNumber {
+    bool negative = false;
+    std::string_view number;
+};
+
+SignedNumber SplitSign(std::string_view text, bool pointAllowed) {
+    std::size_t pos = SkipSpace(text, 0);
+    const bool negative = ReadSign(text, pos);
+    const std::string_view rest = text.substr(pos);
+    const bool starts = !rest.empty() && (IsDigit(rest[0]) || (pointAllowed && rest.size() > 1 &&
+                                                               rest[0] == '.' && IsDigit(rest[1])));
+    return {negative, starts ? rest : std::string_view()};
 }
 
 // The exponent of a number text such as "12.5e-7", held within +-10^18: far
@@ -87,10 +93,8 @@ bool IsCSpace(char16_t c) {
 }
 
 int ParseLeadingInt(std::string_view text) {
-    std::size_t pos = SkipSpace(text, 0);
-    const bool negative = ReadSign(text, pos);
-    const std::string_view digits = text.substr(pos);
-    if (!StartsDecimal(digits, false)) {
+    const auto [negative, digits] = SplitSign(text, false);
+    if (digits.empty()) {
         return 0;
     }
     // Read as unsigned so that INT_MIN's magnitude fits.
@@ -108,10 +112,8 @@ int ParseLeadingInt(std::string_view text) {
 }
 
 double ParseLeadingDouble(std::string_view text) {
-    std::size_t pos = SkipSpace(text, 0);
-    const bool negative = ReadSign(text, pos);
-    const std::string_view rest = text.substr(pos);
-    if (!StartsDecimal(rest, true)) {
+    const auto [negative, rest] = SplitSign(text, true);
+    if (rest.empty()) {
         return 0.0;
     }
     // The longest decimal prefix, with the exponent only when a digit follows
