@@ -10,7 +10,7 @@ namespace {
 
 constexpr int kMaxTitleLength = 255;
 
-Qt::Alignment HorizontalAlignment(int format) {
+Qt::Alignment horizontalAlignment(int format) {
     if (format & CSortHeaderCtrl::HDF_CENTER) {
         return Qt::AlignHCenter;
     }
@@ -20,8 +20,8 @@ Qt::Alignment HorizontalAlignment(int format) {
     return Qt::AlignLeft;
 }
 
-void DrawArrowLine(QPainter* painter, const marvane::ArrowLine& line, const QColor& color) {
-    for (const QPoint& pixel : marvane::LinePixels(line.from, line.to)) {
+void drawArrowLine(QPainter* painter, const marvane::ArrowLine& line, const QColor& color) {
+    for (const QPoint& pixel : marvane::linePixels(line.from, line.to)) {
         painter->fillRect(QRect(pixel, QSize(1, 1)), color);
     }
 }
@@ -115,7 +115,7 @@ void CSortHeaderCtrl::DrawItem(QPainter* painter, const QRect& rect, int section
                                                                 label.width(), Qt::TextSingleLine);
         painter->setPen(palette().color(QPalette::ButtonText));
         painter->drawText(label,
-                          int(HorizontalAlignment(format) | Qt::AlignVCenter) | Qt::TextSingleLine |
+                          int(horizontalAlignment(format) | Qt::AlignVCenter) | Qt::TextSingleLine |
                               Qt::TextDontClip,
                           shown);
     }
@@ -126,8 +126,8 @@ void CSortHeaderCtrl::DrawItem(QPainter* painter, const QRect& rect, int section
         const QColor light = palette().color(QPalette::Light);
         const QColor shadow = palette().color(QPalette::Dark);
         for (const marvane::ArrowLine& line :
-             marvane::SortArrowLines(right, bottom, off, sortAscending_)) {
-            DrawArrowLine(painter, line, line.light ? light : shadow);
+             marvane::sortArrowLines(right, bottom, off, sortAscending_)) {
+            drawArrowLine(painter, line, line.light ? light : shadow);
         }
     }
     painter->restore();

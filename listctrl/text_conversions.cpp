@@ -10,19 +10,19 @@
 namespace marvane {
 namespace {
 
-bool IsDigit(char c) {
+bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::size_t SkipSpace(std::string_view text, std::size_t pos) {
-    while (pos < text.size() && IsCSpace(text[pos])) {
+std::size_t skipSpace(std::string_view text, std::size_t pos) {
+    while (pos < text.size() && isCSpace(text[pos])) {
         ++pos;
     }
     return pos;
 }
 
 // Consumes an optional sign; returns true for "-".
-bool ReadSign(std::string_view text, std::size_t& pos) {
+bool readSign(std::string_view text, std::size_t& pos) {
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
         return text[pos++] == '-';
     }
@@ -38,25 +38,25 @@ struct SignedNumber {
     std::string_view number;
 };
 
-SignedNumber SplitSign(std::string_view text, bool pointAllowed) {
-    std::size_t pos = SkipSpace(text, 0);
-    const bool negative = ReadSign(text, pos);
+SignedNumber splitSign(std::string_view text, bool pointAllowed) {
+    std::size_t pos = skipSpace(text, 0);
+    const bool negative = readSign(text, pos);
     const std::string_view rest = text.substr(pos);
-    const bool starts = !rest.empty() && (IsDigit(rest[0]) || (pointAllowed && rest.size() > 1 &&
-                                                               rest[0] == '.' && IsDigit(rest[1])));
+    const bool starts = !rest.empty() && (isDigit(rest[0]) || (pointAllowed && rest.size() > 1 &&
+                                                               rest[0] == '.' && isDigit(rest[1])));
     return {negative, starts ? rest : std::string_view()};
 }
 
 // The exponent of a number text such as "12.5e-7", held within +-10^18: far
 // beyond any double, which is all that telling overflow from underflow needs.
-std::int64_t ExponentOf(std::string_view number) {
+std::int64_t exponentOf(std::string_view number) {
     constexpr std::int64_t kFar = 1'000'000'000'000'000'000;
     const std::size_t e = number.find_first_of("eE");
     if (e == std::string_view::npos) {
         return 0;
     }
     std::size_t pos = e + 1;
-    const bool negative = ReadSign(number, pos);
+    const bool negative = readSign(number, pos);
     std::int64_t exponent = 0;
     const auto [end, error] =
         std::from_chars(number.data() + pos, number.data() + number.size(), exponent);
@@ -69,12 +69,12 @@ std::int64_t ExponentOf(std::string_view number) {
 
 // Decimal exponent of the leading significant digit of a number text, used
 // only to tell overflow from underflow when the conversion is out of range.
-std::int64_t LeadingMagnitude(std::string_view number) {
+std::int64_t leadingMagnitude(std::string_view number) {
     const std::string_view mantissa = number.substr(0, number.find_first_of("eE"));
     const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
     const std::string_view intDigits = mantissa.substr(0, point);
     const std::string_view fracDigits = mantissa.substr(std::min(point + 1, mantissa.size()));
-    const std::int64_t exponent = ExponentOf(number);
+    const std::int64_t exponent = exponentOf(number);
     const std::size_t firstNonZero = intDigits.find_first_not_of('0');
     if (firstNonZero != std::string_view::npos) {
         return static_cast<std::int64_t>(intDigits.size() - firstNonZero) - 1 + exponent;
@@ -88,12 +88,12 @@ std::int64_t LeadingMagnitude(std::string_view number) {
 
 }  // namespace
 
-bool IsCSpace(char16_t c) {
+bool isCSpace(char16_t c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-int ParseLeadingInt(std::string_view text) {
-    const auto [negative, digits] = SplitSign(text, false);
+int parseLeadingInt(std::string_view text) {
+    const auto [negative, digits] = splitSign(text, false);
     if (digits.empty()) {
         return 0;
     }
@@ -111,8 +111,8 @@ int ParseLeadingInt(std::string_view text) {
                     : static_cast<int>(magnitude);
 }
 
-double ParseLeadingDouble(std::string_view text) {
-    const auto [negative, rest] = SplitSign(text, true);
+double parseLeadingDouble(std::string_view text) {
+    const auto [negative, rest] = splitSign(text, true);
     if (rest.empty()) {
         return 0.0;
     }
@@ -122,7 +122,7 @@ double ParseLeadingDouble(std::string_view text) {
     const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), value);
     if (error == std::errc::result_out_of_range) {
         const std::string_view number(rest.data(), static_cast<std::size_t>(end - rest.data()));
-        value = LeadingMagnitude(number) >= 0 ? HUGE_VAL : 0.0;
+        value = leadingMagnitude(number) >= 0 ? HUGE_VAL : 0.0;
     } else if (error != std::errc()) {
         value = 0.0;
     }
