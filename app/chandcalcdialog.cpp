@@ -20,17 +20,14 @@
 #include "aboutdialog.h"
 #include "app_icon.h"
 #include "app_settings.h"
-#include "binomial.h"
-#include "closed_form.h"
 #include "control_ids.h"
 #include "csortlistctrl.h"
+#include "deck_report.h"
 #include "dialog_units.h"
-#include "enumeration.h"
 #include "number_box_reading.h"
-#include "result_rows.h"
+#include "result_headings.h"
 #include "results_clipboard.h"
 #include "results_explanations.h"
-#include "totals.h"
 #include "updownctrl.h"
 
 using marvane::Deck;
@@ -63,9 +60,6 @@ constexpr std::array<ControlPlace, 15> kControlPlaces = {{
 }};
 // The run time, between "Again?" and "Close".
 constexpr QRect kElapsedTimePlace(70, 256, 147, 14);
-
-constexpr char kNotAnIntegerMessage[] = "Please enter a positive integer.";
-constexpr char kOutOfRangeMessage[] = "Please enter an integer between %1 and %2.";
 
 void showWarning(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox::warning(parent, title, text);
@@ -380,15 +374,19 @@ bool CHandCalcDialog::DoDataExchange(bool saveAndValidate) {
 
 bool CHandCalcDialog::readNumberBox(QLineEdit* box, std::uint32_t& entered, std::uint32_t minimum,
                                     std::uint32_t maximum) {
-    const marvane::NumberBoxReading reading =
+    const marvane::NumberReading reading =
         marvane::readNumberBox(box->text().toStdString(), minimum, maximum);
-    if (reading.status == marvane::NumberBoxStatus::NotAnInteger) {
-        failExchange(box, QLatin1String(kNotAnIntegerMessage));
+    const auto message = [&] {
+        return QString::fromStdString(
+            marvane::numberReadingMessage(reading.status, minimum, maximum));
+    };
+    if (reading.status == marvane::NumberReadingStatus::NotAnInteger) {
+        failExchange(box, message());
         return false;
     }
     entered = reading.value;
-    if (reading.status == marvane::NumberBoxStatus::OutOfRange) {
-        failExchange(box, QString::fromLatin1(kOutOfRangeMessage).arg(minimum).arg(maximum));
+    if (reading.status == marvane::NumberReadingStatus::OutOfRange) {
+        failExchange(box, message());
         return false;
     }
     return true;
@@ -441,57 +439,63 @@ void CHandCalcDialog::OnComputeOdds() {
     EnableResultControls(true);
     EnableEndButtons(false);
 
-    const Deck deck{workingSuits_, workingRanks_};
+    const bool withEnumeration = enumerateFlag_;
+    // The number of hands, the "*" and the closed-form counts come first, so
+    // that they show while the enumeration runs.
+    marvane::DeckReportBuilder builder({.deck = Deck{workingSuits_, workingRanks_},
+                                        .enumerate = withEnumeration,
+                                        .progress = [this] { stepProgressBar(); }});
     // The mark shows whether the last binomial, C(S*R, 5), needed floating point.
-    bool floatingPath = !floatingPathMark_->isHidden();
-    const std::uint32_t possible =
-        marvane::binomial(workingRanks_ * workingSuits_, marvane::kHandSize, floatingPath);
-    floatingPathMark_->setHidden(!floatingPath);
-    possibleHands_->setText(QString::number(possible));
-    state_.computed = marvane::compute_counts(deck, floatingPath);
-    floatingPathMark_->setHidden(!floatingPath);
+    floatingPathMark_->setHidden(!builder.report().floatingPath);
+    possibleHands_->setText(QString::number(builder.report().hands));
 
     resultsList_->SetGridLines(false);
     resultsList_->SetCheckboxes(false);
-    const bool withEnumeration = enumerateFlag_;
     if (withEnumeration) {
-        resultsList_->DefineColumns(QString::fromLatin1(marvane::kHeadingsWithEnumeration.data(),
-                                                        marvane::kHeadingsWithEnumeration.size()));
-        runEnumeration(deck, possible);
+        resultsList_->DefineColumns(QString::fromLatin1(kHeadingsWithEnumeration));
+        runEnumeration(builder);
     } else {
-        resultsList_->DefineColumns(QString::fromLatin1(marvane::kHeadingsComputedOnly.data(),
-                                                        marvane::kHeadingsComputedOnly.size()));
+        resultsList_->DefineColumns(QString::fromLatin1(kHeadingsComputedOnly));
     }
-    fillResults(withEnumeration);
+    fillResults(builder.finish());
     showElapsedTime();
     EnableEndButtons(true);
     setDefaultButton(close_);
 }
 
-void CHandCalcDialog::runEnumeration(Deck deck, std::uint32_t possibleHands) {
-    state_.progressStep = marvane::progressStepFor(possibleHands);
+void CHandCalcDialog::runEnumeration(marvane::DeckReportBuilder& builder) {
     progressBar_->show();
-    progressBar_->setRange(0, static_cast<int>(possibleHands / state_.progressStep));
+    progressBar_->setRange(0, static_cast<int>(builder.report().progressTicks()));
     progressBar_->setValue(0);
-    state_.handCounter = 0;
     // Input stays blocked until the run ends: no event processing in here.
     // Paint the running state once, "*" included (a control just shown is not
     // painted along with the bar); from then on the bar repaints itself
     // whenever a step makes it visibly longer.
     repaint();
-    marvane::enumerateHands(deck, state_, [this] { stepProgressBar(); });
+    builder.enumerate();
 }
 
 void CHandCalcDialog::stepProgressBar() {
     progressBar_->setValue(progressBar_->value() + 1);
 }
 
-void CHandCalcDialog::fillResults(bool withEnumeration) {
-    state_.totals = marvane::computeTotals(withEnumeration ? state_.enumerated : state_.computed);
-    for (const marvane::ResultRow& row : marvane::resultRows(state_, withEnumeration)) {
+void CHandCalcDialog::keepEngineState(const marvane::DeckReport& report) {
+    state_.enumerated = report.state.enumerated;
+    state_.computed = report.state.computed;
+    state_.totals = report.state.totals;
+    // The counter and step keep the last enumeration's values.
+    if (report.enumerated) {
+        state_.handCounter = report.state.handCounter;
+        state_.progressStep = report.state.progressStep;
+    }
+}
+
+void CHandCalcDialog::fillResults(const marvane::DeckReport& report) {
+    keepEngineState(report);
+    for (const marvane::ResultRow& row : marvane::rowsInAddOrder(report)) {
         resultsList_->AddRow(0, toQStringList(row.texts));
     }
-    const int totalColumn = withEnumeration ? 3 : 2;
+    const int totalColumn = report.enumerated ? 3 : 2;
     resultsList_->SortByColumn(totalColumn, true);
     explainResults(resultsList_, Deck{workingSuits_, workingRanks_});
 }

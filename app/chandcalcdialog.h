@@ -19,6 +19,11 @@ class QProgressBar;
 class QPushButton;
 class UpDownCtrl;
 
+namespace marvane {
+class DeckReportBuilder;
+struct DeckReport;
+}  // namespace marvane
+
 // The calculator: two number boxes with spin buttons, the "Enumerate?" choice,
 // the possible-hands number, the progress bar and the results list. It owns
 // the engine state of every computation and runs the engine on its own thread
@@ -96,9 +101,10 @@ private:
     void EnableResultControls(bool enable);
     void EnableEndButtons(bool enable);
 
-    void runEnumeration(marvane::Deck deck, std::uint32_t possibleHands);
+    void runEnumeration(marvane::DeckReportBuilder& builder);
     void stepProgressBar();
-    void fillResults(bool withEnumeration);
+    void keepEngineState(const marvane::DeckReport& report);
+    void fillResults(const marvane::DeckReport& report);
     void showElapsedTime();
 
     // Controls, owned through Qt's parent chain.

@@ -1,29 +1,19 @@
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
 #include <string_view>
+
+#include "number_reading.h"
 
 namespace marvane {
 
-// What reading a number box's text gives.
-enum class NumberBoxStatus {
-    Ok,            // an unsigned number within the bounds
-    NotAnInteger,  // no unsigned decimal number (an empty box included)
-    OutOfRange,    // a number, but outside the bounds; the value is still reported
-};
-
-struct NumberBoxReading {
-    NumberBoxStatus status = NumberBoxStatus::NotAnInteger;
-    std::uint32_t value = 0;  // meaningful unless status is NotAnInteger
-};
-
-// The longest text a number box hands to the reading; anything after it is not looked at.
+// The longest text a number box holds; the reading looks at nothing after it.
 inline constexpr std::size_t kNumberBoxReadLength = 31;
 
-// Reads a number box the way the dialog validates it: the first 31 characters;
-// leading blanks and tabs skipped; a "-" fails; decimal digits, saturating at
-// 4294967295; no digits at all fails; trailing blanks and tabs skipped;
-// anything else left over fails. A number is then compared with the bounds.
-NumberBoxReading readNumberBox(std::string_view text, std::uint32_t minimum, std::uint32_t maximum);
+// Reads a number box's text: its first 31 characters, as readNumber reads them.
+inline NumberReading readNumberBox(std::string_view text, std::uint32_t minimum,
+                                   std::uint32_t maximum) {
+    return readNumber(text.substr(0, kNumberBoxReadLength), minimum, maximum);
+}
 
 }  // namespace marvane

@@ -2,18 +2,12 @@
 
 #include <array>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "engine_state.h"
 #include "hand_category.h"
 
 namespace marvane {
-
-// Column headings of the results list, in the list's heading-string format.
-inline constexpr std::string_view kHeadingsWithEnumeration =
-    "Hand, 140; Enumerated, 80; Computed, 70; Total, 70";
-inline constexpr std::string_view kHeadingsComputedOnly = "Hand, 140; Computed, 70; Total, 70";
 
 // The order in which the rows are added, each on top of the list, so that
 // before any sorting Five of a Kind is the first row and Garbage the last.

@@ -26,17 +26,17 @@ std::uint32_t readLittleEndian(const std::uint8_t* bytes) {
            std::uint32_t{bytes[3]} << 24;
 }
 
-marvane::NumberBoxReading model(std::string text, std::uint32_t minimum, std::uint32_t maximum) {
-    using marvane::NumberBoxStatus;
+marvane::NumberReading model(std::string text, std::uint32_t minimum, std::uint32_t maximum) {
+    using marvane::NumberReadingStatus;
     text = text.substr(0, 31);
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string::npos) {
-        return {NumberBoxStatus::NotAnInteger, 0};
+        return {NumberReadingStatus::NotAnInteger, 0};
     }
     const std::size_t afterDigits =
         std::min(text.find_first_not_of("0123456789", first), text.size());
     if (afterDigits == first || text.find_first_not_of(" \t", afterDigits) != std::string::npos) {
-        return {NumberBoxStatus::NotAnInteger, 0};
+        return {NumberReadingStatus::NotAnInteger, 0};
     }
     std::string digits = text.substr(first, afterDigits - first);
     digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size() - 1));
@@ -45,7 +45,7 @@ marvane::NumberBoxReading model(std::string text, std::uint32_t minimum, std::ui
         digits.size() > 10 ? 0xFFFFFFFFULL : std::min(std::stoull(digits), 0xFFFFFFFFULL);
     const auto number = static_cast<std::uint32_t>(value);
     const bool inRange = number >= minimum && number <= maximum;
-    return {inRange ? NumberBoxStatus::Ok : NumberBoxStatus::OutOfRange, number};
+    return {inRange ? NumberReadingStatus::Ok : NumberReadingStatus::OutOfRange, number};
 }
 
 }  // namespace
@@ -61,10 +61,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::string text(reinterpret_cast<const char*>(data), size);
 
-    const marvane::NumberBoxReading got = marvane::readNumberBox(text, minimum, maximum);
-    const marvane::NumberBoxReading expected = model(text, minimum, maximum);
+    const marvane::NumberReading got = marvane::readNumberBox(text, minimum, maximum);
+    const marvane::NumberReading expected = model(text, minimum, maximum);
     check(got.status == expected.status);
-    if (expected.status != marvane::NumberBoxStatus::NotAnInteger) {
+    if (expected.status != marvane::NumberReadingStatus::NotAnInteger) {
         check(got.value == expected.value);
     }
     return 0;

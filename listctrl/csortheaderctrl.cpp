@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kMaxTitleLength = 255;
 
-Qt::Alignment HorizontalAlignment(int format) {
+Qt::Alignment horizontalAlignment(int format) {
     if (format & CSortHeaderCtrl::HDF_CENTER) {
         return Qt::AlignHCenter;
     }
@@ -23,8 +23,8 @@ Qt::Alignment HorizontalAlignment(int format) {
     return Qt::AlignLeft;
 }
 
-void DrawArrowLine(QPainter* painter, const marvane::ArrowLine& line, const QColor& color) {
-    for (const QPoint& pixel : marvane::LinePixels(line.from, line.to)) {
+void drawArrowLine(QPainter* painter, const marvane::ArrowLine& line, const QColor& color) {
+    for (const QPoint& pixel : marvane::linePixels(line.from, line.to)) {
         painter->fillRect(QRect(pixel, QSize(1, 1)), color);
     }
 }
@@ -145,7 +145,7 @@ void CSortHeaderCtrl::DrawItem(QPainter* painter, const QRect& rect, int section
             sectionTitle(section), Qt::ElideRight, label.width(), Qt::TextSingleLine);
         painter->setPen(ink);
         painter->drawText(label,
-                          int(HorizontalAlignment(SectionFormat(section)) | Qt::AlignVCenter) |
+                          int(horizontalAlignment(SectionFormat(section)) | Qt::AlignVCenter) |
                               Qt::TextSingleLine | Qt::TextDontClip,
                           shown);
     }
@@ -156,8 +156,8 @@ void CSortHeaderCtrl::DrawItem(QPainter* painter, const QRect& rect, int section
         const int right = rect.left() + rect.width();
         const int bottom = rect.top() + rect.height();
         for (const marvane::ArrowLine& line :
-             marvane::SortArrowLines(right, bottom, arrowOffset(rect), sortAscending_)) {
-            DrawArrowLine(painter, line, ink);
+             marvane::sortArrowLines(right, bottom, arrowOffset(rect), sortAscending_)) {
+            drawArrowLine(painter, line, ink);
         }
     }
     painter->restore();

@@ -22,7 +22,7 @@ constexpr int kDeclaredWidthRole = Qt::UserRole + 0x4D6;
 // A cell's number to sort by, when it has one.
 constexpr int kSortKeyRole = Qt::UserRole + 0x4D7;
 
-int HeaderFormatOf(CSortListCtrl::ColumnFormat format) {
+int headerFormatOf(CSortListCtrl::ColumnFormat format) {
     switch (format) {
         case CSortListCtrl::LVCFMT_RIGHT:
             return CSortHeaderCtrl::HDF_RIGHT;
@@ -33,7 +33,7 @@ int HeaderFormatOf(CSortListCtrl::ColumnFormat format) {
     }
 }
 
-CSortListCtrl::ColumnFormat ListFormatOf(marvane::HeadingAlignment alignment) {
+CSortListCtrl::ColumnFormat listFormatOf(marvane::HeadingAlignment alignment) {
     switch (alignment) {
         case marvane::HeadingAlignment::Right:
             return CSortListCtrl::LVCFMT_RIGHT;
@@ -45,7 +45,7 @@ CSortListCtrl::ColumnFormat ListFormatOf(marvane::HeadingAlignment alignment) {
     return CSortListCtrl::LVCFMT_LEFT;
 }
 
-Qt::Alignment AlignmentOf(int headerFormat) {
+Qt::Alignment alignmentOf(int headerFormat) {
     if (headerFormat & CSortHeaderCtrl::HDF_CENTER) {
         return Qt::AlignHCenter | Qt::AlignVCenter;
     }
@@ -55,16 +55,16 @@ Qt::Alignment AlignmentOf(int headerFormat) {
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-bool HasCheckBox(const QTableWidgetItem* item) {
+bool hasCheckBox(const QTableWidgetItem* item) {
     return item && item->data(Qt::CheckStateRole).isValid();
 }
 
-void RemoveCheckBox(QTableWidgetItem* item) {
+void removeCheckBox(QTableWidgetItem* item) {
     item->setData(Qt::CheckStateRole, QVariant());
     item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
 }
 
-void AddCheckBox(QTableWidgetItem* item, Qt::CheckState state) {
+void addCheckBox(QTableWidgetItem* item, Qt::CheckState state) {
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     item->setCheckState(state);
 }
@@ -134,8 +134,8 @@ CSortListCtrl::~CSortListCtrl() {
 }
 
 bool CSortListCtrl::DefineColumns(const QString& headings) {
-    for (const marvane::ColumnSpec& column : marvane::ParseHeadings(headings)) {
-        if (InsertColumn(GetColumnCount(), column.title, ListFormatOf(column.alignment),
+    for (const marvane::ColumnSpec& column : marvane::parseHeadings(headings)) {
+        if (InsertColumn(GetColumnCount(), column.title, listFormatOf(column.alignment),
                          column.width) < 0) {
             return false;
         }
@@ -159,7 +159,7 @@ int CSortListCtrl::AddRow(int position, const QStringList& texts) {
         const QString text = column < texts.size() ? texts[column] : QString();
         QTableWidgetItem* cell = MakeCell(text, column);
         if (column == 0 && checkboxes_) {
-            AddCheckBox(cell, Qt::Unchecked);
+            addCheckBox(cell, Qt::Unchecked);
         }
         setItem(row, column, cell);
         stored.append(text);
@@ -210,10 +210,10 @@ int CSortListCtrl::InsertColumn(int position, const QString& title, ColumnFormat
     const int column = std::min(position, GetColumnCount());
     insertColumn(column);
 
-    const int headerFormat = HeaderFormatOf(format);
+    const int headerFormat = headerFormatOf(format);
     auto* headerItem = new QTableWidgetItem(title);
     headerItem->setData(CSortHeaderCtrl::FormatRole, headerFormat);
-    headerItem->setTextAlignment(AlignmentOf(headerFormat));
+    headerItem->setTextAlignment(alignmentOf(headerFormat));
     setHorizontalHeaderItem(column, headerItem);
     if (width != -1) {
         header_->resizeSection(column, std::clamp(width, 0, header_->maximumSectionSize()));
@@ -381,7 +381,7 @@ void CSortListCtrl::SortByColumn(int column, bool ascending) {
     std::vector<marvane::SortKey> keys;
     keys.reserve(rows);
     for (int row = 0; row < rows; ++row) {
-        keys.push_back(marvane::MakeSortKey(SortText(row, column), false));
+        keys.push_back(marvane::makeSortKey(SortText(row, column), false));
     }
     // Dates come into play only through a non-empty text that is not a number.
     const bool needDates = std::any_of(keys.begin(), keys.end(), [](const marvane::SortKey& key) {
@@ -390,15 +390,15 @@ void CSortListCtrl::SortByColumn(int column, bool ascending) {
     if (needDates) {
         for (marvane::SortKey& key : keys) {
             if (!key.trimmed.isEmpty()) {
-                key.date = marvane::ParseLocaleDateTime(key.trimmed);
+                key.date = marvane::parseLocaleDateTime(key.trimmed);
             }
         }
     }
 
     std::vector<int> order(rows);
     std::iota(order.begin(), order.end(), 0);
-    marvane::StableMergeSort(order, [&](int row1, int row2) {
-        return marvane::CompareSortKeys(keys[row1], keys[row2], ascending);
+    marvane::stableMergeSort(order, [&](int row1, int row2) {
+        return marvane::compareSortKeys(keys[row1], keys[row2], ascending);
     });
     PutRowsInOrder(order);
 }
@@ -426,7 +426,7 @@ std::optional<std::vector<int>> CSortListCtrl::orderByCellKeys(int column, bool 
     }
     std::vector<int> order(rows);
     std::iota(order.begin(), order.end(), 0);
-    marvane::StableMergeSort(order, [&](int row1, int row2) {
+    marvane::stableMergeSort(order, [&](int row1, int row2) {
         const int byKey = (keys[row1] > keys[row2]) - (keys[row1] < keys[row2]);
         return ascending ? byKey : -byKey;
     });
@@ -495,7 +495,7 @@ void CSortListCtrl::FreeRowRecord(int row) {
 QTableWidgetItem* CSortListCtrl::MakeCell(const QString& text, int column) const {
     auto* cell = new QTableWidgetItem(text);
     cell->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    cell->setTextAlignment(AlignmentOf(header_->SectionFormat(column)));
+    cell->setTextAlignment(alignmentOf(header_->SectionFormat(column)));
     return cell;
 }
 
@@ -507,7 +507,7 @@ std::vector<Qt::CheckState> CSortListCtrl::RowCheckStates() const {
     for (int row = 0; row < rowCount(); ++row) {
         for (int column = 0; column < columnCount(); ++column) {
             const QTableWidgetItem* cell = item(row, column);
-            if (HasCheckBox(cell)) {
+            if (hasCheckBox(cell)) {
                 states[row] = cell->checkState();
                 break;
             }
@@ -520,8 +520,8 @@ void CSortListCtrl::PlaceCheckBoxes(const std::vector<Qt::CheckState>& states) {
     for (int row = 0; row < rowCount(); ++row) {
         for (int column = 0; column < columnCount(); ++column) {
             QTableWidgetItem* cell = item(row, column);
-            if (HasCheckBox(cell) && !(checkboxes_ && column == 0)) {
-                RemoveCheckBox(cell);
+            if (hasCheckBox(cell) && !(checkboxes_ && column == 0)) {
+                removeCheckBox(cell);
             }
         }
         if (!checkboxes_ || columnCount() == 0) {
@@ -534,7 +534,7 @@ void CSortListCtrl::PlaceCheckBoxes(const std::vector<Qt::CheckState>& states) {
         }
         const Qt::CheckState state =
             static_cast<std::size_t>(row) < states.size() ? states[row] : Qt::Unchecked;
-        AddCheckBox(first, state);
+        addCheckBox(first, state);
     }
 }
 

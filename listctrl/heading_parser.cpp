@@ -7,11 +7,11 @@
 namespace marvane {
 namespace {
 
-int ReadInt(QStringView text) {
-    return ParseLeadingInt(text.toUtf8().toStdString());
+int readInt(QStringView text) {
+    return parseLeadingInt(text.toUtf8().toStdString());
 }
 
-HeadingAlignment AlignmentFromCode(int code) {
+HeadingAlignment alignmentFromCode(int code) {
     switch (code) {
         case 1:
             return HeadingAlignment::Center;
@@ -24,7 +24,7 @@ HeadingAlignment AlignmentFromCode(int code) {
 
 }  // namespace
 
-QList<ColumnSpec> ParseHeadings(const QString& headings) {
+QList<ColumnSpec> parseHeadings(const QString& headings) {
     QList<ColumnSpec> columns;
     const QStringView all(headings);
     qsizetype start = 0;
@@ -44,12 +44,12 @@ QList<ColumnSpec> ParseHeadings(const QString& headings) {
         QStringView widthText;
         const qsizetype c2 = segment.indexOf(u',', c1 + 1);
         if (c2 >= 0) {
-            column.alignment = AlignmentFromCode(ReadInt(segment.mid(c1 + 1, c2 - c1 - 1)));
+            column.alignment = alignmentFromCode(readInt(segment.mid(c1 + 1, c2 - c1 - 1)));
             widthText = segment.mid(c2 + 1);
         } else {
             widthText = segment.mid(c1 + 1);
         }
-        column.width = std::max(ReadInt(widthText), 1);
+        column.width = std::max(readInt(widthText), 1);
         columns.append(column);
 
         if (end >= all.size()) {

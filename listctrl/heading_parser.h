@@ -22,6 +22,6 @@ struct ColumnSpec {
 // alignment code 1 means centred, 2 right-aligned, anything else left. Numbers
 // are read like atoi; a width below 1 becomes 1. Reading stops at the first
 // segment without a ",", so everything from there on is ignored.
-QList<ColumnSpec> ParseHeadings(const QString& headings);
+QList<ColumnSpec> parseHeadings(const QString& headings);
 
 }  // namespace marvane

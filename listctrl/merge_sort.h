@@ -16,7 +16,7 @@ namespace marvane {
 // compare is inconsistent (not transitive, not antisymmetric). std::sort and
 // std::stable_sort promise neither for such a comparison.
 template <typename T, typename Compare>
-void StableMergeSort(std::vector<T>& items, Compare compare) {
+void stableMergeSort(std::vector<T>& items, Compare compare) {
     const std::size_t n = items.size();
     if (n < 2) {
         return;

@@ -10,25 +10,20 @@
 namespace marvane {
 namespace {
 
-bool IsTrimmedSpace(QChar c) {
-    const char16_t u = c.unicode();
-    return u == ' ' || u == '\t' || u == '\n' || u == '\v' || u == '\f' || u == '\r';
-}
-
-std::string_view View(const QByteArray& bytes) {
+std::string_view utf8View(const QByteArray& bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
-int Sign(double x, double y) {
+int sign(double x, double y) {
     if (x < y) {
         return -1;
     }
     return x > y ? 1 : 0;
 }
 
-int CompareDates(const SortKey& x, const SortKey& y) {
+int compareDates(const SortKey& x, const SortKey& y) {
     if (!x.date || !y.date) {
-        return CompareAsTexts(View(x.utf8), View(y.utf8));
+        return CompareAsTexts(utf8View(x.utf8), utf8View(y.utf8));
     }
     if (*x.date < *y.date) {
         return -1;
@@ -38,7 +33,7 @@ int CompareDates(const SortKey& x, const SortKey& y) {
 
 enum class Kind { Number, Date, Text };
 
-Kind ChooseKind(const SortKey& key1, const SortKey& key2) {
+Kind chooseKind(const SortKey& key1, const SortKey& key2) {
     if (key1.utf8.isEmpty() || key2.utf8.isEmpty()) {
         return Kind::Text;
     }
@@ -50,13 +45,13 @@ Kind ChooseKind(const SortKey& key1, const SortKey& key2) {
 
 }  // namespace
 
-QString TrimWhiteSpace(const QString& text) {
+QString trimWhiteSpace(const QString& text) {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && IsTrimmedSpace(text[begin])) {
+    while (begin < end && isCSpace(text[begin].unicode())) {
         ++begin;
     }
-    while (end > begin && IsTrimmedSpace(text[end - 1])) {
+    while (end > begin && isCSpace(text[end - 1].unicode())) {
         --end;
     }
     return text.mid(begin, end - begin);
@@ -82,7 +77,7 @@ namespace {
 // The locale's formats as written, and each with a two-digit year widened to
 // four digits: short formats such as "M/d/yy" would otherwise refuse
 // "12/31/2023", the way most people write dates.
-QStringList DateFormats(const QLocale& locale, bool withTime) {
+QStringList dateFormats(const QLocale& locale, bool withTime) {
     QStringList formats;
     for (const QLocale::FormatType type : {QLocale::ShortFormat, QLocale::LongFormat}) {
         const QString format = withTime ? locale.dateTimeFormat(type) : locale.dateFormat(type);
@@ -95,7 +90,7 @@ QStringList DateFormats(const QLocale& locale, bool withTime) {
 }
 
 // Two-digit years read as 1900..1999; as on the desktop, 00..29 mean 2000..2029.
-QDateTime WithTwoDigitYearPivot(QDateTime dateTime, const QString& format) {
+QDateTime withTwoDigitYearPivot(QDateTime dateTime, const QString& format) {
     if (!format.contains(QLatin1String("yyyy")) && dateTime.date().year() < 1930) {
         dateTime = dateTime.addYears(100);
     }
@@ -104,33 +99,33 @@ QDateTime WithTwoDigitYearPivot(QDateTime dateTime, const QString& format) {
 
 }  // namespace
 
-std::optional<QDateTime> ParseLocaleDateTime(const QString& text) {
+std::optional<QDateTime> parseLocaleDateTime(const QString& text) {
     const QLocale locale;
-    for (const QString& format : DateFormats(locale, true)) {
+    for (const QString& format : dateFormats(locale, true)) {
         const QDateTime dateTime = locale.toDateTime(text, format);
         if (dateTime.isValid()) {
-            return WithTwoDigitYearPivot(dateTime, format);
+            return withTwoDigitYearPivot(dateTime, format);
         }
     }
-    for (const QString& format : DateFormats(locale, false)) {
+    for (const QString& format : dateFormats(locale, false)) {
         const QDate date = locale.toDate(text, format);
         if (date.isValid()) {
-            return WithTwoDigitYearPivot(date.startOfDay(), format);
+            return withTwoDigitYearPivot(date.startOfDay(), format);
         }
     }
     return std::nullopt;
 }
 
 bool ParsesAsDate(const QString& text) {
-    return ParseLocaleDateTime(text).has_value();
+    return parseLocaleDateTime(text).has_value();
 }
 
 int CompareAsNumbers(std::string_view x, std::string_view y) {
-    return Sign(ParseLeadingDouble(x), ParseLeadingDouble(y));
+    return sign(parseLeadingDouble(x), parseLeadingDouble(y));
 }
 
 int CompareAsDates(const QString& x, const QString& y) {
-    return CompareDates(MakeSortKey(x, true), MakeSortKey(y, true));
+    return compareDates(makeSortKey(x, true), makeSortKey(y, true));
 }
 
 int CompareAsTexts(std::string_view x, std::string_view y) {
@@ -145,34 +140,34 @@ int CompareAsTexts(std::string_view x, std::string_view y) {
     return x.size() < y.size() ? -1 : 1;
 }
 
-SortKey MakeSortKey(const QString& text, bool withDate) {
+SortKey makeSortKey(const QString& text, bool withDate) {
     SortKey key;
-    key.trimmed = TrimWhiteSpace(text);
+    key.trimmed = trimWhiteSpace(text);
     key.utf8 = key.trimmed.toUtf8();
-    key.numeric = LooksNumeric(View(key.utf8));
-    key.number = ParseLeadingDouble(View(key.utf8));
+    key.numeric = LooksNumeric(utf8View(key.utf8));
+    key.number = parseLeadingDouble(utf8View(key.utf8));
     if (withDate && !key.trimmed.isEmpty()) {
-        key.date = ParseLocaleDateTime(key.trimmed);
+        key.date = parseLocaleDateTime(key.trimmed);
     }
     return key;
 }
 
-int CompareSortKeys(const SortKey& key1, const SortKey& key2, bool ascending) {
+int compareSortKeys(const SortKey& key1, const SortKey& key2, bool ascending) {
     const SortKey& x = ascending ? key1 : key2;
     const SortKey& y = ascending ? key2 : key1;
-    switch (ChooseKind(key1, key2)) {
+    switch (chooseKind(key1, key2)) {
         case Kind::Number:
-            return Sign(x.number, y.number);
+            return sign(x.number, y.number);
         case Kind::Date:
-            return CompareDates(x, y);
+            return compareDates(x, y);
         case Kind::Text:
             break;
     }
-    return CompareAsTexts(View(x.utf8), View(y.utf8));
+    return CompareAsTexts(utf8View(x.utf8), utf8View(y.utf8));
 }
 
 int CompareRows(const QString& text1, const QString& text2, bool ascending) {
-    return CompareSortKeys(MakeSortKey(text1, true), MakeSortKey(text2, true), ascending);
+    return compareSortKeys(makeSortKey(text1, true), makeSortKey(text2, true), ascending);
 }
 
 }  // namespace marvane

@@ -11,7 +11,7 @@ namespace marvane {
 
 // Removes blanks, tabs, line feeds, vertical tabs, form feeds and carriage
 // returns from both ends. Other white space (no-break space...) stays.
-QString TrimWhiteSpace(const QString& text);
+QString trimWhiteSpace(const QString& text);
 
 // True for a non-empty text made only of digits and "+", with "-" allowed as
 // the first byte of a text at least two bytes long. A decimal point, comma,
@@ -20,7 +20,7 @@ bool LooksNumeric(std::string_view utf8);
 
 // Reads a date or a date with time in the default locale (QLocale()), in its
 // short or long format; nothing when the text is neither.
-std::optional<QDateTime> ParseLocaleDateTime(const QString& text);
+std::optional<QDateTime> parseLocaleDateTime(const QString& text);
 bool ParsesAsDate(const QString& text);
 
 // Each returns -1, 0 or 1 for x before, level with or after y.
@@ -48,10 +48,10 @@ struct SortKey {
 
 // withDate: parse the text as a date too. Dates matter only for a column
 // where some non-empty text does not look numeric.
-SortKey MakeSortKey(const QString& text, bool withDate);
+SortKey makeSortKey(const QString& text, bool withDate);
 
 // Same result as CompareRows on the keys' texts, given keys made withDate
 // whenever the first key's text is non-empty and not numeric.
-int CompareSortKeys(const SortKey& key1, const SortKey& key2, bool ascending);
+int compareSortKeys(const SortKey& key1, const SortKey& key2, bool ascending);
 
 }  // namespace marvane

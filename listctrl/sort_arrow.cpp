@@ -7,14 +7,14 @@ namespace marvane {
 namespace {
 
 // numerator / denominator rounded to the nearest integer, halves away from zero.
-int RoundedDivide(int numerator, int denominator) {
+int roundedDivide(int numerator, int denominator) {
     const int magnitude = (2 * std::abs(numerator) + denominator) / (2 * denominator);
     return numerator < 0 ? -magnitude : magnitude;
 }
 
 }  // namespace
 
-QList<ArrowLine> SortArrowLines(int right, int bottom, int off, bool ascending) {
+QList<ArrowLine> sortArrowLines(int right, int bottom, int off, bool ascending) {
     const int r = right;
     const int b = bottom;
     if (ascending) {
@@ -31,7 +31,7 @@ QList<ArrowLine> SortArrowLines(int right, int bottom, int off, bool ascending) 
     };
 }
 
-QList<QPoint> LinePixels(QPoint from, QPoint to) {
+QList<QPoint> linePixels(QPoint from, QPoint to) {
     const int dx = to.x() - from.x();
     const int dy = to.y() - from.y();
     const int steps = std::max(std::abs(dx), std::abs(dy));
@@ -39,7 +39,7 @@ QList<QPoint> LinePixels(QPoint from, QPoint to) {
     pixels.reserve(steps);
     for (int i = 0; i < steps; ++i) {
         pixels.append(
-            {from.x() + RoundedDivide(i * dx, steps), from.y() + RoundedDivide(i * dy, steps)});
+            {from.x() + roundedDivide(i * dx, steps), from.y() + roundedDivide(i * dy, steps)});
     }
     return pixels;
 }

@@ -18,12 +18,12 @@ struct ArrowLine {
 // The arrow keeps to the item's last 3 * off + 2 pixels, so a label that ends
 // 4 * off before the right edge never meets it. The y values are absolute:
 // header items start at y = 0, so off is also the distance from the item's top.
-QList<ArrowLine> SortArrowLines(int right, int bottom, int off, bool ascending);
+QList<ArrowLine> sortArrowLines(int right, int bottom, int off, bool ascending);
 
 // The pixels of a 1-pixel line from `from` up to, not including, `to`, stepping
 // along the longer axis. Drawing excludes the end point whatever the direction;
 // QPainter's aliased lines leave out the lower-right end instead, which for
 // lines drawn leftwards or upwards is the start.
-QList<QPoint> LinePixels(QPoint from, QPoint to);
+QList<QPoint> linePixels(QPoint from, QPoint to);
 
 }  // namespace marvane

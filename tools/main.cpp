@@ -11,12 +11,10 @@
 #include <variant>
 #include <vector>
 
-#include "binomial.h"
-#include "deck_argument.h"
 #include "deck_report.h"
-#include "enumeration.h"
 #include "explanations.h"
 #include "marvane_version.h"
+#include "number_reading.h"
 #include "progress_bar.h"
 #include "report_format.h"
 
@@ -80,11 +78,30 @@ std::variant<std::uint32_t, UsageError> readDimension(const CLI::Option& option,
     if (option.count() == 0) {
         return UsageError{option.get_name() + " is required (or use --all)"};
     }
-    auto value = parseDeckDimension(text, min, max);
-    if (const auto* error = std::get_if<ArgumentError>(&value)) {
-        return UsageError{option.get_name() + ": " + error->message};
+    const NumberReading reading = readNumber(text, min, max);
+    if (reading.status != NumberReadingStatus::Ok) {
+        return UsageError{option.get_name() + ": " +
+                          numberReadingMessage(reading.status, min, max)};
     }
-    return std::get<std::uint32_t>(value);
+    return reading.value;
+}
+
+// CLI11 puts the option's name and ": " before the text a check returns.
+CLI::Validator formatCheck() {
+    return CLI::Validator(
+        [](const std::string& name) -> std::string {
+            return reportFormatFromName(name) ? "" : "Please choose table, csv or json.";
+        },
+        "");
+}
+
+CLI::Validator leftOutWithAll(const CLI::Option* suits, const CLI::Option* ranks) {
+    return CLI::Validator(
+        [suits, ranks](const std::string&) -> std::string {
+            const bool deckGiven = suits->count() > 0 || ranks->count() > 0;
+            return deckGiven ? "covers every deck: leave out --suits and --ranks." : "";
+        },
+        "");
 }
 
 ParseOutcome parseArguments(int argc, char** argv) {
@@ -108,11 +125,13 @@ ParseOutcome parseArguments(int argc, char** argv) {
         app.add_option("--suits", suitsText, "Number of suits, 4 to 8")->type_name("S");
     CLI::Option* ranks =
         app.add_option("--ranks", ranksText, "Number of ranks, 7 to 20")->type_name("R");
-    app.add_flag("--all", all, "Every deck from 4 x 7 to 8 x 20 in one document");
+    app.add_flag("--all", all, "Every deck from 4 x 7 to 8 x 20 in one document")
+        ->check(leftOutWithAll(suits, ranks));
     app.add_flag("--enumerate", request.enumerate,
                  "Also visit and classify every hand, and check the counts against the formulas");
     app.add_option("--format", formatName, "Output format: table (default), csv or json")
-        ->type_name("FORMAT");
+        ->type_name("FORMAT")
+        ->check(formatCheck());
     app.add_flag("--odds", request.report.odds, "Add each category's probability and odds");
     bool explain = false;
     app.add_flag("--explain", explain,
@@ -133,17 +152,10 @@ ParseOutcome parseArguments(int argc, char** argv) {
         return HelpRequest{explanationText()};
     }
 
-    const std::optional<ReportFormat> format = reportFormatFromName(formatName);
-    if (!format) {
-        return UsageError{"--format: Please choose table, csv or json."};
-    }
-    request.report.format = *format;
+    request.report.format = reportFormatFromName(formatName).value_or(ReportFormat::Table);
     request.report.allDecks = all;
 
     if (all) {
-        if (suits->count() > 0 || ranks->count() > 0) {
-            return UsageError{"--all covers every deck: leave out --suits and --ranks."};
-        }
         request.decks = allAdmissibleDecks();
         return request;
     }
@@ -165,15 +177,17 @@ ParseOutcome parseArguments(int argc, char** argv) {
 
 DeckReport countDeck(Deck deck, bool enumerate, bool showProgress) {
     if (!enumerate || !showProgress) {
-        return buildDeckReport(deck, enumerate);
+        return buildDeckReport({.deck = deck, .enumerate = enumerate});
     }
-    const std::uint32_t hands = binomial(deck.cardCount(), kHandSize);
-    ProgressBar bar(
-        std::cerr, "Enumerating " + std::to_string(deck.suits) + " x " + std::to_string(deck.ranks),
-        hands / progressStepFor(hands));
-    DeckReport report = buildDeckReport(deck, true, [&bar] { bar.tick(); });
-    bar.finish();
-    return report;
+    std::optional<ProgressBar> bar;
+    DeckReportBuilder builder(
+        {.deck = deck, .enumerate = true, .progress = [&bar] { bar->tick(); }});
+    bar.emplace(std::cerr,
+                "Enumerating " + std::to_string(deck.suits) + " x " + std::to_string(deck.ranks),
+                builder.report().progressTicks());
+    builder.enumerate();
+    bar->finish();
+    return builder.finish();
 }
 
 int run(const CountRequest& request) {

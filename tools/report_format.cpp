@@ -5,7 +5,6 @@
 #include <string>
 
 #include "csv_field.h"
-#include "odds.h"
 #include "result_rows.h"
 #include "text_table.h"
 
@@ -15,6 +14,9 @@ namespace {
 
 constexpr std::string_view kFloatingPathNote =
     "* The number of possible hands was worked out in floating point.";
+
+// The odds of a category that has no hands.
+constexpr char kNever[] = "never";
 
 bool anyEnumerated(const std::vector<DeckReport>& reports) {
     for (const DeckReport& report : reports) {
@@ -55,8 +57,7 @@ void addRowColumns(TextTable& table, bool enumerated, bool odds) {
     }
 }
 
-std::vector<std::string> rowCells(const DeckReport& report, const ReportRow& row, bool enumerated,
-                                  bool odds) {
+std::vector<std::string> rowCells(const ReportRow& row, bool enumerated, bool odds) {
     std::vector<std::string> cells{std::string(row.name)};
     if (enumerated) {
         // A deck that was not enumerated keeps its cell empty in a mixed table.
@@ -65,8 +66,8 @@ std::vector<std::string> rowCells(const DeckReport& report, const ReportRow& row
     cells.push_back(formatCount(row.computed));
     cells.push_back(formatCount(row.total));
     if (odds) {
-        cells.push_back(readableProbability(probability(row.sourceCount(), report.hands)));
-        cells.push_back(oddsOrNever(row.sourceCount(), report.hands));
+        cells.push_back(readableProbability(row.probability));
+        cells.push_back(row.odds.value_or(kNever));
     }
     return cells;
 }
@@ -81,7 +82,7 @@ void writeOneDeckTable(std::ostream& out, const DeckReport& report, bool odds) {
     TextTable table;
     addRowColumns(table, report.enumerated, odds);
     for (const ReportRow& row : report.rows) {
-        table.addRow(rowCells(report, row, report.enumerated, odds));
+        table.addRow(rowCells(row, report.enumerated, odds));
     }
     table.write(out);
     if (report.floatingPath) {
@@ -102,7 +103,7 @@ void writeAllDecksTable(std::ostream& out, const std::vector<DeckReport>& report
         for (const ReportRow& row : report.rows) {
             std::vector<std::string> cells{formatCount(report.deck.suits),
                                            formatCount(report.deck.ranks), handsCell(report)};
-            for (std::string& cell : rowCells(report, row, enumerated, odds)) {
+            for (std::string& cell : rowCells(row, enumerated, odds)) {
                 cells.push_back(std::move(cell));
             }
             table.addRow(std::move(cells));
@@ -150,8 +151,8 @@ void writeCsv(std::ostream& out, const std::vector<DeckReport>& reports, bool od
             fields.push_back(formatCount(row.computed));
             fields.push_back(formatCount(row.total));
             if (odds) {
-                fields.push_back(exactDecimal(probability(row.sourceCount(), report.hands)));
-                fields.push_back(oddsOrNever(row.sourceCount(), report.hands));
+                fields.push_back(exactDecimal(row.probability));
+                fields.push_back(row.odds.value_or(kNever));
             }
             writeCsvLine(out, fields);
         }
@@ -201,9 +202,9 @@ nlohmann::ordered_json deckJson(const DeckReport& report, bool odds) {
         item["computed"] = row.computed;
         item["total"] = row.total;
         if (odds) {
-            item["probability"] = probability(row.sourceCount(), report.hands);
-            const std::optional<std::string> text = oddsText(row.sourceCount(), report.hands);
-            item["odds"] = text ? nlohmann::ordered_json(*text) : nlohmann::ordered_json(nullptr);
+            item["probability"] = row.probability;
+            item["odds"] =
+                row.odds ? nlohmann::ordered_json(*row.odds) : nlohmann::ordered_json(nullptr);
         }
         rows.push_back(std::move(item));
     }

@@ -191,8 +191,8 @@ TEST(HeaderArrow, EveryStrokeStandsOutInLightAndDarkPalettes) {
             // Every stroke pixel, read back from the picture.
             const QColor face = image.pixelColor(178, 1);  // above the arrow
             int strokes = 0;
-            for (const marvane::ArrowLine& line : marvane::SortArrowLines(180, 20, 5, ascending)) {
-                for (const QPoint& pixel : marvane::LinePixels(line.from, line.to)) {
+            for (const marvane::ArrowLine& line : marvane::sortArrowLines(180, 20, 5, ascending)) {
+                for (const QPoint& pixel : marvane::linePixels(line.from, line.to)) {
                     const QColor seen = image.pixelColor(pixel);
                     EXPECT_GE(Contrast(seen, face), 3.0)
                         << pixel.x() << "," << pixel.y() << " " << qPrintable(seen.name());

@@ -20,7 +20,7 @@ constexpr auto Left = marvane::HeadingAlignment::Left;
 constexpr auto Right = marvane::HeadingAlignment::Right;
 constexpr auto Center = marvane::HeadingAlignment::Center;
 
-TEST(ParseHeadings, Examples) {
+TEST(parseHeadings, Examples) {
     const std::pair<const char*, QList<ColumnSpec>> cases[] = {
         {"Hand, 140; Enumerated, 80; Computed, 70; Total, 70",
          {{"Hand", Left, 140},
@@ -39,7 +39,7 @@ TEST(ParseHeadings, Examples) {
         {" x , 99999999999, 5;,2,6", {{" x ", Left, 5}, {"", Right, 6}}},
     };
     for (const auto& [headings, columns] : cases) {
-        EXPECT_EQ(marvane::ParseHeadings(headings), columns) << headings;
+        EXPECT_EQ(marvane::parseHeadings(headings), columns) << headings;
     }
 }
 

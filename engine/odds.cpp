@@ -91,8 +91,4 @@ std::optional<std::string> oddsText(std::uint32_t count, std::uint32_t hands) {
     return "1 in " + oddsNumber(count, hands);
 }
 
-std::string oddsOrNever(std::uint32_t count, std::uint32_t hands) {
-    return oddsText(count, hands).value_or("never");
-}
-
 }  // namespace marvane

@@ -16,7 +16,4 @@ double probability(std::uint32_t count, std::uint32_t hands);
 // is 0: the hand never occurs.
 std::optional<std::string> oddsText(std::uint32_t count, std::uint32_t hands);
 
-// oddsText, with "never" for a count of 0.
-std::string oddsOrNever(std::uint32_t count, std::uint32_t hands);
-
 }  // namespace marvane
