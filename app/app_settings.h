@@ -6,3 +6,6 @@ inline constexpr char kSettingsOrganization[] = "marvane";
 inline constexpr char kSettingsApplication[] = "marvane";
 
 inline constexpr char kWindowGeometryKey[] = "window/geometry";
+inline constexpr char kProbabilityColumnKey[] = "results/probabilityColumn";
+inline constexpr char kOddsColumnKey[] = "results/oddsColumn";
+inline constexpr char kExportFolderKey[] = "export/lastFolder";

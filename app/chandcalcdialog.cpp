@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,13 +23,16 @@
 #include "app_icon.h"
 #include "app_settings.h"
 #include "control_ids.h"
+#include "csortheaderctrl.h"
 #include "csortlistctrl.h"
 #include "deck_report.h"
 #include "dialog_units.h"
 #include "number_box_reading.h"
+#include "odds_columns.h"
 #include "result_headings.h"
 #include "results_clipboard.h"
 #include "results_explanations.h"
+#include "results_export.h"
 #include "updownctrl.h"
 
 using marvane::Deck;
@@ -97,7 +102,8 @@ QStringList toQStringList(const std::vector<std::string>& texts) {
 
 }  // namespace
 
-CHandCalcDialog::CHandCalcDialog(QWidget* parent) : QDialog(parent), showMessage_(showWarning) {
+CHandCalcDialog::CHandCalcDialog(QWidget* parent)
+    : QDialog(parent), showMessage_(showWarning), askSavePath_(::askSavePath) {
     setWindowTitle(QStringLiteral("Marvane"));
     // A window of its own (own taskbar entry) with close and maximise boxes.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -201,27 +207,98 @@ void CHandCalcDialog::createControls() {
     addAction(about);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    createCopyActions();
+    createResultActions();
 }
 
-void CHandCalcDialog::createCopyActions() {
+QAction* CHandCalcDialog::makeAction(const QString& text, const char* objectName) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(QLatin1String(objectName));
+    return action;
+}
+
+QAction* CHandCalcDialog::makeSeparator() {
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    return separator;
+}
+
+void CHandCalcDialog::createResultActions() {
     // Copy takes the selected rows, or all when none is; Copy All always all.
-    auto* copy = new QAction(QStringLiteral("&Copy"), this);
-    copy->setObjectName(QStringLiteral("copyAction"));
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetShortcut);
-    connect(copy, &QAction::triggered, this,
+    copyAction_ = makeAction(QStringLiteral("&Copy"), "copyAction");
+    copyAction_->setShortcut(QKeySequence::Copy);
+    copyAction_->setShortcutContext(Qt::WidgetShortcut);
+    connect(copyAction_, &QAction::triggered, this,
             [this] { copyResults(*resultsList_, CopiedRows::SelectedOrAll); });
-    auto* copyAll = new QAction(QStringLiteral("Copy &All"), this);
-    copyAll->setObjectName(QStringLiteral("copyAllAction"));
+    QAction* copyAll = makeAction(QStringLiteral("Copy &All"), "copyAllAction");
     connect(copyAll, &QAction::triggered, this,
             [this] { copyResults(*resultsList_, CopiedRows::All); });
-    resultsList_->addActions({copy, copyAll});
+
+    // The optional columns, remembered from the last run.
+    const QSettings settings(kSettingsOrganization, kSettingsApplication);
+    probabilityAction_ = makeAction(QStringLiteral("&Probability"), "probabilityAction");
+    oddsAction_ = makeAction(QStringLiteral("&Odds"), "oddsAction");
+    for (auto [action, key] : {std::pair{probabilityAction_, kProbabilityColumnKey},
+                               std::pair{oddsAction_, kOddsColumnKey}}) {
+        action->setCheckable(true);
+        action->setChecked(settings.value(key, false).toBool());
+        connect(action, &QAction::toggled, this, [this, key](bool shown) {
+            QSettings(kSettingsOrganization, kSettingsApplication).setValue(key, shown);
+            showOddsColumns();
+        });
+    }
+
+    saveAction_ = makeAction(QStringLiteral("&Save Results As..."), "saveResultsAction");
+    saveAction_->setShortcut(QKeySequence::Save);
+    saveAction_->setEnabled(false);
+    connect(saveAction_, &QAction::triggered, this, &CHandCalcDialog::saveResultsAs);
+    addAction(saveAction_);
+
+    resultsList_->addActions({copyAction_, copyAll, makeSeparator(), probabilityAction_,
+                              oddsAction_, makeSeparator(), saveAction_});
     resultsList_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Right-click on the headings: which columns to show.
+    resultsList_->sortHeader()->addActions({probabilityAction_, oddsAction_});
+    resultsList_->sortHeader()->setContextMenuPolicy(Qt::ActionsContextMenu);
     // A Copy key sent to the list while it lacks the focus misses the
     // shortcut; catch it on its way in.
-    copyAction_ = copy;
     resultsList_->installEventFilter(this);
+}
+
+void CHandCalcDialog::showOddsColumns() {
+    if (!report_) {
+        return;  // they come with the next results
+    }
+    showOddsColumn(*resultsList_, *report_, OddsColumn::Probability,
+                   probabilityAction_->isChecked());
+    showOddsColumn(*resultsList_, *report_, OddsColumn::Odds, oddsAction_->isChecked());
+    explainResults(resultsList_, report_->deck);
+}
+
+void CHandCalcDialog::setSavePathFunction(SavePathFunction askSavePath) {
+    askSavePath_ = askSavePath ? std::move(askSavePath) : SavePathFunction(::askSavePath);
+}
+
+void CHandCalcDialog::saveResultsAs() {
+    if (lockedOut() || !report_) {
+        return;
+    }
+    QSettings settings(kSettingsOrganization, kSettingsApplication);
+    const QDir folder(settings.value(kExportFolderKey, QDir::homePath()).toString());
+    const QString path = askSavePath_(
+        this,
+        folder.filePath(
+            QStringLiteral("marvane-%1x%2.csv").arg(report_->deck.suits).arg(report_->deck.ranks)));
+    if (path.isEmpty()) {
+        return;
+    }
+    settings.setValue(kExportFolderKey, QFileInfo(path).absolutePath());
+    const bool odds = probabilityAction_->isChecked() || oddsAction_->isChecked();
+    const QString error = saveResults(path, *report_, odds);
+    if (!error.isEmpty()) {
+        showMessage_(this, QCoreApplication::applicationName(),
+                     QStringLiteral("Could not save the results to %1:\n%2")
+                         .arg(QDir::toNativeSeparators(path), error));
+    }
 }
 
 bool CHandCalcDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -497,7 +574,9 @@ void CHandCalcDialog::fillResults(const marvane::DeckReport& report) {
     }
     const int totalColumn = report.enumerated ? 3 : 2;
     resultsList_->SortByColumn(totalColumn, true);
-    explainResults(resultsList_, Deck{workingSuits_, workingRanks_});
+    report_ = report;
+    showOddsColumns();
+    saveAction_->setEnabled(true);
 }
 
 void CHandCalcDialog::showElapsedTime() {
@@ -518,6 +597,8 @@ void CHandCalcDialog::OnAgain() {
     resultsList_->DeleteAllRows();
     resultsList_->DeleteAllColumns();
     state_.clearTables();
+    report_.reset();
+    saveAction_->setEnabled(false);
     elapsedTime_->clear();
     setDefaultButton(computeOdds_);
 }

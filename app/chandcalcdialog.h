@@ -4,11 +4,14 @@
 #include <bitset>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "deck.h"
+#include "deck_report.h"
 #include "engine_state.h"
+#include "results_export.h"
 
 class CSortListCtrl;
 class QAction;
@@ -44,6 +47,8 @@ public:
 
     // Replaces the warning message box, e.g. to record messages in tests.
     void setMessageFunction(MessageFunction showMessage);
+    // Replaces the file dialog that asks where to save the results.
+    void setSavePathFunction(SavePathFunction askSavePath);
 
     // Reads the boxes into the entered values, validating them (true), or
     // writes the entered values into the boxes (false). A read that stops at
@@ -82,7 +87,12 @@ private:
     enum ExchangeItem { SuitsItem, RanksItem, EnumerateItem, ExchangeItemCount };
 
     void createControls();
-    void createCopyActions();
+    QAction* makeAction(const QString& text, const char* objectName);
+    QAction* makeSeparator();
+    void createResultActions();
+    // Adds or removes the probability and odds columns as their entries say.
+    void showOddsColumns();
+    void saveResultsAs();
     // Enter clicks this button: "Compute Odds" for input, "Close" for results.
     void setDefaultButton(QPushButton* button);
     void layOutControls();
@@ -125,12 +135,16 @@ private:
     QProgressBar* progressBar_ = nullptr;
     QLabel* elapsedTime_ = nullptr;
     QAction* copyAction_ = nullptr;
+    QAction* probabilityAction_ = nullptr;
+    QAction* oddsAction_ = nullptr;
+    QAction* saveAction_ = nullptr;
 
     // The window's smallest size and every control's place at that size.
     QSize templateSize_;
     std::vector<std::pair<QWidget*, QRect>> templatePlaces_;
 
     MessageFunction showMessage_;
+    SavePathFunction askSavePath_;
     bool exchangeRunning_ = false;
 
     // Items that the last reading stopped before: their values are older than
@@ -144,4 +158,6 @@ private:
     std::uint32_t workingSuits_ = 4;
     std::uint32_t workingRanks_ = 13;
     marvane::EngineState state_;
+    // The results on show, for the extra columns and the export.
+    std::optional<marvane::DeckReport> report_;
 };

@@ -403,6 +403,23 @@ void CSortListCtrl::SortByColumn(int column, bool ascending) {
     PutRowsInOrder(order);
 }
 
+bool CSortListCtrl::setCellText(int row, int column, const QString& text) {
+    if (!IsValidRow(row) || column < 0 || column >= GetColumnCount()) {
+        return false;
+    }
+    QTableWidgetItem* cell = item(row, column);
+    if (!cell) {
+        // A column inserted after the row has no cell in it yet.
+        setItem(row, column, MakeCell(text, column));
+        cell = item(row, column);
+    }
+    cell->setText(text);
+    if (RowRecord* record = Record(row); record && column < record->texts.size()) {
+        record->texts[column] = text;
+    }
+    return true;
+}
+
 bool CSortListCtrl::setCellSortKey(int row, int column, double key) {
     QTableWidgetItem* cell = item(row, column);
     if (!cell) {

@@ -66,6 +66,10 @@ public:
     // every row of the column has one; does nothing for a column out of range.
     void SortByColumn(int column, bool ascending);
 
+    // Sets a cell's text and the row's copy of it, making the cell if the
+    // row has none in that column yet; false for a row or column out of range.
+    bool setCellText(int row, int column, const QString& text);
+
     // Gives a cell a number to sort by in place of its text (a count behind a
     // text such as "1 in 509", say). It moves with its cell. False when there
     // is no such cell.

@@ -66,8 +66,8 @@ std::vector<std::string> rowCells(const ReportRow& row, bool enumerated, bool od
     cells.push_back(formatCount(row.computed));
     cells.push_back(formatCount(row.total));
     if (odds) {
-        cells.push_back(readableProbability(row.probability));
-        cells.push_back(row.odds.value_or(kNever));
+        cells.push_back(probabilityText(row));
+        cells.push_back(oddsOrNever(row));
     }
     return cells;
 }
@@ -152,7 +152,7 @@ void writeCsv(std::ostream& out, const std::vector<DeckReport>& reports, bool od
             fields.push_back(formatCount(row.total));
             if (odds) {
                 fields.push_back(exactDecimal(row.probability));
-                fields.push_back(row.odds.value_or(kNever));
+                fields.push_back(oddsOrNever(row));
             }
             writeCsvLine(out, fields);
         }
@@ -216,6 +216,14 @@ nlohmann::ordered_json deckJson(const DeckReport& report, bool odds) {
     object["floating_path"] = report.floatingPath;
     object["rows"] = std::move(rows);
     return object;
+}
+
+std::string probabilityText(const ReportRow& row) {
+    return readableProbability(row.probability);
+}
+
+std::string oddsOrNever(const ReportRow& row) {
+    return row.odds.value_or(kNever);
 }
 
 void writeReports(std::ostream& out, const std::vector<DeckReport>& reports,

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,6 +26,11 @@ struct ReportOptions {
 // allDecks every report goes into a single table, CSV or JSON array.
 void writeReports(std::ostream& out, const std::vector<DeckReport>& reports,
                   const ReportOptions& options);
+
+// A row's probability and odds as the table writes them: "1.539e-05" and
+// "1 in 64974"; "0" and "never" for a category without hands.
+std::string probabilityText(const ReportRow& row);
+std::string oddsOrNever(const ReportRow& row);
 
 // The JSON object of one deck: suits, ranks, hands, floating_path and rows,
 // each row with index, name, [enumerated,] computed, total
