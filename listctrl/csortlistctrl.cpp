@@ -417,6 +417,9 @@ bool CSortListCtrl::setCellText(int row, int column, const QString& text) {
     if (RowRecord* record = Record(row); record && column < record->texts.size()) {
         record->texts[column] = text;
     }
+    if (columnsFitText_) {
+        widenColumn(column, cellTextWidth(row, column));
+    }
     return true;
 }
 

@@ -96,7 +96,8 @@ TEST(DialogOddsColumns, OddsSortLikeTheCounts) {
             return d.column(0).join(',');
         };
         for (int clicks : {1, 2}) {
-            EXPECT_EQ(sortedBy(odds, clicks).toStdString(), sortedBy(computed, clicks).toStdString())
+            EXPECT_EQ(sortedBy(odds, clicks).toStdString(),
+                      sortedBy(computed, clicks).toStdString())
                 << enumerate << clicks;
         }
     }

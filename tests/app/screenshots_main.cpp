@@ -6,12 +6,15 @@
 //   sorted-8x20.png                the same, sorted by Enumerated
 //   dark-8x20.png                  Fusion in a dark palette
 //   large-8x20.png                 at one and a half times the font size
+//   odds-8x20.png                  8 x 20 with probability and odds, enlarged
+//   header-menu.png                the headings' menu open (the whole screen)
 //   tooltip-example.png, tooltip-impossible.png, tooltip-total.png
 //                                  4 x 13 with a category's or the Total
 //                                  heading's tooltip open (the whole screen)
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QToolTip>
@@ -130,6 +133,26 @@ int main(int argc, char** argv) {
         computeBig(d);
         save(d, QStringLiteral("large-8x20.png"));
         messages += d.messages.size();
+    }
+    QApplication::setFont(font);
+    {
+        DialogDriver d;
+        d.dialog.findChild<QAction*>(QStringLiteral("probabilityAction"))->setChecked(true);
+        d.dialog.findChild<QAction*>(QStringLiteral("oddsAction"))->setChecked(true);
+        d.dialog.resize(d.dialog.size() + QSize(160, 120));
+        computeBig(d);
+        save(d, QStringLiteral("odds-8x20.png"));
+        // The menu a right-click on the headings opens.
+        QMenu menu;
+        menu.addActions(d.list()->sortHeader()->actions());
+        menu.popup(d.list()->sortHeader()->mapToGlobal(QPoint(60, 10)));
+        QTest::qWait(300);
+        saved =
+            QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/header-menu.png") && saved;
+        menu.close();
+        messages += d.messages.size();
+        d.dialog.findChild<QAction*>(QStringLiteral("probabilityAction"))->setChecked(false);
+        d.dialog.findChild<QAction*>(QStringLiteral("oddsAction"))->setChecked(false);
     }
     std::printf("%s\n", saved ? "saved" : "could not save every picture");
     return saved && messages == 0 ? 0 : 1;
