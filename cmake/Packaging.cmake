@@ -68,5 +68,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Found by no library scan: Qt loads the SVG icon engine and the platform
 # plugins at run time, and libqt6gui6 only recommends the latter.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-qpa-plugins")
+# Qt's own texts (buttons, the line edits' menus) in German and French; the
+# program runs without them, with those texts in English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 include(CPack)
