@@ -11,7 +11,7 @@
 #include "marvane_version.h"
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Marvane"));
+    setWindowTitle(tr("About Marvane"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
@@ -20,15 +20,15 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     const int iconSize = style()->pixelMetric(QStyle::PM_LargeIconSize);
     // The dialog's own icon, which falls back to the parent's and then the application's.
     icon->setPixmap(windowIcon().pixmap(iconSize, iconSize));
-    icon->setAccessibleName(QStringLiteral("Marvane icon"));
+    icon->setAccessibleName(tr("Marvane icon"));
 
-    auto* version = new QLabel(
-        QStringLiteral("Marvane Version %1").arg(QLatin1String(marvane::kVersion)), this);
+    auto* version =
+        new QLabel(tr("Marvane Version %1").arg(QLatin1String(marvane::kVersion)), this);
     version->setObjectName(QStringLiteral("aboutText"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-    ok->setText(QStringLiteral("OK"));
+    ok->setText(tr("OK"));
     ok->setProperty(kControlIdProperty, IdClose);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 

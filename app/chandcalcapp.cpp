@@ -1,13 +1,20 @@
 #include "chandcalcapp.h"
 
+#include <QLocale>
+
 #include "app_icon.h"
 #include "chandcalcdialog.h"
+#include "translators.h"
 
 CHandCalcApp::CHandCalcApp(int& argc, char** argv) : QApplication(argc, argv) {
     // The application name stays the executable's name: it is the title of
     // the validation messages.
     setDesktopFileName(QString::fromLatin1(kDesktopFileId));
     setWindowIcon(applicationIcon());
+    // QLocale() reads the user's language from the environment without
+    // touching the C library's locale, so a locale that was never generated
+    // cannot stop the program.
+    installTranslators(QLocale());
 }
 
 bool CHandCalcApp::InitInstance() {

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -27,6 +28,7 @@
 #include "csortlistctrl.h"
 #include "deck_report.h"
 #include "dialog_units.h"
+#include "engine_texts.h"
 #include "number_box_reading.h"
 #include "odds_columns.h"
 #include "result_headings.h"
@@ -92,10 +94,14 @@ QLabel* makeLabel(const QString& text, QWidget* parent) {
     return label;
 }
 
-QStringList toQStringList(const std::vector<std::string>& texts) {
+// The row's texts, its category named in the user's language.
+QStringList rowTexts(const marvane::ResultRow& row) {
     QStringList list;
-    for (const std::string& text : texts) {
+    for (const std::string& text : row.texts) {
         list << QString::fromStdString(text);
+    }
+    if (!list.isEmpty()) {
+        list.front() = categoryName(row.category);
     }
     return list;
 }
@@ -125,65 +131,59 @@ CHandCalcDialog::~CHandCalcDialog() = default;
 
 void CHandCalcDialog::createControls() {
     // Created in the order of the layout table, which the focus chain follows.
-    suitsBox_ =
-        tagged(makeNumberBox(this), IdSuitsBox, "suitsBox", QStringLiteral("Number of Suits"));
-    suitsSpin_ = tagged(new UpDownCtrl(this), IdSuitsSpin, "suitsSpin",
-                        QStringLiteral("Number of Suits spin buttons"));
-    ranksBox_ =
-        tagged(makeNumberBox(this), IdRanksBox, "ranksBox", QStringLiteral("Number of Ranks"));
-    ranksSpin_ = tagged(new UpDownCtrl(this), IdRanksSpin, "ranksSpin",
-                        QStringLiteral("Number of Ranks spin buttons"));
+    suitsBox_ = tagged(makeNumberBox(this), IdSuitsBox, "suitsBox", tr("Number of Suits"));
+    suitsSpin_ =
+        tagged(new UpDownCtrl(this), IdSuitsSpin, "suitsSpin", tr("Number of Suits spin buttons"));
+    ranksBox_ = tagged(makeNumberBox(this), IdRanksBox, "ranksBox", tr("Number of Ranks"));
+    ranksSpin_ =
+        tagged(new UpDownCtrl(this), IdRanksSpin, "ranksSpin", tr("Number of Ranks spin buttons"));
     suitsSpin_->setBuddy(suitsBox_);
     ranksSpin_->setBuddy(ranksBox_);
 
     // Alt + the underlined letter: a label's takes the focus to its box.
-    suitsLabel_ = tagged(makeLabel(QStringLiteral("Number of &Suits"), this), IdSuitsLabel,
-                         "suitsLabel", QStringLiteral("Number of Suits"));
-    ranksLabel_ = tagged(makeLabel(QStringLiteral("Number of &Ranks"), this), IdRanksLabel,
-                         "ranksLabel", QStringLiteral("Number of Ranks"));
+    suitsLabel_ = tagged(makeLabel(tr("Number of &Suits"), this), IdSuitsLabel, "suitsLabel",
+                         tr("Number of Suits"));
+    ranksLabel_ = tagged(makeLabel(tr("Number of &Ranks"), this), IdRanksLabel, "ranksLabel",
+                         tr("Number of Ranks"));
     suitsLabel_->setBuddy(suitsBox_);
     ranksLabel_->setBuddy(ranksBox_);
 
-    enumerateBox_ = tagged(new QCheckBox(QStringLiteral("&Enumerate?"), this), IdEnumerate,
-                           "enumerateBox", QStringLiteral("Enumerate?"));
+    enumerateBox_ = tagged(new QCheckBox(tr("&Enumerate?"), this), IdEnumerate, "enumerateBox",
+                           tr("Enumerate?"));
     enumerateBox_->setLayoutDirection(Qt::RightToLeft);  // the text left of the box
 
-    computeOdds_ = tagged(new QPushButton(QStringLiteral("Compute &Odds"), this), IdComputeOdds,
-                          "computeOdds", QStringLiteral("Compute Odds"));
+    computeOdds_ = tagged(new QPushButton(tr("Compute &Odds"), this), IdComputeOdds, "computeOdds",
+                          tr("Compute Odds"));
 
     // The number, the mark and the time read out as what they show: no fixed
     // accessible name that would hide their text.
     possibleHands_ = tagged(makeLabel(QStringLiteral("Static"), this), IdPossibleHands,
                             "possibleHands", QString());
-    possibleHands_->setAccessibleDescription(QStringLiteral("Number of possible hands"));
+    possibleHands_->setAccessibleDescription(tr("Number of possible hands"));
     possibleHands_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    possibleHandsLabel_ =
-        tagged(makeLabel(QStringLiteral("Possible Hands"), this), IdPossibleHandsLabel,
-               "possibleHandsLabel", QStringLiteral("Possible Hands"));
+    possibleHandsLabel_ = tagged(makeLabel(tr("Possible Hands"), this), IdPossibleHandsLabel,
+                                 "possibleHandsLabel", tr("Possible Hands"));
 
-    resultsList_ =
-        tagged(new CSortListCtrl(this), IdResultsList, "resultsList", QStringLiteral("Results"));
+    resultsList_ = tagged(new CSortListCtrl(this), IdResultsList, "resultsList", tr("Results"));
     resultsList_->setColumnsFitText(true);
 
-    again_ = tagged(new QPushButton(QStringLiteral("&Again?"), this), IdAgain, "again",
-                    QStringLiteral("Again?"));
-    close_ = tagged(new QPushButton(QStringLiteral("&Close"), this), IdClose, "close",
-                    QStringLiteral("Close"));
+    again_ = tagged(new QPushButton(tr("&Again?"), this), IdAgain, "again", tr("Again?"));
+    close_ = tagged(new QPushButton(tr("&Close"), this), IdClose, "close", tr("Close"));
 
     floatingPathMark_ = tagged(makeLabel(QStringLiteral("*"), this), IdFloatingPathMark,
                                "floatingPathMark", QString());
     const QString floatingPathNote =
-        QStringLiteral("The number of possible hands was worked out in floating point.");
+        tr("The number of possible hands was worked out in floating point.");
     floatingPathMark_->setToolTip(floatingPathNote);
     floatingPathMark_->setAccessibleDescription(floatingPathNote);
-    progressBar_ = tagged(new QProgressBar(this), IdProgressBar, "progressBar",
-                          QStringLiteral("Enumeration progress"));
+    progressBar_ =
+        tagged(new QProgressBar(this), IdProgressBar, "progressBar", tr("Enumeration progress"));
     progressBar_->setTextVisible(false);
     progressBar_->setRange(0, 100);
 
     elapsedTime_ = new QLabel(this);
     elapsedTime_->setObjectName(QStringLiteral("elapsedTime"));
-    elapsedTime_->setAccessibleDescription(QStringLiteral("Time the last computation took"));
+    elapsedTime_->setAccessibleDescription(tr("Time the last computation took"));
     elapsedTime_->setAlignment(Qt::AlignCenter);
 
     // Start state of the template: results side disabled.
@@ -200,7 +200,7 @@ void CHandCalcDialog::createControls() {
 
     // The window manager's menu can't be extended, so the About box hangs off
     // the dialog's context menu, and F1.
-    auto* about = new QAction(QStringLiteral("&About Marvane..."), this);
+    auto* about = new QAction(tr("&About Marvane..."), this);
     about->setObjectName(QStringLiteral("aboutAction"));
     about->setShortcut(QKeySequence::HelpContents);
     connect(about, &QAction::triggered, this, &CHandCalcDialog::showAboutBox);
@@ -224,19 +224,19 @@ QAction* CHandCalcDialog::makeSeparator() {
 
 void CHandCalcDialog::createResultActions() {
     // Copy takes the selected rows, or all when none is; Copy All always all.
-    copyAction_ = makeAction(QStringLiteral("&Copy"), "copyAction");
+    copyAction_ = makeAction(tr("&Copy"), "copyAction");
     copyAction_->setShortcut(QKeySequence::Copy);
     copyAction_->setShortcutContext(Qt::WidgetShortcut);
     connect(copyAction_, &QAction::triggered, this,
             [this] { copyResults(*resultsList_, CopiedRows::SelectedOrAll); });
-    QAction* copyAll = makeAction(QStringLiteral("Copy &All"), "copyAllAction");
+    QAction* copyAll = makeAction(tr("Copy &All"), "copyAllAction");
     connect(copyAll, &QAction::triggered, this,
             [this] { copyResults(*resultsList_, CopiedRows::All); });
 
     // The optional columns, remembered from the last run.
     const QSettings settings(kSettingsOrganization, kSettingsApplication);
-    probabilityAction_ = makeAction(QStringLiteral("&Probability"), "probabilityAction");
-    oddsAction_ = makeAction(QStringLiteral("&Odds"), "oddsAction");
+    probabilityAction_ = makeAction(tr("&Probability"), "probabilityAction");
+    oddsAction_ = makeAction(tr("&Odds"), "oddsAction");
     for (auto [action, key] : {std::pair{probabilityAction_, kProbabilityColumnKey},
                                std::pair{oddsAction_, kOddsColumnKey}}) {
         action->setCheckable(true);
@@ -247,7 +247,7 @@ void CHandCalcDialog::createResultActions() {
         });
     }
 
-    saveAction_ = makeAction(QStringLiteral("&Save Results As..."), "saveResultsAction");
+    saveAction_ = makeAction(tr("&Save Results As..."), "saveResultsAction");
     saveAction_->setShortcut(QKeySequence::Save);
     saveAction_->setEnabled(false);
     connect(saveAction_, &QAction::triggered, this, &CHandCalcDialog::saveResultsAs);
@@ -295,9 +295,9 @@ void CHandCalcDialog::saveResultsAs() {
     const bool odds = probabilityAction_->isChecked() || oddsAction_->isChecked();
     const QString error = saveResults(path, *report_, odds);
     if (!error.isEmpty()) {
-        showMessage_(this, QCoreApplication::applicationName(),
-                     QStringLiteral("Could not save the results to %1:\n%2")
-                         .arg(QDir::toNativeSeparators(path), error));
+        showMessage_(
+            this, QCoreApplication::applicationName(),
+            tr("Could not save the results to %1:\n%2").arg(QDir::toNativeSeparators(path), error));
     }
 }
 
@@ -453,10 +453,7 @@ bool CHandCalcDialog::readNumberBox(QLineEdit* box, std::uint32_t& entered, std:
                                     std::uint32_t maximum) {
     const marvane::NumberReading reading =
         marvane::readNumberBox(box->text().toStdString(), minimum, maximum);
-    const auto message = [&] {
-        return QString::fromStdString(
-            marvane::numberReadingMessage(reading.status, minimum, maximum));
-    };
+    const auto message = [&] { return numberBoxMessage(reading.status, minimum, maximum); };
     if (reading.status == marvane::NumberReadingStatus::NotAnInteger) {
         failExchange(box, message());
         return false;
@@ -529,10 +526,10 @@ void CHandCalcDialog::OnComputeOdds() {
     resultsList_->SetGridLines(false);
     resultsList_->SetCheckboxes(false);
     if (withEnumeration) {
-        resultsList_->DefineColumns(QString::fromLatin1(kHeadingsWithEnumeration));
+        resultsList_->DefineColumns(resultHeadings(true));
         runEnumeration(builder);
     } else {
-        resultsList_->DefineColumns(QString::fromLatin1(kHeadingsComputedOnly));
+        resultsList_->DefineColumns(resultHeadings(false));
     }
     fillResults(builder.finish());
     showElapsedTime();
@@ -570,7 +567,7 @@ void CHandCalcDialog::keepEngineState(const marvane::DeckReport& report) {
 void CHandCalcDialog::fillResults(const marvane::DeckReport& report) {
     keepEngineState(report);
     for (const marvane::ResultRow& row : marvane::rowsInAddOrder(report)) {
-        resultsList_->AddRow(0, toQStringList(row.texts));
+        resultsList_->AddRow(0, rowTexts(row));
     }
     const int totalColumn = report.enumerated ? 3 : 2;
     resultsList_->SortByColumn(totalColumn, true);
@@ -582,7 +579,10 @@ void CHandCalcDialog::fillResults(const marvane::DeckReport& report) {
 void CHandCalcDialog::showElapsedTime() {
     const std::chrono::duration<double> elapsed =
         std::chrono::steady_clock::now() - state_.startTime;
-    elapsedTime_->setText(QStringLiteral("Elapsed Time: %1 s").arg(elapsed.count(), 0, 'f', 3));
+    // The user's decimal separator; three decimals, no grouping.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    elapsedTime_->setText(tr("Elapsed Time: %1 s").arg(locale.toString(elapsed.count(), 'f', 3)));
 }
 
 void CHandCalcDialog::OnAgain() {

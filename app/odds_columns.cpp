@@ -1,10 +1,18 @@
 #include "odds_columns.h"
 
+#include <QCoreApplication>
+
 #include "csortheaderctrl.h"
 #include "csortlistctrl.h"
+#include "engine_texts.h"
 #include "report_format.h"
+#include "result_headings.h"
 
 namespace {
+
+struct OddsTexts {
+    Q_DECLARE_TR_FUNCTIONS(OddsColumns)
+};
 
 constexpr int kColumnWidth = 80;
 
@@ -20,18 +28,32 @@ int findColumn(const CSortListCtrl& list, const QString& title) {
 
 const marvane::ReportRow* rowNamed(const marvane::DeckReport& report, const QString& name) {
     for (const marvane::ReportRow& row : report.rows) {
-        if (QString::fromUtf8(row.name.data(), static_cast<qsizetype>(row.name.size())) == name) {
+        if (categoryName(row.category) == name) {
             return &row;
         }
     }
     return nullptr;
 }
 
+// The odds as "1 in N" in the user's language; N keeps the engine's digits.
+QString oddsText(const marvane::ReportRow& row) {
+    if (!row.odds) {
+        return OddsTexts::tr("never", "odds of a category without hands");
+    }
+    const QString english = QString::fromStdString(*row.odds);
+    const QString prefix = QStringLiteral("1 in ");
+    if (!english.startsWith(prefix)) {
+        return english;
+    }
+    return OddsTexts::tr("1 in %1", "odds: one hand in this many").arg(english.mid(prefix.size()));
+}
+
 }  // namespace
 
 QString oddsColumnTitle(OddsColumn column) {
-    return column == OddsColumn::Probability ? QStringLiteral(" Probability")
-                                             : QStringLiteral(" Odds");
+    return QLatin1Char(' ') + columnTitle(column == OddsColumn::Probability
+                                              ? ResultColumn::Probability
+                                              : ResultColumn::Odds);
 }
 
 void showOddsColumn(CSortListCtrl& list, const marvane::DeckReport& report, OddsColumn column,
@@ -60,10 +82,10 @@ void showOddsColumn(CSortListCtrl& list, const marvane::DeckReport& report, Odds
         if (!source) {
             continue;
         }
-        const std::string text = column == OddsColumn::Probability
-                                     ? marvane::probabilityText(*source)
-                                     : marvane::oddsOrNever(*source);
-        list.setCellText(row, added, QString::fromStdString(text));
+        const QString text = column == OddsColumn::Probability
+                                 ? QString::fromStdString(marvane::probabilityText(*source))
+                                 : oddsText(*source);
+        list.setCellText(row, added, text);
         list.setCellSortKey(row, added, source->sourceCount());
     }
 }

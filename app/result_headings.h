@@ -1,7 +1,13 @@
 #pragma once
 
+#include <QString>
+
+// The columns the results list can show.
+enum class ResultColumn { Hand, Enumerated, Computed, Total, Probability, Odds };
+
+// The column's title in the user's language, without the list's leading blank.
+QString columnTitle(ResultColumn column);
+
 // Column headings of the results list, in the list's heading-string format:
 // with the Enumerated column when the deck was enumerated.
-inline constexpr char kHeadingsWithEnumeration[] =
-    "Hand, 140; Enumerated, 80; Computed, 70; Total, 70";
-inline constexpr char kHeadingsComputedOnly[] = "Hand, 140; Computed, 70; Total, 70";
+QString resultHeadings(bool withEnumeration);

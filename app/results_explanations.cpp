@@ -7,25 +7,23 @@
 #include "card_notation.h"
 #include "category_definitions.h"
 #include "csortlistctrl.h"
+#include "engine_texts.h"
 #include "example_hands.h"
+#include "result_headings.h"
 
 namespace {
 
 using marvane::HandCategory;
 
-// The translation context of the texts below (lupdate finds Texts::tr).
-struct Texts {
+// The translation context of the texts below (lupdate finds ExplanationTexts::tr).
+struct ExplanationTexts {
     Q_DECLARE_TR_FUNCTIONS(ResultsExplanations)
 };
-
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::optional<HandCategory> categoryNamed(const QString& name) {
     for (std::size_t i = 0; i < marvane::kCategoryCount; ++i) {
         const HandCategory category = *marvane::categoryFromIndex(i);
-        if (name == fromView(marvane::displayName(category))) {
+        if (name == categoryName(category)) {
             return category;
         }
     }
@@ -34,8 +32,8 @@ std::optional<HandCategory> categoryNamed(const QString& name) {
 
 // The definition starts lower-case so it can follow a name and a colon; a
 // tooltip of its own starts with a capital.
-QString sentence(std::string_view text) {
-    QString result = fromView(text);
+QString sentence(const QString& text) {
+    QString result = text;
     if (!result.isEmpty()) {
         result[0] = result[0].toUpper();
     }
@@ -78,16 +76,18 @@ struct CellTexts {
 };
 
 CellTexts explainCategory(HandCategory category, marvane::Deck deck) {
-    const QString name = fromView(marvane::displayName(category));
-    const QString definition = fromView(marvane::categoryDefinition(category));
+    const QString name = categoryName(category);
+    const QString definition = categoryDefinitionText(category);
     const marvane::CategoryExample example = marvane::exampleHand(category, deck);
-    const QString instance =
-        example.occurs()
-            ? Texts::tr("Example: %1").arg(QString::fromStdString(marvane::handText(example.hand)))
-            : Texts::tr("Cannot occur with %1 suits: %2.")
-                  .arg(deck.suits)
-                  .arg(QString::fromStdString(example.reason));
-    const QString defined = QStringLiteral("%1: %2").arg(name, definition);
+    const QString instance = example.occurs()
+                                 ? ExplanationTexts::tr("Example: %1")
+                                       .arg(QString::fromStdString(marvane::handText(example.hand)))
+                                 : ExplanationTexts::tr("Cannot occur with %1 suits: %2.")
+                                       .arg(deck.suits)
+                                       .arg(engineText(example.reason));
+    // French puts a space before the colon.
+    const QString defined =
+        ExplanationTexts::tr("%1: %2", "a category name and its definition").arg(name, definition);
     // The name leads in bold; it is short enough to stay on the first line.
     QString toolTip = paragraph(defined) + paragraph(instance);
     const QString escapedName = name.toHtmlEscaped();
@@ -97,34 +97,39 @@ CellTexts explainCategory(HandCategory category, marvane::Deck deck) {
     return {toolTip, defined + ' ' + instance};
 }
 
+bool isTitleOf(const QString& title, ResultColumn column) {
+    return title == columnTitle(column);
+}
+
 // What a column counts, by its title; empty for a title we don't know.
 QString explainHeading(const QString& title) {
-    if (title == QLatin1String("Hand")) {
-        return Texts::tr(
+    if (isTitleOf(title, ResultColumn::Hand)) {
+        return ExplanationTexts::tr(
                    "The category of hand. Point at a name for its definition and an example "
                    "hand from this deck. ") +
-               fromView(marvane::kCardNotation);
+               engineText(marvane::kCardNotation);
     }
-    if (title == QLatin1String("Enumerated")) {
-        return Texts::tr(
+    if (isTitleOf(title, ResultColumn::Enumerated)) {
+        return ExplanationTexts::tr(
             "Hands of this category, counted by visiting and classifying every hand of "
             "the deck.");
     }
-    if (title == QLatin1String("Computed")) {
-        return Texts::tr("Hands of this category, counted by formula without visiting a hand.");
+    if (isTitleOf(title, ResultColumn::Computed)) {
+        return ExplanationTexts::tr(
+            "Hands of this category, counted by formula without visiting a hand.");
     }
-    if (title == QLatin1String("Total")) {
-        return sentence(marvane::kTotalTerm.definition) + ' ' +
-               Texts::tr(
+    if (isTitleOf(title, ResultColumn::Total)) {
+        return sentence(engineText(marvane::kTotalTerm.definition)) + ' ' +
+               ExplanationTexts::tr(
                    "Summed from Enumerated when the hands were enumerated, else from Computed.");
     }
-    if (title == QLatin1String("Probability")) {
-        return Texts::tr(
+    if (isTitleOf(title, ResultColumn::Probability)) {
+        return ExplanationTexts::tr(
             "The chance that a hand dealt from this deck falls in this category: its "
             "count divided by the number of possible hands.");
     }
-    if (title == QLatin1String("Odds")) {
-        return Texts::tr("On average one hand of this category in this many hands.");
+    if (isTitleOf(title, ResultColumn::Odds)) {
+        return ExplanationTexts::tr("On average one hand of this category in this many hands.");
     }
     return {};
 }
@@ -146,7 +151,7 @@ void explainResults(CSortListCtrl* list, marvane::Deck deck) {
         const QString text = explainHeading(title);
         heading->setToolTip(text.isEmpty() ? QString() : paragraph(text));
         heading->setData(Qt::AccessibleDescriptionRole, text);
-        if (title == QLatin1String("Hand")) {
+        if (isTitleOf(title, ResultColumn::Hand)) {
             handColumn = column;
         }
     }

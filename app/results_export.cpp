@@ -1,5 +1,6 @@
 #include "results_export.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QSaveFile>
 #include <sstream>
@@ -8,21 +9,32 @@
 
 namespace {
 
-const QString kCsvFilter = QStringLiteral("CSV files (*.csv)");
-const QString kJsonFilter = QStringLiteral("JSON files (*.json)");
+struct ExportTexts {
+    Q_DECLARE_TR_FUNCTIONS(ResultsExport)
+};
+
+// Functions, not constants: the texts are in the language of the moment.
+QString csvFilter() {
+    return ExportTexts::tr("CSV files (*.csv)");
+}
+
+QString jsonFilter() {
+    return ExportTexts::tr("JSON files (*.json)");
+}
 
 }  // namespace
 
 QString askSavePath(QWidget* parent, const QString& suggestedPath) {
-    QFileDialog dialog(parent, QStringLiteral("Save Results As"), suggestedPath);
+    QFileDialog dialog(parent, ExportTexts::tr("Save Results As"), suggestedPath);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({kCsvFilter, kJsonFilter});
+    const QString json = jsonFilter();
+    dialog.setNameFilters({csvFilter(), json});
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     // A name typed without a suffix gets the chosen type's.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog](const QString& filter) {
-                         dialog.setDefaultSuffix(filter == kJsonFilter ? QStringLiteral("json")
-                                                                       : QStringLiteral("csv"));
+                     [&dialog, json](const QString& filter) {
+                         dialog.setDefaultSuffix(filter == json ? QStringLiteral("json")
+                                                                : QStringLiteral("csv"));
                      });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};

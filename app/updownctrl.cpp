@@ -23,8 +23,8 @@ UpDownCtrl::UpDownCtrl(QWidget* parent)
       up_(makeArrowButton(Qt::UpArrow, this)),
       down_(makeArrowButton(Qt::DownArrow, this)) {
     setFocusPolicy(Qt::NoFocus);
-    up_->setAccessibleName(QStringLiteral("Up"));
-    down_->setAccessibleName(QStringLiteral("Down"));
+    up_->setAccessibleName(tr("Up"));
+    down_->setAccessibleName(tr("Down"));
     // pressed() fires on the press and again on every auto-repeat, which is
     // when a spin control steps; clicked() would only step on release.
     connect(up_, &QToolButton::pressed, this, [this] { step(+1); });

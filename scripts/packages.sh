@@ -5,6 +5,7 @@
 MARVANE_BUILD_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev libqt6svg6
+    qt6-tools-dev qt6-l10n-tools
     libcli11-dev nlohmann-json3-dev
     help2man
 )
@@ -13,6 +14,7 @@ MARVANE_BUILD_PACKAGES=(
 MARVANE_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     appstream desktop-file-utils
+    qt6-translations-l10n
 )
 
 # scripts/package: CPack's dependency scan (dpkg-shlibdeps, file) and lintian.

@@ -1,0 +1,134 @@
+#include "engine_texts.h"
+
+#include <QCoreApplication>
+#include <string>
+
+#include "category_definitions.h"
+
+namespace {
+
+// The translation context of every engine text.
+constexpr char kContext[] = "EngineTexts";
+
+// The engine's English texts that the dialog shows, for lupdate to collect.
+// Keyed by the English text, so a sentence changed in the engine shows in
+// English until its translation follows (a test lists the ones missing).
+[[maybe_unused]] constexpr const char* kEngineTexts[] = {
+    // Category names
+    QT_TRANSLATE_NOOP("EngineTexts", "Five of a Kind"),
+    QT_TRANSLATE_NOOP("EngineTexts", "Rainbow 4 of a Kind"),
+    QT_TRANSLATE_NOOP("EngineTexts", "Hypochromatic 4 of a Kind"),
+    QT_TRANSLATE_NOOP("EngineTexts", "Rainbow Full House"),
+    QT_TRANSLATE_NOOP("EngineTexts", "Hypochromatic Full House"),
+    QT_TRANSLATE_NOOP("EngineTexts", "Rainbow 3 of a Kind"),
+    QT_TRANSLATE_NOOP("EngineTexts", "Hypochromatic 3 of a Kind"),
+    QT_TRANSLATE_NOOP("EngineTexts", "Rainbow 2 Pair"),
+    QT_TRANSLATE_NOOP("EngineTexts", "Hypochromatic 2 Pair"),
+    QT_TRANSLATE_NOOP("EngineTexts", "Rainbow 1 Pair"),
+    QT_TRANSLATE_NOOP("EngineTexts", "Hypochromatic 1 Pair"),
+    QT_TRANSLATE_NOOP("EngineTexts", "Straight Flush"),
+    QT_TRANSLATE_NOOP("EngineTexts", "Flush"),
+    QT_TRANSLATE_NOOP("EngineTexts", "Rainbow Straight"),
+    QT_TRANSLATE_NOOP("EngineTexts", "Hypochromatic Straight"),
+    QT_TRANSLATE_NOOP("EngineTexts", "Rainbow"),
+    QT_TRANSLATE_NOOP("EngineTexts", "Garbage"),
+    // Category definitions
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "five cards of one rank, which always have five different suits."),
+    QT_TRANSLATE_NOOP(
+        "EngineTexts",
+        "four cards of one rank and a fifth card, all five cards of different suits."),
+    QT_TRANSLATE_NOOP(
+        "EngineTexts",
+        "four cards of one rank and a fifth card that shares a suit with one of them."),
+    QT_TRANSLATE_NOOP(
+        "EngineTexts",
+        "three cards of one rank and two of another, all five cards of different suits."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "three cards of one rank and two of another, with at least two cards of one "
+                      "suit."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "three cards of one rank and two cards of two other ranks, all five cards of "
+                      "different suits."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "three cards of one rank and two cards of two other ranks, with at least two "
+                      "cards of one suit."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "two pairs and a fifth card, all five cards of different suits."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "two pairs and a fifth card, with at least two cards of one suit."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "one pair and three cards of three other ranks, all five cards of different "
+                      "suits."),
+    QT_TRANSLATE_NOOP(
+        "EngineTexts",
+        "one pair and three cards of three other ranks, with at least two cards of one "
+        "suit."),
+    QT_TRANSLATE_NOOP(
+        "EngineTexts",
+        "five ranks in a row (or 1 with the four highest ranks), all five cards of one "
+        "suit."),
+    QT_TRANSLATE_NOOP("EngineTexts", "five cards of one suit whose ranks are not in a row."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "five ranks in a row (or 1 with the four highest ranks), all five cards of "
+                      "different suits."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "five ranks in a row (or 1 with the four highest ranks), neither all of one "
+                      "suit nor all of different suits."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "five different ranks not in a row, all five cards of different suits."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "five different ranks not in a row, neither all of one suit nor all of "
+                      "different suits."),
+    // The Total column
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "this category's count plus the counts of every category that dominates "
+                      "it; that is, the number of hands at least this good."),
+    // How example hands are written
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "Cards are written rank then suit letter, ranks 1 to R and suits a to h; "
+                      "7a is the 7 of the first suit."),
+    // Why a category has no example hand
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "needs at least 5 suits, since a rank has one card in each suit"),
+    QT_TRANSLATE_NOOP("EngineTexts", "needs at least 5 suits, one for each card"),
+    QT_TRANSLATE_NOOP("EngineTexts", "the deck must have 4 to 8 suits and 7 to 20 ranks"),
+    QT_TRANSLATE_NOOP("EngineTexts", "no example hand was found"),
+    QT_TRANSLATE_NOOP("EngineTexts", "not a hand category"),
+};
+
+// The number boxes' messages take their numbers as arguments.
+struct NumberBoxTexts {
+    Q_DECLARE_TR_FUNCTIONS(NumberBox)
+};
+
+}  // namespace
+
+QString engineText(std::string_view english) {
+    const std::string key(english);  // translate() wants a terminated string
+    return QCoreApplication::translate(kContext, key.c_str());
+}
+
+QString categoryName(marvane::HandCategory category) {
+    return engineText(marvane::displayName(category));
+}
+
+QString categoryDefinitionText(marvane::HandCategory category) {
+    return engineText(marvane::categoryDefinition(category));
+}
+
+QString numberBoxMessage(marvane::NumberReadingStatus status, std::uint32_t minimum,
+                         std::uint32_t maximum) {
+    switch (status) {
+        case marvane::NumberReadingStatus::Ok:
+            break;
+        case marvane::NumberReadingStatus::NotAnInteger:
+            return NumberBoxTexts::tr("Please enter a positive integer.");
+        case marvane::NumberReadingStatus::OutOfRange:
+            // Plain digits: QString::arg with an integer neither groups nor localises.
+            return NumberBoxTexts::tr("Please enter an integer between %1 and %2.")
+                .arg(minimum)
+                .arg(maximum);
+    }
+    return {};
+}

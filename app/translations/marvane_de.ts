@@ -1,0 +1,430 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Marvane</source>
+        <translation>Über Marvane</translation>
+    </message>
+    <message>
+        <source>Marvane icon</source>
+        <translation>Marvane-Symbol</translation>
+    </message>
+    <message>
+        <source>Marvane Version %1</source>
+        <translation>Marvane Version %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CHandCalcDialog</name>
+    <message>
+        <source>Number of Suits</source>
+        <translation>Anzahl Farben</translation>
+    </message>
+    <message>
+        <source>Number of Suits spin buttons</source>
+        <translation>Auf-/Ab-Schaltflächen für Anzahl Farben</translation>
+    </message>
+    <message>
+        <source>Number of Ranks</source>
+        <translation>Anzahl Werte</translation>
+    </message>
+    <message>
+        <source>Number of Ranks spin buttons</source>
+        <translation>Auf-/Ab-Schaltflächen für Anzahl Werte</translation>
+    </message>
+    <message>
+        <source>Number of &amp;Suits</source>
+        <translation>Anzahl &amp;Farben</translation>
+    </message>
+    <message>
+        <source>Number of &amp;Ranks</source>
+        <translation>Anzahl &amp;Werte</translation>
+    </message>
+    <message>
+        <source>&amp;Enumerate?</source>
+        <translation>&amp;Aufzählen?</translation>
+    </message>
+    <message>
+        <source>Enumerate?</source>
+        <translation>Aufzählen?</translation>
+    </message>
+    <message>
+        <source>Compute &amp;Odds</source>
+        <translation>Chancen &amp;berechnen</translation>
+    </message>
+    <message>
+        <source>Compute Odds</source>
+        <translation>Chancen berechnen</translation>
+    </message>
+    <message>
+        <source>Number of possible hands</source>
+        <translation>Anzahl möglicher Hände</translation>
+    </message>
+    <message>
+        <source>Possible Hands</source>
+        <translation>Mögliche Hände</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>&amp;Again?</source>
+        <translation>&amp;Nochmal?</translation>
+    </message>
+    <message>
+        <source>Again?</source>
+        <translation>Nochmal?</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The number of possible hands was worked out in floating point.</source>
+        <translation>Die Anzahl möglicher Hände wurde mit Gleitkommazahlen berechnet.</translation>
+    </message>
+    <message>
+        <source>Enumeration progress</source>
+        <translation>Fortschritt der Aufzählung</translation>
+    </message>
+    <message>
+        <source>Time the last computation took</source>
+        <translation>Dauer der letzten Berechnung</translation>
+    </message>
+    <message>
+        <source>&amp;About Marvane...</source>
+        <translation>Ü&amp;ber Marvane …</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>&amp;Alles kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Probability</source>
+        <translation>&amp;Wahrscheinlichkeit</translation>
+    </message>
+    <message>
+        <source>&amp;Odds</source>
+        <translation>&amp;Häufigkeit</translation>
+    </message>
+    <message>
+        <source>&amp;Save Results As...</source>
+        <translation>Ergebnisse &amp;speichern unter …</translation>
+    </message>
+    <message>
+        <source>Could not save the results to %1:
+%2</source>
+        <translation>Die Ergebnisse konnten nicht in %1 gespeichert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Elapsed Time: %1 s</source>
+        <translation>Rechenzeit: %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>EngineTexts</name>
+    <message>
+        <source>Five of a Kind</source>
+        <translation>Fünfling</translation>
+    </message>
+    <message>
+        <source>Rainbow 4 of a Kind</source>
+        <translation>Vierling (bunt)</translation>
+    </message>
+    <message>
+        <source>Hypochromatic 4 of a Kind</source>
+        <translation>Vierling (gemischt)</translation>
+    </message>
+    <message>
+        <source>Rainbow Full House</source>
+        <translation>Full House (bunt)</translation>
+    </message>
+    <message>
+        <source>Hypochromatic Full House</source>
+        <translation>Full House (gemischt)</translation>
+    </message>
+    <message>
+        <source>Rainbow 3 of a Kind</source>
+        <translation>Drilling (bunt)</translation>
+    </message>
+    <message>
+        <source>Hypochromatic 3 of a Kind</source>
+        <translation>Drilling (gemischt)</translation>
+    </message>
+    <message>
+        <source>Rainbow 2 Pair</source>
+        <translation>Zwei Paare (bunt)</translation>
+    </message>
+    <message>
+        <source>Hypochromatic 2 Pair</source>
+        <translation>Zwei Paare (gemischt)</translation>
+    </message>
+    <message>
+        <source>Rainbow 1 Pair</source>
+        <translation>Ein Paar (bunt)</translation>
+    </message>
+    <message>
+        <source>Hypochromatic 1 Pair</source>
+        <translation>Ein Paar (gemischt)</translation>
+    </message>
+    <message>
+        <source>Straight Flush</source>
+        <translation>Straight Flush</translation>
+    </message>
+    <message>
+        <source>Flush</source>
+        <translation>Flush</translation>
+    </message>
+    <message>
+        <source>Rainbow Straight</source>
+        <translation>Straße (bunt)</translation>
+    </message>
+    <message>
+        <source>Hypochromatic Straight</source>
+        <translation>Straße (gemischt)</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Höchste Karte (bunt)</translation>
+    </message>
+    <message>
+        <source>Garbage</source>
+        <translation>Höchste Karte (gemischt)</translation>
+    </message>
+    <message>
+        <source>five cards of one rank, which always have five different suits.</source>
+        <translation>fünf Karten desselben Werts, die stets fünf verschiedene Farben haben.</translation>
+    </message>
+    <message>
+        <source>four cards of one rank and a fifth card, all five cards of different suits.</source>
+        <translation>vier Karten desselben Werts und eine fünfte Karte, alle fünf Karten in verschiedenen Farben.</translation>
+    </message>
+    <message>
+        <source>four cards of one rank and a fifth card that shares a suit with one of them.</source>
+        <translation>vier Karten desselben Werts und eine fünfte Karte, die ihre Farbe mit einer von ihnen teilt.</translation>
+    </message>
+    <message>
+        <source>three cards of one rank and two of another, all five cards of different suits.</source>
+        <translation>drei Karten desselben Werts und zwei eines anderen, alle fünf Karten in verschiedenen Farben.</translation>
+    </message>
+    <message>
+        <source>three cards of one rank and two of another, with at least two cards of one suit.</source>
+        <translation>drei Karten desselben Werts und zwei eines anderen, mindestens zwei Karten in derselben Farbe.</translation>
+    </message>
+    <message>
+        <source>three cards of one rank and two cards of two other ranks, all five cards of different suits.</source>
+        <translation>drei Karten desselben Werts und zwei Karten zweier anderer Werte, alle fünf Karten in verschiedenen Farben.</translation>
+    </message>
+    <message>
+        <source>three cards of one rank and two cards of two other ranks, with at least two cards of one suit.</source>
+        <translation>drei Karten desselben Werts und zwei Karten zweier anderer Werte, mindestens zwei Karten in derselben Farbe.</translation>
+    </message>
+    <message>
+        <source>two pairs and a fifth card, all five cards of different suits.</source>
+        <translation>zwei Paare und eine fünfte Karte, alle fünf Karten in verschiedenen Farben.</translation>
+    </message>
+    <message>
+        <source>two pairs and a fifth card, with at least two cards of one suit.</source>
+        <translation>zwei Paare und eine fünfte Karte, mindestens zwei Karten in derselben Farbe.</translation>
+    </message>
+    <message>
+        <source>one pair and three cards of three other ranks, all five cards of different suits.</source>
+        <translation>ein Paar und drei Karten dreier anderer Werte, alle fünf Karten in verschiedenen Farben.</translation>
+    </message>
+    <message>
+        <source>one pair and three cards of three other ranks, with at least two cards of one suit.</source>
+        <translation>ein Paar und drei Karten dreier anderer Werte, mindestens zwei Karten in derselben Farbe.</translation>
+    </message>
+    <message>
+        <source>five ranks in a row (or 1 with the four highest ranks), all five cards of one suit.</source>
+        <translation>fünf aufeinanderfolgende Werte (oder die 1 mit den vier höchsten Werten), alle fünf Karten in derselben Farbe.</translation>
+    </message>
+    <message>
+        <source>five cards of one suit whose ranks are not in a row.</source>
+        <translation>fünf Karten derselben Farbe, deren Werte nicht aufeinanderfolgen.</translation>
+    </message>
+    <message>
+        <source>five ranks in a row (or 1 with the four highest ranks), all five cards of different suits.</source>
+        <translation>fünf aufeinanderfolgende Werte (oder die 1 mit den vier höchsten Werten), alle fünf Karten in verschiedenen Farben.</translation>
+    </message>
+    <message>
+        <source>five ranks in a row (or 1 with the four highest ranks), neither all of one suit nor all of different suits.</source>
+        <translation>fünf aufeinanderfolgende Werte (oder die 1 mit den vier höchsten Werten), weder alle in derselben Farbe noch alle in verschiedenen Farben.</translation>
+    </message>
+    <message>
+        <source>five different ranks not in a row, all five cards of different suits.</source>
+        <translation>fünf verschiedene, nicht aufeinanderfolgende Werte, alle fünf Karten in verschiedenen Farben.</translation>
+    </message>
+    <message>
+        <source>five different ranks not in a row, neither all of one suit nor all of different suits.</source>
+        <translation>fünf verschiedene, nicht aufeinanderfolgende Werte, weder alle in derselben Farbe noch alle in verschiedenen Farben.</translation>
+    </message>
+    <message>
+        <source>this category&apos;s count plus the counts of every category that dominates it; that is, the number of hands at least this good.</source>
+        <translation>die Anzahl dieser Kategorie plus die Anzahlen aller Kategorien, die sie schlagen, also die Zahl der Hände, die mindestens so gut sind.</translation>
+    </message>
+    <message>
+        <source>Cards are written rank then suit letter, ranks 1 to R and suits a to h; 7a is the 7 of the first suit.</source>
+        <translation>Karten werden als Wert und Farbbuchstabe geschrieben, Werte 1 bis R und Farben a bis h; 7a ist die 7 der ersten Farbe.</translation>
+    </message>
+    <message>
+        <source>needs at least 5 suits, since a rank has one card in each suit</source>
+        <translation>braucht mindestens 5 Farben, da ein Wert in jeder Farbe nur eine Karte hat</translation>
+    </message>
+    <message>
+        <source>needs at least 5 suits, one for each card</source>
+        <translation>braucht mindestens 5 Farben, eine für jede Karte</translation>
+    </message>
+    <message>
+        <source>the deck must have 4 to 8 suits and 7 to 20 ranks</source>
+        <translation>das Deck muss 4 bis 8 Farben und 7 bis 20 Werte haben</translation>
+    </message>
+    <message>
+        <source>no example hand was found</source>
+        <translation>keine Beispielhand gefunden</translation>
+    </message>
+    <message>
+        <source>not a hand category</source>
+        <translation>keine Kategorie von Händen</translation>
+    </message>
+</context>
+<context>
+    <name>NumberBox</name>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Bitte geben Sie eine positive ganze Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>OddsColumns</name>
+    <message>
+        <source>never</source>
+        <comment>odds of a category without hands</comment>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>1 in %1</source>
+        <comment>odds: one hand in this many</comment>
+        <translation>1 von %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultHeadings</name>
+    <message>
+        <source>Hand</source>
+        <comment>results column: the category of hand</comment>
+        <translation>Hand</translation>
+    </message>
+    <message>
+        <source>Enumerated</source>
+        <comment>results column: hands counted one by one</comment>
+        <translation>Aufgezählt</translation>
+    </message>
+    <message>
+        <source>Computed</source>
+        <comment>results column: hands counted by formula</comment>
+        <translation>Berechnet</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <comment>results column: cumulative count</comment>
+        <translation>Kumuliert</translation>
+    </message>
+    <message>
+        <source>Probability</source>
+        <comment>results column</comment>
+        <translation>Wahrscheinlichkeit</translation>
+    </message>
+    <message>
+        <source>Odds</source>
+        <comment>results column: one hand in how many</comment>
+        <translation>Häufigkeit</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsExplanations</name>
+    <message>
+        <source>Example: %1</source>
+        <translation>Beispiel: %1</translation>
+    </message>
+    <message>
+        <source>Cannot occur with %1 suits: %2.</source>
+        <translation>Bei %1 Farben nicht möglich: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a category name and its definition</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>The category of hand. Point at a name for its definition and an example hand from this deck. </source>
+        <translation>Die Kategorie der Hand. Zeigen Sie auf einen Namen, um seine Definition und eine Beispielhand aus diesem Deck zu sehen. </translation>
+    </message>
+    <message>
+        <source>Hands of this category, counted by visiting and classifying every hand of the deck.</source>
+        <translation>Hände dieser Kategorie, gezählt durch Aufzählen und Einordnen jeder Hand des Decks.</translation>
+    </message>
+    <message>
+        <source>Hands of this category, counted by formula without visiting a hand.</source>
+        <translation>Hände dieser Kategorie, per Formel berechnet, ohne eine Hand aufzuzählen.</translation>
+    </message>
+    <message>
+        <source>Summed from Enumerated when the hands were enumerated, else from Computed.</source>
+        <translation>Summiert aus „Aufgezählt“, wenn die Hände aufgezählt wurden, sonst aus „Berechnet“.</translation>
+    </message>
+    <message>
+        <source>The chance that a hand dealt from this deck falls in this category: its count divided by the number of possible hands.</source>
+        <translation>Die Wahrscheinlichkeit, dass eine aus diesem Deck gegebene Hand in diese Kategorie fällt: ihre Anzahl geteilt durch die Zahl der möglichen Hände.</translation>
+    </message>
+    <message>
+        <source>On average one hand of this category in this many hands.</source>
+        <translation>Im Mittel eine Hand dieser Kategorie auf so viele Hände.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsExport</name>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>JSON-Dateien (*.json)</translation>
+    </message>
+    <message>
+        <source>Save Results As</source>
+        <translation>Ergebnisse speichern unter</translation>
+    </message>
+</context>
+<context>
+    <name>UpDownCtrl</name>
+    <message>
+        <source>Up</source>
+        <translation>Aufwärts</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abwärts</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,430 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About Marvane</source>
+        <translation>À propos de Marvane</translation>
+    </message>
+    <message>
+        <source>Marvane icon</source>
+        <translation>Icône de Marvane</translation>
+    </message>
+    <message>
+        <source>Marvane Version %1</source>
+        <translation>Marvane version %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CHandCalcDialog</name>
+    <message>
+        <source>Number of Suits</source>
+        <translation>Nombre de couleurs</translation>
+    </message>
+    <message>
+        <source>Number of Suits spin buttons</source>
+        <translation>Boutons fléchés du nombre de couleurs</translation>
+    </message>
+    <message>
+        <source>Number of Ranks</source>
+        <translation>Nombre de valeurs</translation>
+    </message>
+    <message>
+        <source>Number of Ranks spin buttons</source>
+        <translation>Boutons fléchés du nombre de valeurs</translation>
+    </message>
+    <message>
+        <source>Number of &amp;Suits</source>
+        <translation>Nombre de &amp;couleurs</translation>
+    </message>
+    <message>
+        <source>Number of &amp;Ranks</source>
+        <translation>Nombre de &amp;valeurs</translation>
+    </message>
+    <message>
+        <source>&amp;Enumerate?</source>
+        <translation>É&amp;numérer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Enumerate?</source>
+        <translation>Énumérer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Compute &amp;Odds</source>
+        <translation>Ca&amp;lculer les chances</translation>
+    </message>
+    <message>
+        <source>Compute Odds</source>
+        <translation>Calculer les chances</translation>
+    </message>
+    <message>
+        <source>Number of possible hands</source>
+        <translation>Nombre de mains possibles</translation>
+    </message>
+    <message>
+        <source>Possible Hands</source>
+        <translation>Mains possibles</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>&amp;Again?</source>
+        <translation>&amp;Encore&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Again?</source>
+        <translation>Encore&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The number of possible hands was worked out in floating point.</source>
+        <translation>Le nombre de mains possibles a été calculé en virgule flottante.</translation>
+    </message>
+    <message>
+        <source>Enumeration progress</source>
+        <translation>Progression de l’énumération</translation>
+    </message>
+    <message>
+        <source>Time the last computation took</source>
+        <translation>Durée du dernier calcul</translation>
+    </message>
+    <message>
+        <source>&amp;About Marvane...</source>
+        <translation>À p&amp;ropos de Marvane…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>Copier &amp;tout</translation>
+    </message>
+    <message>
+        <source>&amp;Probability</source>
+        <translation>&amp;Probabilité</translation>
+    </message>
+    <message>
+        <source>&amp;Odds</source>
+        <translation>&amp;Fréquence</translation>
+    </message>
+    <message>
+        <source>&amp;Save Results As...</source>
+        <translation>&amp;Enregistrer les résultats sous…</translation>
+    </message>
+    <message>
+        <source>Could not save the results to %1:
+%2</source>
+        <translation>Impossible d’enregistrer les résultats dans %1&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>Elapsed Time: %1 s</source>
+        <translation>Temps écoulé&#xa0;: %1&#xa0;s</translation>
+    </message>
+</context>
+<context>
+    <name>EngineTexts</name>
+    <message>
+        <source>Five of a Kind</source>
+        <translation>Cinq de même valeur</translation>
+    </message>
+    <message>
+        <source>Rainbow 4 of a Kind</source>
+        <translation>Carré (arc-en-ciel)</translation>
+    </message>
+    <message>
+        <source>Hypochromatic 4 of a Kind</source>
+        <translation>Carré (mixte)</translation>
+    </message>
+    <message>
+        <source>Rainbow Full House</source>
+        <translation>Full (arc-en-ciel)</translation>
+    </message>
+    <message>
+        <source>Hypochromatic Full House</source>
+        <translation>Full (mixte)</translation>
+    </message>
+    <message>
+        <source>Rainbow 3 of a Kind</source>
+        <translation>Brelan (arc-en-ciel)</translation>
+    </message>
+    <message>
+        <source>Hypochromatic 3 of a Kind</source>
+        <translation>Brelan (mixte)</translation>
+    </message>
+    <message>
+        <source>Rainbow 2 Pair</source>
+        <translation>Double paire (arc-en-ciel)</translation>
+    </message>
+    <message>
+        <source>Hypochromatic 2 Pair</source>
+        <translation>Double paire (mixte)</translation>
+    </message>
+    <message>
+        <source>Rainbow 1 Pair</source>
+        <translation>Paire (arc-en-ciel)</translation>
+    </message>
+    <message>
+        <source>Hypochromatic 1 Pair</source>
+        <translation>Paire (mixte)</translation>
+    </message>
+    <message>
+        <source>Straight Flush</source>
+        <translation>Quinte flush</translation>
+    </message>
+    <message>
+        <source>Flush</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Rainbow Straight</source>
+        <translation>Quinte (arc-en-ciel)</translation>
+    </message>
+    <message>
+        <source>Hypochromatic Straight</source>
+        <translation>Quinte (mixte)</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Carte haute (arc-en-ciel)</translation>
+    </message>
+    <message>
+        <source>Garbage</source>
+        <translation>Carte haute (mixte)</translation>
+    </message>
+    <message>
+        <source>five cards of one rank, which always have five different suits.</source>
+        <translation>cinq cartes de même valeur, toujours de cinq couleurs différentes.</translation>
+    </message>
+    <message>
+        <source>four cards of one rank and a fifth card, all five cards of different suits.</source>
+        <translation>quatre cartes de même valeur et une cinquième carte, les cinq cartes de couleurs différentes.</translation>
+    </message>
+    <message>
+        <source>four cards of one rank and a fifth card that shares a suit with one of them.</source>
+        <translation>quatre cartes de même valeur et une cinquième carte de la même couleur que l’une d’elles.</translation>
+    </message>
+    <message>
+        <source>three cards of one rank and two of another, all five cards of different suits.</source>
+        <translation>trois cartes de même valeur et deux d’une autre, les cinq cartes de couleurs différentes.</translation>
+    </message>
+    <message>
+        <source>three cards of one rank and two of another, with at least two cards of one suit.</source>
+        <translation>trois cartes de même valeur et deux d’une autre, dont au moins deux cartes de la même couleur.</translation>
+    </message>
+    <message>
+        <source>three cards of one rank and two cards of two other ranks, all five cards of different suits.</source>
+        <translation>trois cartes de même valeur et deux cartes de deux autres valeurs, les cinq cartes de couleurs différentes.</translation>
+    </message>
+    <message>
+        <source>three cards of one rank and two cards of two other ranks, with at least two cards of one suit.</source>
+        <translation>trois cartes de même valeur et deux cartes de deux autres valeurs, dont au moins deux cartes de la même couleur.</translation>
+    </message>
+    <message>
+        <source>two pairs and a fifth card, all five cards of different suits.</source>
+        <translation>deux paires et une cinquième carte, les cinq cartes de couleurs différentes.</translation>
+    </message>
+    <message>
+        <source>two pairs and a fifth card, with at least two cards of one suit.</source>
+        <translation>deux paires et une cinquième carte, dont au moins deux cartes de la même couleur.</translation>
+    </message>
+    <message>
+        <source>one pair and three cards of three other ranks, all five cards of different suits.</source>
+        <translation>une paire et trois cartes de trois autres valeurs, les cinq cartes de couleurs différentes.</translation>
+    </message>
+    <message>
+        <source>one pair and three cards of three other ranks, with at least two cards of one suit.</source>
+        <translation>une paire et trois cartes de trois autres valeurs, dont au moins deux cartes de la même couleur.</translation>
+    </message>
+    <message>
+        <source>five ranks in a row (or 1 with the four highest ranks), all five cards of one suit.</source>
+        <translation>cinq valeurs qui se suivent (ou le 1 avec les quatre valeurs les plus hautes), les cinq cartes de la même couleur.</translation>
+    </message>
+    <message>
+        <source>five cards of one suit whose ranks are not in a row.</source>
+        <translation>cinq cartes de la même couleur dont les valeurs ne se suivent pas.</translation>
+    </message>
+    <message>
+        <source>five ranks in a row (or 1 with the four highest ranks), all five cards of different suits.</source>
+        <translation>cinq valeurs qui se suivent (ou le 1 avec les quatre valeurs les plus hautes), les cinq cartes de couleurs différentes.</translation>
+    </message>
+    <message>
+        <source>five ranks in a row (or 1 with the four highest ranks), neither all of one suit nor all of different suits.</source>
+        <translation>cinq valeurs qui se suivent (ou le 1 avec les quatre valeurs les plus hautes), ni toutes de la même couleur ni toutes de couleurs différentes.</translation>
+    </message>
+    <message>
+        <source>five different ranks not in a row, all five cards of different suits.</source>
+        <translation>cinq valeurs différentes qui ne se suivent pas, les cinq cartes de couleurs différentes.</translation>
+    </message>
+    <message>
+        <source>five different ranks not in a row, neither all of one suit nor all of different suits.</source>
+        <translation>cinq valeurs différentes qui ne se suivent pas, ni toutes de la même couleur ni toutes de couleurs différentes.</translation>
+    </message>
+    <message>
+        <source>this category&apos;s count plus the counts of every category that dominates it; that is, the number of hands at least this good.</source>
+        <translation>le nombre de mains de cette catégorie plus celui de chaque catégorie qui la domine&#xa0;; autrement dit, le nombre de mains au moins aussi bonnes.</translation>
+    </message>
+    <message>
+        <source>Cards are written rank then suit letter, ranks 1 to R and suits a to h; 7a is the 7 of the first suit.</source>
+        <translation>Une carte s’écrit valeur puis lettre de couleur, valeurs 1 à R et couleurs a à h&#xa0;; 7a est le 7 de la première couleur.</translation>
+    </message>
+    <message>
+        <source>needs at least 5 suits, since a rank has one card in each suit</source>
+        <translation>il faut au moins 5 couleurs, car une valeur a une seule carte par couleur</translation>
+    </message>
+    <message>
+        <source>needs at least 5 suits, one for each card</source>
+        <translation>il faut au moins 5 couleurs, une pour chaque carte</translation>
+    </message>
+    <message>
+        <source>the deck must have 4 to 8 suits and 7 to 20 ranks</source>
+        <translation>le jeu doit avoir de 4 à 8 couleurs et de 7 à 20 valeurs</translation>
+    </message>
+    <message>
+        <source>no example hand was found</source>
+        <translation>aucune main d’exemple n’a été trouvée</translation>
+    </message>
+    <message>
+        <source>not a hand category</source>
+        <translation>ce n’est pas une catégorie de main</translation>
+    </message>
+</context>
+<context>
+    <name>NumberBox</name>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Veuillez saisir un entier positif.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Veuillez saisir un entier compris entre %1 et %2.</translation>
+    </message>
+</context>
+<context>
+    <name>OddsColumns</name>
+    <message>
+        <source>never</source>
+        <comment>odds of a category without hands</comment>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>1 in %1</source>
+        <comment>odds: one hand in this many</comment>
+        <translation>1 sur %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultHeadings</name>
+    <message>
+        <source>Hand</source>
+        <comment>results column: the category of hand</comment>
+        <translation>Main</translation>
+    </message>
+    <message>
+        <source>Enumerated</source>
+        <comment>results column: hands counted one by one</comment>
+        <translation>Énumérées</translation>
+    </message>
+    <message>
+        <source>Computed</source>
+        <comment>results column: hands counted by formula</comment>
+        <translation>Calculées</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <comment>results column: cumulative count</comment>
+        <translation>Cumul</translation>
+    </message>
+    <message>
+        <source>Probability</source>
+        <comment>results column</comment>
+        <translation>Probabilité</translation>
+    </message>
+    <message>
+        <source>Odds</source>
+        <comment>results column: one hand in how many</comment>
+        <translation>Fréquence</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsExplanations</name>
+    <message>
+        <source>Example: %1</source>
+        <translation>Exemple&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Cannot occur with %1 suits: %2.</source>
+        <translation>Impossible avec %1 couleurs&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a category name and its definition</comment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The category of hand. Point at a name for its definition and an example hand from this deck. </source>
+        <translation>La catégorie de la main. Pointez sur un nom pour voir sa définition et une main d’exemple tirée de ce jeu. </translation>
+    </message>
+    <message>
+        <source>Hands of this category, counted by visiting and classifying every hand of the deck.</source>
+        <translation>Mains de cette catégorie, comptées en parcourant et en classant chaque main du jeu.</translation>
+    </message>
+    <message>
+        <source>Hands of this category, counted by formula without visiting a hand.</source>
+        <translation>Mains de cette catégorie, calculées par formule sans parcourir aucune main.</translation>
+    </message>
+    <message>
+        <source>Summed from Enumerated when the hands were enumerated, else from Computed.</source>
+        <translation>Somme des «&#xa0;Énumérées&#xa0;» si les mains ont été énumérées, sinon des «&#xa0;Calculées&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The chance that a hand dealt from this deck falls in this category: its count divided by the number of possible hands.</source>
+        <translation>La probabilité qu’une main distribuée à partir de ce jeu tombe dans cette catégorie&#xa0;: son nombre divisé par le nombre de mains possibles.</translation>
+    </message>
+    <message>
+        <source>On average one hand of this category in this many hands.</source>
+        <translation>En moyenne, une main de cette catégorie sur autant de mains.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsExport</name>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>Fichiers JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Save Results As</source>
+        <translation>Enregistrer les résultats sous</translation>
+    </message>
+</context>
+<context>
+    <name>UpDownCtrl</name>
+    <message>
+        <source>Up</source>
+        <translation>Vers le haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Vers le bas</translation>
+    </message>
+</context>
+</TS>
