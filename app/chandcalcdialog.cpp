@@ -330,10 +330,37 @@ void CHandCalcDialog::layOutControls() {
         spin->setGeometry(boxPlace.x(), boxPlace.y(), spinWidth, boxPlace.height());
         box->setGeometry(boxPlace.adjusted(spinWidth, 0, 0, 0));
     }
+    makeRoomForNumberCaptions();
     // Where everything sits at the template's size; a larger window moves
     // and stretches from these.
     for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         templatePlaces_.emplace_back(child, child->geometry());
+    }
+}
+
+void CHandCalcDialog::makeRoomForNumberCaptions() {
+    // Some languages need more room than the captions have beside the
+    // number boxes. Then the captions widen and both boxes, with their
+    // spins, move right by the same amount, so they stay one above the
+    // other; never so far that they reach the "Enumerate?" box.
+    int wanted = 0;
+    for (const QLabel* label : {suitsLabel_, ranksLabel_}) {
+        // A blank's width keeps a moved caption off its spin.
+        const int needed =
+            label->sizeHint().width() + label->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+        wanted = std::max(wanted, needed - label->width());
+    }
+    const int gap = enumerateBox_->x() - (suitsBox_->geometry().right() + 1);
+    const int shift = std::min(wanted, gap - suitsSpin_->width());
+    if (shift <= 0) {
+        return;
+    }
+    for (QLabel* label : {suitsLabel_, ranksLabel_}) {
+        label->resize(label->width() + shift, label->height());
+    }
+    for (QWidget* moved :
+         std::initializer_list<QWidget*>{suitsSpin_, suitsBox_, ranksSpin_, ranksBox_}) {
+        moved->move(moved->x() + shift, moved->y());
     }
 }
 

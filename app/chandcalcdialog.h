@@ -96,6 +96,7 @@ private:
     // Enter clicks this button: "Compute Odds" for input, "Close" for results.
     void setDefaultButton(QPushButton* button);
     void layOutControls();
+    void makeRoomForNumberCaptions();
     void setUpTabOrder();
     void OnInitDialog();
 

@@ -2,6 +2,7 @@
 // enumeration's elapsed time. MARVANE_SCREENSHOT_DIR picks the folder
 // (default /tmp). The pictures:
 //   input.png, results-4x13.png    the two states, 4 x 13 enumerated
+//   message.png                    a validation message (the whole screen)
 //   results-8x20.png               8 x 20 enumerated, scrolled to the last row
 //   sorted-8x20.png                the same, sorted by Enumerated
 //   dark-8x20.png                  Fusion in a dark palette
@@ -17,12 +18,14 @@
 #include <QMenu>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QTimer>
 #include <QToolTip>
 #include <cstdio>
 
 #include "chandcalcapp.h"
 #include "csortheaderctrl.h"
 #include "dialog_fixture.h"
+#include "engine_texts.h"
 
 namespace {
 
@@ -83,9 +86,9 @@ int main(int argc, char** argv) {
         // One category this deck has, one it cannot have, and a heading.
         CSortListCtrl* list = d.list();
         for (const auto& [category, file] :
-             {std::pair{"Hypochromatic 2 Pair", "tooltip-example.png"},
-              std::pair{"Rainbow 2 Pair", "tooltip-impossible.png"}}) {
-            const int row = static_cast<int>(d.column(0).indexOf(category));
+             {std::pair{marvane::HandCategory::Hypochromatic2Pair, "tooltip-example.png"},
+              std::pair{marvane::HandCategory::Rainbow2Pair, "tooltip-impossible.png"}}) {
+            const int row = static_cast<int>(d.column(0).indexOf(categoryName(category)));
             list->scrollToItem(list->item(row, 0));
             showTipAndGrab(list->viewport(), list->visualRect(list->model()->index(row, 0)),
                            list->item(row, 0)->toolTip(), file);
@@ -102,6 +105,20 @@ int main(int argc, char** argv) {
         std::printf("8x20: %s\n", qPrintable(d.dialog.findChild<QLabel*>("elapsedTime")->text()));
         d.list()->scrollToBottom();  // the Garbage row: the number of hands
     };
+    {
+        // The real message box, grabbed while it shows and then closed.
+        DialogDriver d;
+        d.dialog.setMessageFunction(nullptr);
+        d.type(IdSuitsBox, QStringLiteral("9"));
+        QTimer::singleShot(500, [&] {
+            saved =
+                QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/message.png") && saved;
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                box->close();
+            }
+        });
+        d.click(IdComputeOdds);
+    }
     {
         DialogDriver d;
         save(d, QStringLiteral("input.png"));

@@ -46,6 +46,21 @@ QString buttonText(const DialogDriver& driver, int id) {
     return driver.get<QPushButton>(id)->text();
 }
 
+// At the window's smallest size no caption is cut, and none runs into the
+// control to its right.
+void expectCaptionsFit(const DialogDriver& driver) {
+    for (const int id : {IdSuitsLabel, IdRanksLabel, IdEnumerate, IdComputeOdds,
+                         IdPossibleHandsLabel, IdAgain, IdClose}) {
+        const QWidget* control = driver.get(id);
+        EXPECT_LE(control->sizeHint().width(), control->width()) << "control " << id;
+    }
+    for (const auto& [label, spin] :
+         {std::pair{IdSuitsLabel, IdSuitsSpin}, std::pair{IdRanksLabel, IdRanksSpin}}) {
+        EXPECT_LE(driver.get(label)->geometry().right(), driver.get(spin)->x())
+            << "control " << label;
+    }
+}
+
 }  // namespace
 
 TEST(Translations, EachLocaleReplacesTheLastOne) {
@@ -55,6 +70,7 @@ TEST(Translations, EachLocaleReplacesTheLastOne) {
         installTranslators(QLocale(QString::fromLatin1(language.locale)));
         // Captions are set when the dialog is built.
         DialogDriver driver;
+        expectCaptionsFit(driver);
         EXPECT_EQ(buttonText(driver, IdComputeOdds), QString::fromUtf8(language.computeOdds));
         EXPECT_EQ(buttonText(driver, IdAgain), QString::fromUtf8(language.again));
         EXPECT_EQ(buttonText(driver, IdClose), QString::fromUtf8(language.close));
