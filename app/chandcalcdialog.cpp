@@ -43,7 +43,7 @@ namespace {
 
 // Where every control sits, in dialog units (x, y, width, height).
 struct ControlPlace {
-    int id;
+    int id = 0;
     QRect dialogUnits;
 };
 

@@ -16,7 +16,7 @@ std::optional<HandCategory> rankPattern(const Hand& hand, Deck deck) {
         std::uint32_t count;
     };
     const std::uint32_t empty = deck.ranks + 1;
-    std::array<Slot, kHandSize> slots;
+    std::array<Slot, kHandSize> slots{};
     slots.fill(Slot{empty, 0});
 
     for (const Card& card : hand) {

@@ -25,7 +25,7 @@ std::vector<ResultRow> resultRows(const EngineState& state, bool withEnumeration
 
 std::array<HandCategory, kCategoryCount> displayOrder(const CategoryCounts& totals) {
     // Each row is added on top, so the list shows the add order reversed.
-    std::array<HandCategory, kCategoryCount> order;
+    std::array<HandCategory, kCategoryCount> order{};
     std::reverse_copy(kRowAddOrder.begin(), kRowAddOrder.end(), order.begin());
     std::stable_sort(order.begin(), order.end(),
                      [&](HandCategory a, HandCategory b) { return totals[a] < totals[b]; });

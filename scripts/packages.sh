@@ -20,6 +20,9 @@ MARVANE_TEST_PACKAGES=(
 # scripts/package: CPack's dependency scan (dpkg-shlibdeps, file) and lintian.
 MARVANE_PACKAGE_PACKAGES=(dpkg-dev file lintian)
 
+# scripts/check: the formatter and the linter.
+MARVANE_CHECK_PACKAGES=(clang-format clang-tidy)
+
 # The fuzz targets need clang and its sanitizer and libFuzzer runtimes (scripts/fuzz).
 MARVANE_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
