@@ -40,7 +40,7 @@ QString oddsText(const marvane::ReportRow& row) {
     if (!row.odds) {
         return OddsTexts::tr("never", "odds of a category without hands");
     }
-    const QString english = QString::fromStdString(*row.odds);
+    QString english = QString::fromStdString(*row.odds);
     const QString prefix = QStringLiteral("1 in ");
     if (!english.startsWith(prefix)) {
         return english;
