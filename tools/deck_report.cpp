@@ -28,7 +28,9 @@ DeckReport buildDeckReport(Deck deck, bool enumerate, const ProgressCallback& pr
     if (enumerate) {
         state.progressStep = progressStepFor(report.hands);
         state.handCounter = 0;
-        enumerateHands(deck, state, progress);
+        if (!enumerateHands(deck, state, progress)) {
+            throw std::logic_error("the enumeration refused an admissible deck");
+        }
         report.mismatches = findCountMismatches(state.enumerated, state.computed);
     }
     state.totals = computeTotals(enumerate ? state.enumerated : state.computed);
