@@ -1,4 +1,5 @@
-// Hands per second of the reference and the fast enumeration.
+// Hands per second of the reference and the fast enumeration, on one worker
+// thread and on several.
 //
 //   build/<dir>/bench/marvane_bench
 //
@@ -60,6 +61,23 @@ void enumerateFast(benchmark::State& bench, Deck deck) {
     finish(bench, deck, counter);
 }
 
+// The same enumeration split across `workers` threads; timed by the wall
+// clock, since the calling thread mostly waits.
+void enumerateParallel(benchmark::State& bench, Deck deck, std::uint32_t workers) {
+    std::uint32_t counter = 0;
+    for (auto _ : bench) {
+        EngineState state = freshState(deck);
+        if (!marvane::enumerateHands(
+                deck, state, [] {}, workers)) {
+            bench.SkipWithError("the deck or the worker count was refused");
+            break;
+        }
+        benchmark::DoNotOptimize(state.enumerated);
+        counter = state.handCounter;
+    }
+    finish(bench, deck, counter);
+}
+
 std::string nameOf(const char* path, Deck deck) {
     return std::string(path) + "/" + std::to_string(deck.suits) + "x" + std::to_string(deck.ranks);
 }
@@ -73,6 +91,14 @@ void registerAll() {
     for (Deck deck : {Deck{4, 13}, Deck{6, 13}, Deck{8, 20}}) {
         benchmark::RegisterBenchmark(nameOf("BM_EnumerateFast", deck).c_str(), enumerateFast, deck)
             ->Unit(benchmark::kMillisecond);
+    }
+    for (std::uint32_t workers : {1u, 2u}) {
+        const Deck deck{8, 20};
+        benchmark::RegisterBenchmark(
+            (nameOf("BM_EnumerateParallel", deck) + "/workers:" + std::to_string(workers)).c_str(),
+            enumerateParallel, deck, workers)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
     }
 }
 
