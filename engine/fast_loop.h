@@ -24,15 +24,17 @@
 //
 // Progress: the loop adds a whole four-card prefix's hands to the counter at
 // once, and steps hand by hand only through the prefix where the next tick
-// falls. What a tick does is the sink's business (see Loop).
+// falls. A worker of a parallel run is one such loop over its own first
+// cards, with a state and a callback of its own.
 
 #include <array>
 #include <cstdint>
 #include <limits>
-#include <utility>
 #include <vector>
 
 #include "deck.h"
+#include "engine_state.h"
+#include "enumeration.h"
 #include "fast_enumerator.h"
 #include "hand_category.h"
 #include "hand_patterns.h"
@@ -111,26 +113,24 @@ struct CallingVisitor {
 // Five nested loops over card indices 0..N-1 (card number = index + 1), in
 // lexicographic order, the first card taken from `firstCards`. S is a
 // template parameter so that the innermost loop over the fifth suit unrolls
-// completely.
-//
-// The Sink decides what a tick means. It provides
-//   std::uint32_t counter(), step(); bool ticks();   read once, at the start
-//   void tick(std::uint32_t counter, CounterBanks&);  the counter has just
-//       reached a multiple of the step; that hand is not counted yet
-//   void finish(std::uint32_t counter, CounterBanks&);  after the last hand
-template <std::uint32_t S, class Visitor, class Sink>
+// completely. Counts into state.enumerated and state.handCounter, calling
+// progress where the counter reaches a multiple of state.progressStep (read
+// once, at the start), before that hand is counted in the table.
+template <std::uint32_t S, class Visitor>
 class Loop {
 public:
-    Loop(const LoopTables& tables, FirstCards firstCards, Sink& sink, Visitor visitor)
+    Loop(const LoopTables& tables, FirstCards firstCards, EngineState& state,
+         const ProgressCallback& progress, Visitor visitor)
         : tables_(tables),
           firstCards_(firstCards),
-          sink_(sink),
+          state_(state),
+          progress_(progress),
           visitor_(visitor),
-          counter_(sink.counter()),
-          step_(sink.step()) {
-        // Without ticks: never leave the fast block.
-        untilTick_ = (sink.ticks() && step_ != 0) ? handsToNextTick(counter_, step_)
-                                                  : std::numeric_limits<std::uint64_t>::max();
+          counter_(state.handCounter),
+          step_(state.progressStep) {
+        // Without a callback or a step nothing fires: never leave the fast block.
+        untilTick_ = (progress_ && step_ != 0) ? handsToNextTick(counter_, step_)
+                                               : std::numeric_limits<std::uint64_t>::max();
     }
 
     void run() {
@@ -139,7 +139,8 @@ public:
         const PatternAutomaton& ranks = tables_.ranks;
         const PatternAutomaton& suits = tables_.suits;
         constexpr std::uint16_t start = PatternAutomaton::kStart;
-        for (std::uint32_t c1 = firstCards_.begin; c1 < firstCards_.end; ++c1) {
+        const FirstCards firstCards = firstCards_;
+        for (std::uint32_t c1 = firstCards.begin; c1 < firstCards.end; ++c1) {
             const std::uint16_t rs1 = ranks.next(start, c1 / S);
             const std::uint16_t ss1 = suits.next(start, c1 % S);
             setCard(0, c1);
@@ -173,7 +174,8 @@ public:
                 }
             }
         }
-        sink_.finish(counter_, banks_);
+        banks_.drainInto(state_.enumerated);
+        state_.handCounter = counter_;
     }
 
 private:
@@ -211,8 +213,7 @@ private:
         if constexpr (kWatch) {
             ++counter_;
             if (--untilTick_ == 0) {
-                sink_.tick(counter_, banks_);
-                untilTick_ = handsToNextTick(counter_, step_);
+                tick();
             }
         }
         ++banks_.bank(s5)[category];
@@ -222,9 +223,19 @@ private:
         }
     }
 
+    // The counter has just reached a multiple of the step; the hand that
+    // reached it is not counted yet.
+    void tick() {
+        banks_.drainInto(state_.enumerated);
+        state_.handCounter = counter_;
+        progress_();
+        untilTick_ = handsToNextTick(counter_, step_);
+    }
+
     const LoopTables& tables_;
     FirstCards firstCards_;
-    Sink& sink_;
+    EngineState& state_;
+    const ProgressCallback& progress_;
     Visitor visitor_;
     std::uint32_t counter_;
     std::uint32_t step_;
@@ -238,16 +249,12 @@ inline FirstCards allFirstCards(Deck deck) {
     return {0, deck.cardCount() - (kHandSize - 1)};
 }
 
-// Calls body.template operator()<S>() with the deck's suit count as a
-// compile-time constant, for every admissible suit count.
-template <class Body>
-void withSuitCount(std::uint32_t suits, Body&& body) {
-    [&]<std::uint32_t... I>(std::integer_sequence<std::uint32_t, I...>) {
-        (void)((suits == kMinSuits + I ? (body.template operator()<kMinSuits + I>(), true)
-                                       : false) ||
-               ...);
-    }
-    (std::make_integer_sequence<std::uint32_t, kMaxSuits - kMinSuits + 1>{});
-}
+// Builds the tables and runs the loop over `firstCards` of an admissible
+// deck. One instantiation per visitor, shared by every caller, so a parallel
+// run's workers execute the very code a single run does; each builds tables
+// of its own (a few milliseconds, at the same time as the others).
+template <class Visitor>
+void runLoop(Deck deck, FirstCards firstCards, EngineState& state, const ProgressCallback& progress,
+             Visitor visitor);
 
 }  // namespace marvane::fastloop

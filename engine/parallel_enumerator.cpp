@@ -12,41 +12,9 @@ namespace marvane {
 
 namespace {
 
-using fastloop::CounterBanks;
-
 // Fewest hands a worker counts between two reports of its progress, so that
 // a tiny step never makes the workers contend for the shared count.
 constexpr std::uint32_t kMinBatch = 1u << 16;
-
-// One worker's share: counts into its own table and adds its hands to the
-// shared count every `batch` hands (never when batch is 0) and at the end.
-class WorkerSink {
-public:
-    WorkerSink(std::atomic<std::uint64_t>& done, std::uint32_t batch, CategoryCounts& counts)
-        : done_(done), batch_(batch), counts_(counts) {}
-
-    std::uint32_t counter() const { return 0; }
-    std::uint32_t step() const { return batch_; }
-    bool ticks() const { return batch_ != 0; }
-
-    void tick(std::uint32_t counter, CounterBanks&) { publish(counter); }
-    void finish(std::uint32_t counter, CounterBanks& banks) {
-        banks.drainInto(counts_);
-        publish(counter);
-    }
-
-private:
-    void publish(std::uint32_t counter) {
-        done_.fetch_add(counter - published_, std::memory_order_release);
-        published_ = counter;
-        done_.notify_all();
-    }
-
-    std::atomic<std::uint64_t>& done_;
-    std::uint32_t batch_;
-    CategoryCounts& counts_;
-    std::uint32_t published_ = 0;
-};
 
 // Fires, on the calling thread, the ticks a single-threaded run would fire:
 // at the same counter values, in the same order, each once its hand is done.
@@ -88,7 +56,6 @@ bool enumerateFastParallel(Deck deck, EngineState& state, const ProgressCallback
         return false;
     }
     const std::uint32_t startCounter = state.handCounter;
-    const fastloop::LoopTables tables(deck);
     const std::vector<FirstCards> shares = splitFirstCardsByHands(deck, workers);
     std::vector<CategoryCounts> counts(shares.size());
     std::atomic<std::uint64_t> done{0};
@@ -96,12 +63,22 @@ bool enumerateFastParallel(Deck deck, EngineState& state, const ProgressCallback
     Ticker ticker(state, progress);
     const std::uint32_t batch = ticker.active() ? std::max(state.progressStep, kMinBatch) : 0;
 
+    // A worker counts its share on a state of its own and adds its hands to
+    // the shared count every `batch` hands (with no ticks to fire, only at
+    // the end).
     auto work = [&](std::size_t share) {
-        fastloop::withSuitCount(deck.suits, [&]<std::uint32_t S>() {
-            WorkerSink sink(done, batch, counts[share]);
-            fastloop::Loop<S, fastloop::NoVisitor, WorkerSink>(tables, shares[share], sink, {})
-                .run();
-        });
+        EngineState mine;
+        mine.progressStep = batch;
+        std::uint32_t published = 0;
+        auto publish = [&] {
+            done.fetch_add(mine.handCounter - published, std::memory_order_release);
+            published = mine.handCounter;
+            done.notify_all();
+        };
+        fastloop::runLoop(deck, shares[share], mine, batch != 0 ? publish : ProgressCallback{},
+                          fastloop::NoVisitor{});
+        publish();
+        counts[share] = mine.enumerated;
     };
     {
         std::vector<std::jthread> threads;
