@@ -1,4 +1,5 @@
-// Hands per second of the reference and the fast enumeration.
+// Hands per second of the reference and the fast enumeration, on one worker
+// thread and on several.
 //
 //   build/<dir>/bench/marvane_bench
 //
@@ -36,7 +37,10 @@ void enumerateReference(benchmark::State& bench, Deck deck) {
     for (auto _ : bench) {
         EngineState state = freshState(deck);
         marvane::Hand hand;
-        marvane::ReferenceEnumerator(deck, state, [] {}).enumerate_all(hand);
+        if (!marvane::ReferenceEnumerator(deck, state, [] {}).enumerate_all(hand)) {
+            bench.SkipWithError("the deck was refused");
+            break;
+        }
         benchmark::DoNotOptimize(state.enumerated);
         counter = state.handCounter;
     }
@@ -47,7 +51,27 @@ void enumerateFast(benchmark::State& bench, Deck deck) {
     std::uint32_t counter = 0;
     for (auto _ : bench) {
         EngineState state = freshState(deck);
-        marvane::enumerateHands(deck, state, [] {});
+        if (!marvane::enumerateHands(deck, state, [] {})) {
+            bench.SkipWithError("the deck was refused");
+            break;
+        }
+        benchmark::DoNotOptimize(state.enumerated);
+        counter = state.handCounter;
+    }
+    finish(bench, deck, counter);
+}
+
+// The same enumeration split across `workers` threads; timed by the wall
+// clock, since the calling thread mostly waits.
+void enumerateParallel(benchmark::State& bench, Deck deck, std::uint32_t workers) {
+    std::uint32_t counter = 0;
+    for (auto _ : bench) {
+        EngineState state = freshState(deck);
+        if (!marvane::enumerateHands(
+                deck, state, [] {}, workers)) {
+            bench.SkipWithError("the deck or the worker count was refused");
+            break;
+        }
         benchmark::DoNotOptimize(state.enumerated);
         counter = state.handCounter;
     }
@@ -67,6 +91,14 @@ void registerAll() {
     for (Deck deck : {Deck{4, 13}, Deck{6, 13}, Deck{8, 20}}) {
         benchmark::RegisterBenchmark(nameOf("BM_EnumerateFast", deck).c_str(), enumerateFast, deck)
             ->Unit(benchmark::kMillisecond);
+    }
+    for (std::uint32_t workers : {1u, 2u}) {
+        const Deck deck{8, 20};
+        benchmark::RegisterBenchmark(
+            (nameOf("BM_EnumerateParallel", deck) + "/workers:" + std::to_string(workers)).c_str(),
+            enumerateParallel, deck, workers)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
     }
 }
 

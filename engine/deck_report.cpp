@@ -20,6 +20,10 @@ DeckReportBuilder::DeckReportBuilder(DeckReportOptions options) : options_(std::
         throw std::invalid_argument("deck " + std::to_string(deck.suits) + " x " +
                                     std::to_string(deck.ranks) + " is not admissible");
     }
+    if (options_.workers < 1 || options_.workers > kMaxWorkers) {
+        throw std::invalid_argument("an enumeration takes 1 to " + std::to_string(kMaxWorkers) +
+                                    " workers, not " + std::to_string(options_.workers));
+    }
     report_.deck = deck;
     report_.hands = binomial(deck.cardCount(), kHandSize, report_.floatingPath);
     // Its last binomial is C(S*R, 5) again, so the "*" stays as decided above.
@@ -34,7 +38,10 @@ void DeckReportBuilder::enumerate() {
     if (!options_.enumerate || report_.enumerated) {
         return;
     }
-    enumerateHands(report_.deck, report_.state, options_.progress);
+    // The constructor let in only a deck and a worker count it takes.
+    if (!enumerateHands(report_.deck, report_.state, options_.progress, options_.workers)) {
+        throw std::logic_error("the enumeration refused a deck it was checked for");
+    }
     report_.enumerated = true;
 }
 

@@ -20,6 +20,9 @@ struct DeckReportOptions {
     Deck deck{};
     bool enumerate = false;       // also visit and classify every hand
     ProgressCallback progress{};  // during the enumeration, about a thousand calls
+    // Threads the enumeration shares its hands among, 1 to kMaxWorkers; the
+    // results are the same for any number.
+    std::uint32_t workers = defaultWorkerCount();
 };
 
 // One line of the results, as the list shows it.
@@ -59,8 +62,9 @@ struct DeckReport {
 // visits every hand when asked to, finish() adds the Totals and the rows.
 class DeckReportBuilder {
 public:
-    // Throws std::invalid_argument for a deck outside 4..8 x 7..20: the
-    // formulas and the progress step are only sound inside the ranges.
+    // Throws std::invalid_argument for a deck outside 4..8 x 7..20 (the
+    // formulas and the progress step are only sound inside the ranges) or a
+    // worker count outside 1..kMaxWorkers.
     explicit DeckReportBuilder(DeckReportOptions options);
 
     const DeckReport& report() const { return report_; }

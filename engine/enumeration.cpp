@@ -1,5 +1,8 @@
 #include "enumeration.h"
 
+#include <algorithm>
+#include <thread>
+
 #include "fast_enumerator.h"
 
 namespace marvane {
@@ -9,8 +12,17 @@ std::uint32_t progressStepFor(std::uint32_t possibleHands) {
     return step == 0 ? 1 : step;
 }
 
-bool enumerateHands(Deck deck, EngineState& state, const ProgressCallback& progress) {
-    return enumerateFast(deck, state, progress);
+std::uint32_t defaultWorkerCount() {
+    // hardware_concurrency() is 0 when the system won't say.
+    return std::clamp<std::uint32_t>(std::thread::hardware_concurrency(), 1, kMaxWorkers);
+}
+
+bool enumerateHands(Deck deck, EngineState& state, const ProgressCallback& progress,
+                    std::uint32_t workers) {
+    if (workers == 1) {
+        return enumerateFast(deck, state, progress);
+    }
+    return enumerateFastParallel(deck, state, progress, workers);
 }
 
 }  // namespace marvane

@@ -20,13 +20,29 @@ using HandVisitor = std::function<void(const Hand& hand, HandCategory category)>
 // Hands per progress tick: about a thousand ticks for any deck. Never 0.
 std::uint32_t progressStepFor(std::uint32_t possibleHands);
 
-// Visits every five-card hand of the deck once, in lexicographic order of
-// card numbers, adding each to state.enumerated and counting it in
-// state.handCounter; progress is called as described above, with
-// state.progressStep hands per tick. The caller sets the counter and step
-// first. Uses the fastest path available. Returns false, having changed
-// nothing, when the deck is not admissible.
-bool enumerateHands(Deck deck, EngineState& state, const ProgressCallback& progress = {});
+// Most worker threads one enumeration takes.
+inline constexpr std::uint32_t kMaxWorkers = 256;
+
+// One worker per hardware thread, between 1 and kMaxWorkers.
+std::uint32_t defaultWorkerCount();
+
+// Visits every five-card hand of the deck once, adding each to
+// state.enumerated and counting it in state.handCounter; progress is called
+// as described above, with state.progressStep hands per tick. The caller sets
+// the counter and step first. Uses the fastest path available.
+//
+// One worker visits the hands on the calling thread in lexicographic order of
+// card numbers; inside progress, state.enumerated holds every hand before the
+// current one. Several workers split the hands between them; the results and
+// the final counter are the same, progress still fires on the calling thread
+// at the same counter values, in order, but the table is only filled at the
+// end (inside progress it is still the table from before the run).
+//
+// Returns false, having changed nothing, when the deck is not admissible or
+// workers is outside 1..kMaxWorkers (0 is refused, not read as "default":
+// pass defaultWorkerCount() for that).
+[[nodiscard]] bool enumerateHands(Deck deck, EngineState& state,
+                                  const ProgressCallback& progress = {}, std::uint32_t workers = 1);
 
 // The straightforward enumeration: one Card object per card, the classifier
 // on every hand. It defines what the fast path must reproduce.
@@ -38,7 +54,7 @@ public:
     // enumerate(hand, 1, S*R, 1, 5). An inadmissible deck (no suits to
     // number cards by, or more hands than the counter holds) visits nothing
     // and gives false.
-    bool enumerate_all(Hand& hand);
+    [[nodiscard]] bool enumerate_all(Hand& hand);
 
     // Extends the hand by each card numbered first..n in turn and recurses
     // until it holds `size` cards, then counts it.

@@ -13,6 +13,7 @@ namespace marvane {
 
 // The card numbers of one hand, ascending.
 using CardNumbers = std::array<std::uint8_t, kHandSize>;
+static_assert(kMaxSuits * kMaxRanks <= 0xFF, "card numbers must fit CardNumbers' 8-bit entries");
 
 // Receives every hand the fast path visits, with its category.
 using FastHandVisitor = std::function<void(const CardNumbers& hand, HandCategory category)>;
@@ -27,10 +28,24 @@ using FastHandVisitor = std::function<void(const CardNumbers& hand, HandCategory
 // built by classifying representative hands with categorize.
 //
 // Returns false and changes nothing when the deck is not admissible.
-bool enumerateFast(Deck deck, EngineState& state, const ProgressCallback& progress = {});
+[[nodiscard]] bool enumerateFast(Deck deck, EngineState& state,
+                                 const ProgressCallback& progress = {});
+
+// The same hands and the same results split across `workers` threads (1 to
+// kMaxWorkers), each counting a share of the first cards into a table of its
+// own; the tables are added to state.enumerated at the end. progress fires on
+// the calling thread at the same counter values as above, once the hand that
+// reaches each has been counted; inside it, state.handCounter is that value
+// and state.enumerated is still the table from before the run.
+//
+// Returns false and changes nothing when the deck is not admissible or the
+// worker count is out of range.
+[[nodiscard]] bool enumerateFastParallel(Deck deck, EngineState& state,
+                                         const ProgressCallback& progress, std::uint32_t workers);
 
 // The same loop, also handing every hand to the visitor (for cross-checks).
-bool enumerateFastVisiting(Deck deck, EngineState& state, const ProgressCallback& progress,
-                           const FastHandVisitor& visitor);
+[[nodiscard]] bool enumerateFastVisiting(Deck deck, EngineState& state,
+                                         const ProgressCallback& progress,
+                                         const FastHandVisitor& visitor);
 
 }  // namespace marvane

@@ -12,12 +12,17 @@ namespace {
 
 using Symbols = std::vector<std::uint8_t>;  // ascending
 
-// A multiset of up to four symbols below 32 as one number: five bits per
+// A multiset of up to four symbols below 31 as one number: five bits per
 // symbol, offset by one so that the size is part of the key.
+constexpr std::uint32_t kKeyBits = 5;
+static_assert(PatternAutomaton::kMaxAlphabet < (1u << kKeyBits),
+              "symbol + 1 must fit the key's 5-bit fields: widen kKeyBits");
+static_assert((kHandSize - 1) * kKeyBits <= 32, "four symbols' keys must fit 32 bits");
+
 std::uint32_t keyOf(const Symbols& symbols) {
     std::uint32_t key = 0;
     for (std::uint8_t s : symbols) {
-        key = key << 5 | (s + 1u);
+        key = key << kKeyBits | (s + 1u);
     }
     return key;
 }
@@ -34,6 +39,30 @@ bool canAdd(const Symbols& symbols, std::uint8_t symbol, bool ascending, std::ui
     return static_cast<std::uint32_t>(std::count(symbols.begin(), symbols.end(), symbol)) <
            maxRepeats;
 }
+
+// Multisets of `size` symbols from `alphabet`: C(alphabet + size - 1, size).
+constexpr std::uint64_t multisets(std::uint64_t alphabet, std::uint64_t size) {
+    std::uint64_t count = 1;
+    for (std::uint64_t i = 1; i <= size; ++i) {
+        count = count * (alphabet + i - 1) / i;  // exact: a binomial at every step
+    }
+    return count;
+}
+
+// State ids are 16 bits with kNone reserved: the states of 0..3 symbols share
+// one numbering, the four-symbol states have their own.
+static_assert(multisets(PatternAutomaton::kMaxAlphabet, 0) +
+                      multisets(PatternAutomaton::kMaxAlphabet, 1) +
+                      multisets(PatternAutomaton::kMaxAlphabet, 2) +
+                      multisets(PatternAutomaton::kMaxAlphabet, 3) <
+                  PatternAutomaton::kNone,
+              "states of up to three symbols must have 16-bit ids below kNone");
+static_assert(multisets(PatternAutomaton::kMaxAlphabet, 4) < PatternAutomaton::kNone,
+              "four-symbol states must have 16-bit ids below kNone");
+// Patterns are 8 bits with kNoPattern reserved.
+static_assert(kRankPatternCount <= PatternAutomaton::kNoPattern &&
+                  kSuitPatternCount <= PatternAutomaton::kNoPattern,
+              "patterns must be 8-bit values below kNoPattern");
 
 }  // namespace
 

@@ -12,7 +12,8 @@ namespace marvane {
 // Follows the multiset of one attribute (the ranks, or the suits) of a hand
 // as its cards are dealt one by one. States stand for multisets of up to four
 // symbols; the state of four symbols gives, for every possible fifth symbol,
-// the pattern of the five. Symbols are 0 .. alphabet - 1.
+// the pattern of the five. Symbols are 0 .. alphabet - 1, at most
+// kMaxAlphabet of them.
 class PatternAutomaton {
 public:
     using Five = std::array<std::uint8_t, kHandSize>;
@@ -22,6 +23,8 @@ public:
     static constexpr std::uint16_t kStart = 0;        // no symbols yet
     static constexpr std::uint16_t kNone = 0xFFFF;    // a multiset that can't occur
     static constexpr std::uint8_t kNoPattern = 0xFF;  // a fifth symbol that can't occur
+    // Symbols are ranks or suits: the larger of the two alphabets.
+    static constexpr std::uint32_t kMaxAlphabet = kMaxRanks > kMaxSuits ? kMaxRanks : kMaxSuits;
 
     // ascending: symbols arrive in non-decreasing order (ranks of a hand dealt
     // by card number); otherwise in any order. maxRepeats: how often one
@@ -29,15 +32,12 @@ public:
     PatternAutomaton(std::uint32_t alphabet, bool ascending, std::uint32_t maxRepeats,
                      const PatternOfFive& patternOf);
 
-    std::uint32_t alphabet() const { return alphabet_; }
-
     // From a state of 0..2 symbols: the state with one more symbol. From a
     // state of 3 symbols: the number of the four-symbol state, which
     // addresses patternAfter. kNone where the multiset can't occur.
     std::uint16_t next(std::uint16_t state, std::uint32_t symbol) const {
         return next_[state * alphabet_ + symbol];
     }
-    const std::uint16_t* nextTable() const { return next_.data(); }
 
     // The pattern of a four-symbol state plus one more symbol.
     std::uint8_t patternAfter(std::uint16_t fourState, std::uint32_t symbol) const {

@@ -11,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "deck_batch.h"
 #include "deck_report.h"
 #include "explanations.h"
 #include "marvane_version.h"
@@ -49,6 +50,7 @@ difference is reported on stderr) or the output could not be written;
 struct CountRequest {
     std::vector<Deck> decks;
     bool enumerate = false;
+    std::uint32_t jobs = defaultWorkerCount();  // threads, for one deck or for --all
     ReportOptions report;
 };
 
@@ -133,6 +135,11 @@ ParseOutcome parseArguments(int argc, char** argv) {
         ->type_name("FORMAT")
         ->check(formatCheck());
     app.add_flag("--odds", request.report.odds, "Add each category's probability and odds");
+    std::string jobsText;
+    CLI::Option* jobs = app.add_option("--jobs", jobsText,
+                                       "Threads to enumerate on, 1 to 256 (default: one per "
+                                       "hardware thread; 1 gives a single-threaded run)")
+                            ->type_name("N");
     bool explain = false;
     app.add_flag("--explain", explain,
                  "Say what each category, suit pattern and Total means, and exit (no deck needed)");
@@ -152,6 +159,13 @@ ParseOutcome parseArguments(int argc, char** argv) {
         return HelpRequest{explanationText()};
     }
 
+    if (jobs->count() > 0) {
+        const NumberReading reading = readNumber(jobsText, 1, kMaxWorkers);
+        if (reading.status != NumberReadingStatus::Ok) {
+            return UsageError{"--jobs: " + numberReadingMessage(reading.status, 1, kMaxWorkers)};
+        }
+        request.jobs = reading.value;
+    }
     request.report.format = reportFormatFromName(formatName).value_or(ReportFormat::Table);
     request.report.allDecks = all;
 
@@ -175,13 +189,13 @@ ParseOutcome parseArguments(int argc, char** argv) {
     return request;
 }
 
-DeckReport countDeck(Deck deck, bool enumerate, bool showProgress) {
+DeckReport countDeck(Deck deck, bool enumerate, bool showProgress, std::uint32_t workers) {
     if (!enumerate || !showProgress) {
-        return buildDeckReport({.deck = deck, .enumerate = enumerate});
+        return buildDeckReport({.deck = deck, .enumerate = enumerate, .workers = workers});
     }
     std::optional<ProgressBar> bar;
     DeckReportBuilder builder(
-        {.deck = deck, .enumerate = true, .progress = [&bar] { bar->tick(); }});
+        {.deck = deck, .enumerate = true, .progress = [&bar] { bar->tick(); }, .workers = workers});
     bar.emplace(std::cerr,
                 "Enumerating " + std::to_string(deck.suits) + " x " + std::to_string(deck.ranks),
                 builder.report().progressTicks());
@@ -190,12 +204,40 @@ DeckReport countDeck(Deck deck, bool enumerate, bool showProgress) {
     return builder.finish();
 }
 
+// Several decks: one after another with --jobs 1, each deck's enumeration on
+// one thread; otherwise the decks are shared among the threads, and the bar
+// counts finished decks.
+std::vector<DeckReport> countAll(const CountRequest& request, bool showProgress) {
+    std::vector<DeckReport> reports;
+    if (request.jobs == 1) {
+        for (Deck deck : request.decks) {
+            reports.push_back(countDeck(deck, request.enumerate, showProgress, 1));
+        }
+        return reports;
+    }
+    std::optional<ProgressBar> bar;
+    if (showProgress) {
+        bar.emplace(std::cerr, "Enumerating " + std::to_string(request.decks.size()) + " decks",
+                    static_cast<std::uint32_t>(request.decks.size()));
+    }
+    reports = countDecks(request.decks, request.enumerate, request.jobs, [&bar] {
+        if (bar) {
+            bar->tick();
+        }
+    });
+    if (bar) {
+        bar->finish();
+    }
+    return reports;
+}
+
 int run(const CountRequest& request) {
     const bool showProgress = request.enumerate && isatty(STDERR_FILENO) == 1;
-    std::vector<DeckReport> reports;
-    for (Deck deck : request.decks) {
-        reports.push_back(countDeck(deck, request.enumerate, showProgress));
-    }
+    const std::vector<DeckReport> reports =
+        request.decks.size() == 1
+            ? std::vector<DeckReport>{countDeck(request.decks.front(), request.enumerate,
+                                                showProgress, request.jobs)}
+            : countAll(request, showProgress);
 
     writeReports(std::cout, reports, request.report);
     std::cout.flush();

@@ -113,12 +113,15 @@ TEST(MarvaneCountCli, AllCoversTheSeventyDecksInOrder) {
     const auto csv = splitCsv(runMarvaneCount({"--all", "--format", "csv"}).out);
     ASSERT_EQ(csv.size(), 70 * kCategoryCount + 1);
     EXPECT_EQ(csv.back()[0] + "x" + csv.back()[1], "8x20");
+    // Shared among threads, the decks still come out in deck order.
+    EXPECT_EQ(runMarvaneCount({"--all", "--format", "csv", "--jobs", "3"}).out,
+              runMarvaneCount({"--all", "--format", "csv", "--jobs", "1"}).out);
 }
 
 TEST(MarvaneCountCli, EnumerationOfSmallDecksAgreesWithTheFormulas) {
-    for (const char* suits : {"4", "5"}) {
-        const auto run =
-            runMarvaneCount({"--suits", suits, "--ranks", "7", "--enumerate", "--format", "json"});
+    for (const auto& [suits, jobs] : {std::pair{"4", "1"}, std::pair{"5", "3"}}) {
+        const auto run = runMarvaneCount(
+            {"--suits", suits, "--ranks", "7", "--enumerate", "--format", "json", "--jobs", jobs});
         ASSERT_EQ(run.exitStatus, 0) << run.err;
         EXPECT_EQ(run.err, "");  // no progress bar when stderr is not a terminal
         const Json report = Json::parse(run.out);
@@ -149,6 +152,10 @@ TEST(MarvaneCountCli, BadArgumentsGiveOneLineAndStatusTwo) {
         {{"--suits", "4", "--ranks", "7", "12"}, "12"},
         {{"--suits", "4", "--ranks", "7", "--format", "xml"}, "table, csv or json"},
         {{"--all", "--ranks", "7"}, "--all"},
+        {{"--suits", "4", "--ranks", "7", "--jobs", "0"},
+         "--jobs: Please enter an integer between 1 and 256."},
+        {{"--suits", "4", "--ranks", "7", "--jobs", "257"}, "between 1 and 256"},
+        {{"--all", "--jobs", "two"}, "--jobs: Please enter a positive integer."},
     };
     for (const auto& [arguments, message] : cases) {
         const auto run = runMarvaneCount(arguments);

@@ -1,0 +1,120 @@
+#include <algorithm>
+#include <atomic>
+#include <limits>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include "fast_enumerator.h"
+#include "fast_loop.h"
+
+namespace marvane {
+
+namespace {
+
+// Fewest hands a worker counts between two reports of its progress, so that
+// a tiny step never makes the workers contend for the shared count.
+constexpr std::uint32_t kMinBatch = 1u << 16;
+
+// Fires, on the calling thread, the ticks a single-threaded run would fire:
+// at the same counter values, in the same order, each once its hand is done.
+class Ticker {
+public:
+    Ticker(EngineState& state, const ProgressCallback& progress)
+        : state_(state),
+          progress_(progress),
+          start_(state.handCounter),
+          step_(state.progressStep),
+          nextTickAt_(progress && step_ != 0 ? fastloop::handsToNextTick(start_, step_)
+                                             : std::numeric_limits<std::uint64_t>::max()) {}
+
+    bool active() const { return nextTickAt_ != std::numeric_limits<std::uint64_t>::max(); }
+
+    // Fires every tick due within the first `done` hands.
+    void catchUp(std::uint64_t done) {
+        while (nextTickAt_ <= done) {
+            const auto counter = static_cast<std::uint32_t>(start_ + nextTickAt_);
+            state_.handCounter = counter;
+            progress_();
+            nextTickAt_ += fastloop::handsToNextTick(counter, step_);
+        }
+    }
+
+private:
+    EngineState& state_;
+    const ProgressCallback& progress_;
+    std::uint32_t start_;
+    std::uint32_t step_;
+    std::uint64_t nextTickAt_;  // hands done when the next tick is due
+};
+
+}  // namespace
+
+bool enumerateFastParallel(Deck deck, EngineState& state, const ProgressCallback& progress,
+                           std::uint32_t workers) {
+    if (!deck.isAdmissible() || workers == 0 || workers > kMaxWorkers) {
+        return false;
+    }
+    const std::uint32_t startCounter = state.handCounter;
+    const std::vector<FirstCards> shares = splitFirstCardsByHands(deck, workers);
+    std::vector<CategoryCounts> counts(shares.size());
+    std::atomic<std::uint64_t> done{0};
+    const std::uint64_t total = handsAmong(deck.cardCount());
+    Ticker ticker(state, progress);
+    const std::uint32_t batch = ticker.active() ? std::max(state.progressStep, kMinBatch) : 0;
+
+    // A worker counts its share on a state of its own and adds its hands to
+    // the shared count every `batch` hands (with no ticks to fire, only at
+    // the end).
+    auto work = [&](std::size_t share) {
+        EngineState mine;
+        mine.progressStep = batch;
+        std::uint32_t published = 0;
+        auto publish = [&] {
+            done.fetch_add(mine.handCounter - published, std::memory_order_release);
+            published = mine.handCounter;
+            done.notify_all();
+        };
+        fastloop::runLoop(deck, shares[share], mine, batch != 0 ? publish : ProgressCallback{},
+                          fastloop::NoVisitor{});
+        publish();
+        counts[share] = mine.enumerated;
+    };
+    {
+        std::vector<std::jthread> threads;
+        threads.reserve(shares.size());
+        std::vector<std::size_t> unstarted;
+        for (std::size_t share = 0; share < shares.size(); ++share) {
+            if (shares[share].begin == shares[share].end) {
+                continue;
+            }
+            try {
+                threads.emplace_back(work, share);
+            } catch (const std::system_error&) {
+                unstarted.push_back(share);  // out of threads: this one does it below
+            }
+        }
+        for (std::size_t share : unstarted) {
+            work(share);
+        }
+        if (ticker.active()) {
+            std::uint64_t seen = done.load(std::memory_order_acquire);
+            while (seen < total) {
+                ticker.catchUp(seen);
+                done.wait(seen, std::memory_order_acquire);
+                seen = done.load(std::memory_order_acquire);
+            }
+            ticker.catchUp(seen);
+        }
+    }  // the workers join here; their tables are complete
+
+    for (const CategoryCounts& share : counts) {
+        for (std::size_t c = 0; c < kCategoryCount; ++c) {
+            state.enumerated[c] += share[c];
+        }
+    }
+    state.handCounter = static_cast<std::uint32_t>(startCounter + total);
+    return true;
+}
+
+}  // namespace marvane
