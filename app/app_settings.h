@@ -6,3 +6,6 @@ inline constexpr char kSettingsOrganization[] = "marvane";
 inline constexpr char kSettingsApplication[] = "marvane";
 
 inline constexpr char kWindowGeometryKey[] = "window/geometry";
+
+// The chart window's size and place.
+inline constexpr char kChartGeometryKey[] = "chart/geometry";
