@@ -168,7 +168,7 @@ QWidget* ChartWindow::createButtons() {
 }
 
 void ChartWindow::createShortcuts() {
-    const auto add = [this](QKeySequence keys, auto slot) {
+    const auto add = [this](const QKeySequence& keys, auto slot) {
         auto* action = new QAction(this);
         action->setShortcut(keys);
         connect(action, &QAction::triggered, this, slot);

@@ -27,7 +27,7 @@ std::uint32_t varyingValue(Deck deck, DeckDimension varying);
 
 // One deck of a series: the varying dimension's value and the counts.
 struct SeriesDeck {
-    std::uint32_t value;
+    std::uint32_t value = 0;
     CategoryCounts counts;
 };
 
