@@ -9,3 +9,6 @@ inline constexpr char kWindowGeometryKey[] = "window/geometry";
 inline constexpr char kProbabilityColumnKey[] = "results/probabilityColumn";
 inline constexpr char kOddsColumnKey[] = "results/oddsColumn";
 inline constexpr char kExportFolderKey[] = "export/lastFolder";
+
+// The chart window's size and place.
+inline constexpr char kChartGeometryKey[] = "chart/geometry";

@@ -5,6 +5,8 @@
 MARVANE_BUILD_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev libqt6svg6
+    # Qt Charts' CMake package needs Qt OpenGL's, which Debian ships apart.
+    qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
     qt6-tools-dev qt6-l10n-tools
     libcli11-dev nlohmann-json3-dev
     help2man

@@ -11,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "crossings_command.h"
 #include "deck_batch.h"
 #include "deck_report.h"
 #include "explanations.h"
@@ -36,12 +37,16 @@ rows of equal Total in the dialog's own order. Totals and odds come from the
 enumerated counts with --enumerate, else from the computed ones. A "*" after the
 number of possible hands (JSON/CSV: floating_path) means it was worked out in
 floating point. --all cannot be combined with --suits or --ranks.
+--crossings lists, from the closed formulas, where two categories change places
+between neighbouring decks: as suits go from 4 to 8 at --ranks R, or as ranks go
+from 7 to 20 at --suits S.
 
 Examples:
   marvane-count --suits 4 --ranks 13
   marvane-count --suits 5 --ranks 7 --enumerate --odds
   marvane-count --suits 8 --ranks 20 --format json
   marvane-count --all --format csv > counts.csv
+  marvane-count --crossings suits --ranks 13
 
 Exit status: 0 on success; 1 if enumerated and computed counts differ (each
 difference is reported on stderr) or the output could not be written;
@@ -52,6 +57,7 @@ struct CountRequest {
     bool enumerate = false;
     std::uint32_t jobs = defaultWorkerCount();  // threads, for one deck or for --all
     ReportOptions report;
+    std::optional<CrossingsQuery> crossings;  // instead of the decks' counts
 };
 
 struct UsageError {
@@ -140,6 +146,12 @@ ParseOutcome parseArguments(int argc, char** argv) {
                                        "Threads to enumerate on, 1 to 256 (default: one per "
                                        "hardware thread; 1 gives a single-threaded run)")
                             ->type_name("N");
+    std::string crossingsName;
+    CLI::Option* crossings =
+        app.add_option("--crossings", crossingsName,
+                       "Where categories change places as suits (at --ranks R) or ranks "
+                       "(at --suits S) grow")
+            ->type_name("suits|ranks");
     bool explain = false;
     app.add_flag("--explain", explain,
                  "Say what each category, suit pattern and Total means, and exit (no deck needed)");
@@ -168,6 +180,20 @@ ParseOutcome parseArguments(int argc, char** argv) {
     }
     request.report.format = reportFormatFromName(formatName).value_or(ReportFormat::Table);
     request.report.allDecks = all;
+
+    if (crossings->count() > 0) {
+        const auto given = [](const CLI::Option* option, const std::string& text) {
+            return option->count() > 0 ? std::optional(text) : std::nullopt;
+        };
+        auto query =
+            readCrossingsQuery({crossingsName, given(suits, suitsText), given(ranks, ranksText),
+                                all || request.enumerate || request.report.odds});
+        if (const auto* message = std::get_if<std::string>(&query)) {
+            return UsageError{*message};
+        }
+        request.crossings = std::get<CrossingsQuery>(query);
+        return request;
+    }
 
     if (all) {
         request.decks = allAdmissibleDecks();
@@ -231,7 +257,20 @@ std::vector<DeckReport> countAll(const CountRequest& request, bool showProgress)
     return reports;
 }
 
+int runCrossings(const CrossingsQuery& query, ReportFormat format) {
+    writeCrossings(std::cout, findCrossings(query.varying, query.fixed), query.varying, format);
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << kProgramName << ": could not write the output\n";
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}
+
 int run(const CountRequest& request) {
+    if (request.crossings) {
+        return runCrossings(*request.crossings, request.report.format);
+    }
     const bool showProgress = request.enumerate && isatty(STDERR_FILENO) == 1;
     const std::vector<DeckReport> reports =
         request.decks.size() == 1

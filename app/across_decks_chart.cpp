@@ -1,0 +1,216 @@
+#include "across_decks_chart.h"
+
+#include <QChart>
+#include <QCoreApplication>
+#include <QImage>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QPainter>
+#include <QPainterPath>
+#include <QValueAxis>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+
+#include "chart_style.h"
+#include "deck_report.h"
+#include "suit_pattern.h"
+
+using marvane::Deck;
+using marvane::DeckDimension;
+using marvane::DeckReport;
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("AcrossDecksChart", text);
+}
+
+// Lines of one colour tell themselves apart by their point shape (filled,
+// then hollow) and dash pattern; the legend shows the same shapes.
+constexpr std::array<QLegend::MarkerShape, 6> kShapes = {
+    QLegend::MarkerShapeCircle,   QLegend::MarkerShapeRectangle,
+    QLegend::MarkerShapeTriangle, QLegend::MarkerShapeRotatedRectangle,
+    QLegend::MarkerShapeStar,     QLegend::MarkerShapePentagon,
+};
+constexpr std::array<Qt::PenStyle, 3> kDashes = {Qt::SolidLine, Qt::DashLine, Qt::DotLine};
+
+QPolygonF regularPolygon(QPointF centre, double radius, int corners, double innerRatio) {
+    QPolygonF polygon;
+    const int points = innerRatio < 1.0 ? corners * 2 : corners;
+    for (int i = 0; i < points; ++i) {
+        const double r = (innerRatio < 1.0 && i % 2 == 1) ? radius * innerRatio : radius;
+        const double angle = -M_PI / 2 + 2 * M_PI * i / points;
+        polygon << centre + QPointF(r * std::cos(angle), r * std::sin(angle));
+    }
+    return polygon;
+}
+
+QImage markerImage(QLegend::MarkerShape shape, const QColor& colour, bool filled) {
+    constexpr int kSize = 11;
+    QImage image(kSize, kSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, 1.5));
+    painter.setBrush(filled ? QBrush(colour) : QBrush(Qt::NoBrush));
+    const QRectF box(1.5, 1.5, kSize - 3, kSize - 3);
+    const QPointF centre = box.center();
+    switch (shape) {
+        case QLegend::MarkerShapeRectangle:
+            painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
+            break;
+        case QLegend::MarkerShapeTriangle:
+            painter.drawPolygon(regularPolygon(centre, 4.5, 3, 1.0));
+            break;
+        case QLegend::MarkerShapeRotatedRectangle:
+            painter.drawPolygon(regularPolygon(centre, 4.5, 4, 1.0));
+            break;
+        case QLegend::MarkerShapeStar:
+            painter.drawPolygon(regularPolygon(centre, 5.0, 5, 0.45));
+            break;
+        case QLegend::MarkerShapePentagon:
+            painter.drawPolygon(regularPolygon(centre, 4.5, 5, 1.0));
+            break;
+        default:
+            painter.drawEllipse(box);
+            break;
+    }
+    return image;
+}
+
+std::vector<DeckReport> seriesReports(DeckDimension varying, Deck current) {
+    std::vector<DeckReport> reports;
+    const std::uint32_t fixed = varying == DeckDimension::Suits ? current.ranks : current.suits;
+    for (Deck deck : marvane::deckSeries(varying, fixed)) {
+        reports.push_back(marvane::buildDeckReport({.deck = deck}));
+    }
+    return reports;
+}
+
+double probabilityOf(const DeckReport& report, marvane::HandCategory category) {
+    for (const marvane::ReportRow& row : report.rows) {
+        if (row.category == category) {
+            return row.sourceCount() > 0 ? row.probability : 0.0;
+        }
+    }
+    return 0.0;
+}
+
+QString fixedPart(DeckDimension varying, Deck current) {
+    return varying == DeckDimension::Suits ? tr("%1 ranks").arg(current.ranks)
+                                           : tr("%1 suits").arg(current.suits);
+}
+
+}  // namespace
+
+QString acrossDecksTitle(DeckDimension varying, Deck current) {
+    return varying == DeckDimension::Suits ? tr("%1 to %2 suits at %3")
+                                                 .arg(marvane::kMinSuits)
+                                                 .arg(marvane::kMaxSuits)
+                                                 .arg(fixedPart(varying, current))
+                                           : tr("%1 to %2 ranks at %3")
+                                                 .arg(marvane::kMinRanks)
+                                                 .arg(marvane::kMaxRanks)
+                                                 .arg(fixedPart(varying, current));
+}
+
+QString crossingsText(DeckDimension varying, Deck current) {
+    const std::uint32_t fixed = varying == DeckDimension::Suits ? current.ranks : current.suits;
+    const auto crossings = marvane::findCrossings(varying, fixed);
+    if (crossings.empty()) {
+        return tr("No two categories change places across these decks.\n");
+    }
+    QString text;
+    for (const marvane::Crossing& crossing : crossings) {
+        text += QString::fromStdString(marvane::describeCrossing(crossing, varying)) + '\n';
+    }
+    return text;
+}
+
+std::unique_ptr<QChart> createAcrossDecksChart(DeckDimension varying, Deck current,
+                                               const QPalette& palette) {
+    const std::vector<DeckReport> reports = seriesReports(varying, current);
+    const DeckReport currentReport = marvane::buildDeckReport({.deck = current});
+    auto chart = std::make_unique<QChart>();
+    chart->setTitle(acrossDecksTitle(varying, current));
+
+    double smallest = 1.0;
+    std::map<marvane::SuitPattern, int> linesOfPattern;
+    std::vector<std::pair<QLineSeries*, int>> lines;  // with their shape number
+    for (const marvane::ReportRow& row : currentReport.rows) {
+        auto* line = new QLineSeries;
+        line->setName(QString::fromUtf8(row.name.data(), static_cast<qsizetype>(row.name.size())));
+        line->setProperty(kCategoryProperty, static_cast<int>(marvane::indexOf(row.category)));
+        for (const DeckReport& report : reports) {
+            const double p = probabilityOf(report, row.category);
+            if (p > 0.0) {
+                line->append(marvane::varyingValue(report.deck, varying), p);
+                smallest = std::min(smallest, p);
+            }
+        }
+        const marvane::SuitPattern pattern = marvane::suitPattern(row.category);
+        const int number = linesOfPattern[pattern]++;
+        const QColor colour = suitPatternColour(pattern, palette);
+        QPen pen(colour, 1.5);
+        pen.setStyle(kDashes[static_cast<std::size_t>(number) % kDashes.size()]);
+        line->setPen(pen);
+        line->setPointsVisible(true);
+        line->setMarkerSize(9);
+        line->setLightMarker(markerImage(kShapes[static_cast<std::size_t>(number) % kShapes.size()],
+                                         colour, number < static_cast<int>(kShapes.size())));
+        chart->addSeries(line);
+        lines.emplace_back(line, number);
+    }
+
+    const double minimum = std::pow(10.0, std::floor(std::log10(smallest)));
+    const double here = marvane::varyingValue(current, varying);
+    auto* thisDeck = new QLineSeries;
+    thisDeck->setName(tr("This deck (%1 x %2)").arg(current.suits).arg(current.ranks));
+    thisDeck->append(here, minimum);
+    thisDeck->append(here, 1.0);
+    QPen marker(palette.color(QPalette::WindowText), 1.0, Qt::DashDotLine);
+    thisDeck->setPen(marker);
+    chart->addSeries(thisDeck);
+
+    const bool suitsVary = varying == DeckDimension::Suits;
+    auto* across = new QValueAxis;
+    across->setRange(suitsVary ? marvane::kMinSuits : marvane::kMinRanks,
+                     suitsVary ? marvane::kMaxSuits : marvane::kMaxRanks);
+    across->setTickCount(suitsVary ? 5 : 14);
+    across->setLabelFormat(QStringLiteral("%d"));
+    across->setTitleText(suitsVary ? tr("Suits (at %1 ranks)").arg(current.ranks)
+                                   : tr("Ranks (at %1 suits)").arg(current.suits));
+    chart->addAxis(across, Qt::AlignBottom);
+
+    auto* probability = new QLogValueAxis;
+    probability->setBase(10.0);
+    probability->setLabelFormat(QStringLiteral("%.0e"));
+    probability->setRange(minimum, 1.0);
+    probability->setTitleText(tr("Probability (logarithmic)"));
+    chart->addAxis(probability, Qt::AlignLeft);
+
+    for (QAbstractSeries* series : chart->series()) {
+        series->attachAxis(across);
+        series->attachAxis(probability);
+    }
+    QLegend* legend = chart->legend();
+    legend->setAlignment(Qt::AlignRight);
+    for (const auto& [line, number] : lines) {
+        QLegendMarker* entry = legend->markers(line).value(0);
+        if (entry == nullptr) {
+            continue;
+        }
+        entry->setVisible(line->count() > 0);  // no deck of the series has it
+        entry->setShape(kShapes[static_cast<std::size_t>(number) % kShapes.size()]);
+        if (number >= static_cast<int>(kShapes.size())) {
+            entry->setBrush(Qt::NoBrush);
+            entry->setPen(QPen(line->pen().color(), 1.5));
+        }
+    }
+    applyPalette(*chart, palette);
+    return chart;
+}

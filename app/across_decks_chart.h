@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "crossings.h"
+#include "deck.h"
+
+class QChart;
+class QPalette;
+
+// The "Across decks" view: each category's probability along a series of
+// decks (suits 4..8 at the current ranks, or ranks 7..20 at the current
+// suits), one line per category on a logarithmic axis.
+
+// "4 to 8 suits at 13 ranks"
+QString acrossDecksTitle(marvane::DeckDimension varying, marvane::Deck current);
+
+// The crossings along the series, one sentence per line, each line ending
+// in "\n"; a sentence saying there are none when there are none.
+QString crossingsText(marvane::DeckDimension varying, marvane::Deck current);
+
+// Lines in the current deck's list order, each named after its category and
+// carrying the category's index in the property "category"; a point only
+// where the category occurs. The line named "This deck" marks the current deck.
+std::unique_ptr<QChart> createAcrossDecksChart(marvane::DeckDimension varying,
+                                               marvane::Deck current, const QPalette& palette);
+
+inline constexpr char kCategoryProperty[] = "category";

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "deck_report.h"
+
+class QChart;
+class QPalette;
+
+// The deck view: one horizontal bar per category that occurs in the deck, in
+// the list's order from the top, its length the probability on a logarithmic
+// axis, coloured by suit pattern.
+
+// The rows that get a bar (count above 0), in the list's order.
+std::vector<marvane::ReportRow> chartedRows(const marvane::DeckReport& report);
+
+// "8 suits x 20 ranks, 820384032 hands"
+QString deckTitle(const marvane::DeckReport& report);
+
+// "Flush  1 in 509": the name and the odds as the list writes them.
+QString barLabel(const marvane::ReportRow& row);
+
+// The exact numbers behind a bar, for its tooltip.
+QString barDetails(const marvane::ReportRow& row, std::uint32_t hands);
+
+// "never: Five of a Kind, Rainbow 4 of a Kind, ..." or empty when every
+// category occurs.
+QString neverLine(const marvane::DeckReport& report);
+
+// Bar i from the top is chartedRows(report)[i]. The category axis counts from
+// the bottom, so that is its category count - 1 - i.
+std::unique_ptr<QChart> createDeckChart(const marvane::DeckReport& report, const QPalette& palette);

@@ -1,0 +1,111 @@
+#include "crossings.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+
+#include "closed_form.h"
+#include "result_rows.h"
+#include "totals.h"
+
+namespace marvane {
+
+namespace {
+
+bool reverses(const CategoryCounts& before, const CategoryCounts& after, HandCategory rarer,
+              HandCategory commoner) {
+    for (const CategoryCounts* counts : {&before, &after}) {
+        if ((*counts)[rarer] == 0 || (*counts)[commoner] == 0) {
+            return false;
+        }
+    }
+    return before[rarer] > before[commoner] && after[rarer] < after[commoner];
+}
+
+// Each category's place in the list once it is sorted by Total.
+std::array<std::size_t, kCategoryCount> placesByTotal(const CategoryCounts& counts) {
+    std::array<std::size_t, kCategoryCount> places{};
+    const auto order = displayOrder(computeTotals(counts));
+    for (std::size_t place = 0; place < order.size(); ++place) {
+        places[indexOf(order[place])] = place;
+    }
+    return places;
+}
+
+}  // namespace
+
+std::string_view dimensionName(DeckDimension dimension) {
+    return dimension == DeckDimension::Suits ? "suits" : "ranks";
+}
+
+std::optional<DeckDimension> dimensionFromName(std::string_view name) {
+    for (DeckDimension dimension : {DeckDimension::Suits, DeckDimension::Ranks}) {
+        if (name == dimensionName(dimension)) {
+            return dimension;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<Deck> deckSeries(DeckDimension varying, std::uint32_t fixed) {
+    const bool suitsVary = varying == DeckDimension::Suits;
+    const std::uint32_t first = suitsVary ? kMinSuits : kMinRanks;
+    const std::uint32_t last = suitsVary ? kMaxSuits : kMaxRanks;
+    std::vector<Deck> decks;
+    for (std::uint32_t value = first; value <= last; ++value) {
+        const Deck deck = suitsVary ? Deck{value, fixed} : Deck{fixed, value};
+        if (!deck.isAdmissible()) {
+            throw std::invalid_argument(
+                "no series of decks with " + std::to_string(fixed) + " " +
+                std::string(
+                    dimensionName(suitsVary ? DeckDimension::Ranks : DeckDimension::Suits)));
+        }
+        decks.push_back(deck);
+    }
+    return decks;
+}
+
+std::uint32_t varyingValue(Deck deck, DeckDimension varying) {
+    return varying == DeckDimension::Suits ? deck.suits : deck.ranks;
+}
+
+std::vector<Crossing> findCrossings(const std::vector<SeriesDeck>& series) {
+    std::vector<Crossing> crossings;
+    for (std::size_t next = 1; next < series.size(); ++next) {
+        const SeriesDeck& before = series[next - 1];
+        const SeriesDeck& after = series[next];
+        const auto places = placesByTotal(after.counts);
+        const auto firstOfDeck = crossings.size();
+        for (std::size_t rarer = 0; rarer < kCategoryCount; ++rarer) {
+            for (std::size_t commoner = 0; commoner < kCategoryCount; ++commoner) {
+                const auto r = static_cast<HandCategory>(rarer);
+                const auto c = static_cast<HandCategory>(commoner);
+                if (reverses(before.counts, after.counts, r, c)) {
+                    crossings.push_back({before.value, after.value, r, c});
+                }
+            }
+        }
+        std::sort(crossings.begin() + static_cast<std::ptrdiff_t>(firstOfDeck), crossings.end(),
+                  [&places](const Crossing& a, const Crossing& b) {
+                      return std::pair(places[indexOf(a.rarer)], places[indexOf(a.commoner)]) <
+                             std::pair(places[indexOf(b.rarer)], places[indexOf(b.commoner)]);
+                  });
+    }
+    return crossings;
+}
+
+std::vector<Crossing> findCrossings(DeckDimension varying, std::uint32_t fixed) {
+    std::vector<SeriesDeck> series;
+    for (Deck deck : deckSeries(varying, fixed)) {
+        series.push_back({varyingValue(deck, varying), compute_counts(deck)});
+    }
+    return findCrossings(series);
+}
+
+std::string describeCrossing(const Crossing& crossing, DeckDimension varying) {
+    return "from " + std::to_string(crossing.from) + " to " + std::to_string(crossing.to) + " " +
+           std::string(dimensionName(varying)) + ", " + std::string(displayName(crossing.rarer)) +
+           " becomes rarer than " + std::string(displayName(crossing.commoner));
+}
+
+}  // namespace marvane

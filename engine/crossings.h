@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "deck.h"
+#include "hand_category.h"
+
+namespace marvane {
+
+// The dimension that varies along a series of decks.
+enum class DeckDimension { Suits, Ranks };
+
+// "suits" or "ranks".
+std::string_view dimensionName(DeckDimension dimension);
+std::optional<DeckDimension> dimensionFromName(std::string_view name);
+
+// Suits 4..8 at `fixed` ranks, or ranks 7..20 at `fixed` suits. Throws
+// std::invalid_argument when `fixed` is outside the other dimension's range.
+std::vector<Deck> deckSeries(DeckDimension varying, std::uint32_t fixed);
+
+// The deck's suits or ranks, whichever varies.
+std::uint32_t varyingValue(Deck deck, DeckDimension varying);
+
+// One deck of a series: the varying dimension's value and the counts.
+struct SeriesDeck {
+    std::uint32_t value = 0;
+    CategoryCounts counts;
+};
+
+// Between two neighbouring decks, `rarer` went from more likely than
+// `commoner` to less likely.
+struct Crossing {
+    std::uint32_t from;
+    std::uint32_t to;
+    HandCategory rarer;
+    HandCategory commoner;
+
+    friend bool operator==(const Crossing&, const Crossing&) = default;
+};
+
+// Every strict reversal between neighbouring decks of the series among
+// categories that occur in both decks; equal counts on either side are not a
+// reversal. Ordered by deck, then by the rarer category's place in the list's
+// Total order of the later deck, then by the commoner one's. Within one deck
+// every category has the same denominator, so counts order as probabilities do.
+std::vector<Crossing> findCrossings(const std::vector<SeriesDeck>& series);
+
+// The crossings along deckSeries(varying, fixed), from the closed formulas.
+std::vector<Crossing> findCrossings(DeckDimension varying, std::uint32_t fixed);
+
+// "from 5 to 6 suits, Straight Flush becomes rarer than Five of a Kind".
+std::string describeCrossing(const Crossing& crossing, DeckDimension varying);
+
+}  // namespace marvane

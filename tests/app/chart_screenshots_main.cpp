@@ -1,0 +1,106 @@
+// Saves pictures of the chart window for a person to look at.
+// MARVANE_SCREENSHOT_DIR picks the folder (default /tmp). The pictures:
+//   deck-4x13-light.png, deck-4x13-dark.png, deck-8x20-light.png,
+//   deck-8x20-dark.png              the deck view, Fusion in both palettes
+//   across-suits-13.png, across-ranks-5.png
+//                                   across decks from 5 x 13, both ways
+//   across-ranks-4-dark.png         from 4 x 13, ranks, dark palette
+//   saved-8x20.png, saved-8x20.svg  what "Save Chart As..." writes
+//   tooltip-8x20.png                the whole screen with a bar's tooltip
+#include <QApplication>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTest>
+#include <QToolTip>
+#include <cstdio>
+
+#include "chartwindow.h"
+#include "deck_report.h"
+
+namespace {
+
+QPalette darkPalette() {
+    QPalette dark;
+    const QColor window(45, 45, 48), base(30, 30, 30), text(230, 230, 230);
+    for (const auto& [role, colour] : {std::pair{QPalette::Window, window},
+                                       {QPalette::WindowText, text},
+                                       {QPalette::Base, base},
+                                       {QPalette::AlternateBase, window},
+                                       {QPalette::Text, text},
+                                       {QPalette::Button, window},
+                                       {QPalette::ButtonText, text},
+                                       {QPalette::Highlight, QColor(42, 130, 218)},
+                                       {QPalette::HighlightedText, base},
+                                       {QPalette::ToolTipBase, base},
+                                       {QPalette::ToolTipText, text}}) {
+        dark.setColor(role, colour);
+    }
+    return dark;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // The window's remembered geometry goes to a test folder, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    QSettings(QStringLiteral("marvane"), QStringLiteral("marvane")).clear();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QPalette light = QApplication::style()->standardPalette();
+    const QString dir = qEnvironmentVariable("MARVANE_SCREENSHOT_DIR", QStringLiteral("/tmp"));
+    bool saved = true;
+
+    ChartWindow window;
+    window.show();
+    const auto shoot = [&](const QString& name) {
+        QTest::qWait(300);
+        saved = window.grab().save(dir + '/' + name) && saved;
+    };
+    const auto deck = [](std::uint32_t suits, std::uint32_t ranks) {
+        return marvane::buildDeckReport({.deck = {suits, ranks}});
+    };
+
+    for (const auto& [palette, suffix] : {std::pair{light, "light"}, {darkPalette(), "dark"}}) {
+        QApplication::setPalette(palette);
+        window.setView(ChartWindow::View::Deck);
+        window.showReport(deck(4, 13));
+        shoot(QStringLiteral("deck-4x13-%1.png").arg(suffix));
+        window.showReport(deck(8, 20));
+        shoot(QStringLiteral("deck-8x20-%1.png").arg(suffix));
+    }
+
+    QApplication::setPalette(light);
+    window.setFileNamePrompt([&](QWidget*, const QString&) { return dir + "/saved-8x20.png"; });
+    window.saveChartAs();
+    window.setFileNamePrompt([&](QWidget*, const QString&) { return dir + "/saved-8x20.svg"; });
+    window.saveChartAs();
+
+    // A bar's tooltip: hover the middle of the fourth bar from the top.
+    auto* view = window.findChild<QChartView*>(QStringLiteral("deckView"));
+    const QRectF plot = window.deckChart()->plotArea();
+    const int bars = 17;
+    const QPointF bar(plot.left() + 40, plot.top() + plot.height() * (3.5 / bars));
+    QTest::mouseMove(view->viewport(), view->mapFromScene(window.deckChart()->mapToScene(bar)));
+    QTest::qWait(500);
+    saved =
+        QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/tooltip-8x20.png") && saved;
+
+    window.setView(ChartWindow::View::AcrossDecks);
+    window.showReport(deck(5, 13));
+    window.setAcrossDimension(marvane::DeckDimension::Suits);
+    shoot(QStringLiteral("across-suits-13.png"));
+    window.setAcrossDimension(marvane::DeckDimension::Ranks);
+    shoot(QStringLiteral("across-ranks-5.png"));
+    QApplication::setPalette(darkPalette());
+    window.showReport(deck(4, 13));
+    shoot(QStringLiteral("across-ranks-4-dark.png"));
+
+    std::printf("%s\n", saved ? "saved" : "some pictures could not be saved");
+    return saved ? 0 : 1;
+}
