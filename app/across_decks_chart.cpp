@@ -17,6 +17,7 @@
 
 #include "chart_style.h"
 #include "deck_report.h"
+#include "engine_texts.h"
 #include "suit_pattern.h"
 
 using marvane::Deck;
@@ -25,9 +26,10 @@ using marvane::DeckReport;
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("AcrossDecksChart", text);
-}
+// The translation context of this file's texts, where lupdate finds it.
+struct AcrossDecksChartTexts {
+    Q_DECLARE_TR_FUNCTIONS(AcrossDecksChart)
+};
 
 // Lines of one colour tell themselves apart by their point shape (filled,
 // then hollow) and dash pattern; the legend shows the same shapes.
@@ -101,18 +103,19 @@ double probabilityOf(const DeckReport& report, marvane::HandCategory category) {
 }
 
 QString fixedPart(DeckDimension varying, Deck current) {
-    return varying == DeckDimension::Suits ? tr("%1 ranks").arg(current.ranks)
-                                           : tr("%1 suits").arg(current.suits);
+    return varying == DeckDimension::Suits
+               ? AcrossDecksChartTexts::tr("%1 ranks").arg(current.ranks)
+               : AcrossDecksChartTexts::tr("%1 suits").arg(current.suits);
 }
 
 }  // namespace
 
 QString acrossDecksTitle(DeckDimension varying, Deck current) {
-    return varying == DeckDimension::Suits ? tr("%1 to %2 suits at %3")
+    return varying == DeckDimension::Suits ? AcrossDecksChartTexts::tr("%1 to %2 suits at %3")
                                                  .arg(marvane::kMinSuits)
                                                  .arg(marvane::kMaxSuits)
                                                  .arg(fixedPart(varying, current))
-                                           : tr("%1 to %2 ranks at %3")
+                                           : AcrossDecksChartTexts::tr("%1 to %2 ranks at %3")
                                                  .arg(marvane::kMinRanks)
                                                  .arg(marvane::kMaxRanks)
                                                  .arg(fixedPart(varying, current));
@@ -122,11 +125,11 @@ QString crossingsText(DeckDimension varying, Deck current) {
     const std::uint32_t fixed = varying == DeckDimension::Suits ? current.ranks : current.suits;
     const auto crossings = marvane::findCrossings(varying, fixed);
     if (crossings.empty()) {
-        return tr("No two categories change places across these decks.\n");
+        return AcrossDecksChartTexts::tr("No two categories change places across these decks.\n");
     }
     QString text;
     for (const marvane::Crossing& crossing : crossings) {
-        text += QString::fromStdString(marvane::describeCrossing(crossing, varying)) + '\n';
+        text += crossingText(crossing, varying) + '\n';
     }
     return text;
 }
@@ -143,7 +146,7 @@ std::unique_ptr<QChart> createAcrossDecksChart(DeckDimension varying, Deck curre
     std::vector<std::pair<QLineSeries*, int>> lines;  // with their shape number
     for (const marvane::ReportRow& row : currentReport.rows) {
         auto* line = new QLineSeries;
-        line->setName(QString::fromUtf8(row.name.data(), static_cast<qsizetype>(row.name.size())));
+        line->setName(categoryName(row.category));
         line->setProperty(kCategoryProperty, static_cast<int>(marvane::indexOf(row.category)));
         for (const DeckReport& report : reports) {
             const double p = probabilityOf(report, row.category);
@@ -169,7 +172,8 @@ std::unique_ptr<QChart> createAcrossDecksChart(DeckDimension varying, Deck curre
     const double minimum = std::pow(10.0, std::floor(std::log10(smallest)));
     const double here = marvane::varyingValue(current, varying);
     auto* thisDeck = new QLineSeries;
-    thisDeck->setName(tr("This deck (%1 x %2)").arg(current.suits).arg(current.ranks));
+    thisDeck->setName(
+        AcrossDecksChartTexts::tr("This deck (%1 x %2)").arg(current.suits).arg(current.ranks));
     thisDeck->append(here, minimum);
     thisDeck->append(here, 1.0);
     QPen marker(palette.color(QPalette::WindowText), 1.0, Qt::DashDotLine);
@@ -182,15 +186,16 @@ std::unique_ptr<QChart> createAcrossDecksChart(DeckDimension varying, Deck curre
                      suitsVary ? marvane::kMaxSuits : marvane::kMaxRanks);
     across->setTickCount(suitsVary ? 5 : 14);
     across->setLabelFormat(QStringLiteral("%d"));
-    across->setTitleText(suitsVary ? tr("Suits (at %1 ranks)").arg(current.ranks)
-                                   : tr("Ranks (at %1 suits)").arg(current.suits));
+    across->setTitleText(suitsVary
+                             ? AcrossDecksChartTexts::tr("Suits (at %1 ranks)").arg(current.ranks)
+                             : AcrossDecksChartTexts::tr("Ranks (at %1 suits)").arg(current.suits));
     chart->addAxis(across, Qt::AlignBottom);
 
     auto* probability = new QLogValueAxis;
     probability->setBase(10.0);
     probability->setLabelFormat(QStringLiteral("%.0e"));
     probability->setRange(minimum, 1.0);
-    probability->setTitleText(tr("Probability (logarithmic)"));
+    probability->setTitleText(AcrossDecksChartTexts::tr("Probability (logarithmic)"));
     chart->addAxis(probability, Qt::AlignLeft);
 
     for (QAbstractSeries* series : chart->series()) {

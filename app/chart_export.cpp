@@ -15,9 +15,10 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("ChartExport", text);
-}
+// The translation context of this file's texts, where lupdate finds it.
+struct ChartExportTexts {
+    Q_DECLARE_TR_FUNCTIONS(ChartExport)
+};
 
 // The footer's height when wrapped to `width`.
 QRectF footerRect(QPainter& painter, const QString& footer, QSize size) {
@@ -84,7 +85,7 @@ QString saveChartPicture(const QString& fileName, const ChartPicture& picture,
                          const QPalette& palette) {
     const auto type = chartFileTypeOf(fileName);
     if (!type) {
-        return tr("Please choose a file name ending in .png or .svg.");
+        return ChartExportTexts::tr("Please choose a file name ending in .png or .svg.");
     }
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -111,7 +112,7 @@ QString saveChartPicture(const QString& fileName, const ChartPicture& picture,
         QPainter painter;
         if (!painter.begin(&svg)) {
             file.cancelWriting();
-            return tr("The SVG picture could not be started.");
+            return ChartExportTexts::tr("The SVG picture could not be started.");
         }
         paintChartPicture(painter, picture, palette);
         painter.end();

@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "chart_style.h"
+#include "engine_texts.h"
 #include "suit_pattern.h"
 
 using marvane::DeckReport;
@@ -21,12 +22,13 @@ using marvane::SuitPattern;
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("DeckChart", text);
-}
+// The translation context of this file's texts, where lupdate finds it.
+struct DeckChartTexts {
+    Q_DECLARE_TR_FUNCTIONS(DeckChart)
+};
 
 QString nameOf(const ReportRow& row) {
-    return QString::fromUtf8(row.name.data(), static_cast<qsizetype>(row.name.size()));
+    return categoryName(row.category);
 }
 
 constexpr SuitPattern kPatterns[] = {SuitPattern::Flush, SuitPattern::Rainbow,
@@ -83,18 +85,18 @@ std::vector<ReportRow> chartedRows(const DeckReport& report) {
 }
 
 QString deckTitle(const DeckReport& report) {
-    return tr("%1 suits x %2 ranks, %3 hands")
+    return DeckChartTexts::tr("%1 suits x %2 ranks, %3 hands")
         .arg(report.deck.suits)
         .arg(report.deck.ranks)
         .arg(report.hands);
 }
 
 QString barLabel(const ReportRow& row) {
-    return nameOf(row) + QStringLiteral("  ") + QString::fromStdString(row.odds.value_or(""));
+    return nameOf(row) + QStringLiteral("  ") + (row.odds ? oddsText(row.odds) : QString());
 }
 
 QString barDetails(const ReportRow& row, std::uint32_t hands) {
-    return tr("%1: %2 of %3 hands, probability %4")
+    return DeckChartTexts::tr("%1: %2 of %3 hands, probability %4")
         .arg(nameOf(row))
         .arg(row.sourceCount())
         .arg(hands)
@@ -108,7 +110,8 @@ QString neverLine(const DeckReport& report) {
             never << nameOf(row);
         }
     }
-    return never.isEmpty() ? QString() : tr("never: %1").arg(never.join(QStringLiteral(", ")));
+    return never.isEmpty() ? QString()
+                           : DeckChartTexts::tr("never: %1").arg(never.join(QStringLiteral(", ")));
 }
 
 std::unique_ptr<QChart> createDeckChart(const DeckReport& report, const QPalette& palette) {
@@ -121,7 +124,7 @@ std::unique_ptr<QChart> createDeckChart(const DeckReport& report, const QPalette
     // bar per category in its pattern's colour.
     auto* series = new QHorizontalStackedBarSeries;
     for (SuitPattern pattern : kPatterns) {
-        auto* set = new QBarSet(QString::fromUtf8(suitPatternName(pattern).data()));
+        auto* set = new QBarSet(suitPatternText(pattern));
         set->setColor(suitPatternColour(pattern, palette));
         set->setPen(Qt::NoPen);
         for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
@@ -138,7 +141,7 @@ std::unique_ptr<QChart> createDeckChart(const DeckReport& report, const QPalette
     }
     auto* categories = new QBarCategoryAxis;
     categories->append(labels);
-    categories->setTitleText(tr("Hand and odds, in the list's order"));
+    categories->setTitleText(DeckChartTexts::tr("Hand and odds, in the list's order"));
     chart->addAxis(categories, Qt::AlignLeft);
     series->attachAxis(categories);
 
@@ -146,7 +149,7 @@ std::unique_ptr<QChart> createDeckChart(const DeckReport& report, const QPalette
     probability->setBase(10.0);
     probability->setLabelFormat(QStringLiteral("%.0e"));
     probability->setRange(rows.empty() ? 1e-9 : axisMinimum(rows), 1.0);
-    probability->setTitleText(tr("Probability (logarithmic)"));
+    probability->setTitleText(DeckChartTexts::tr("Probability (logarithmic)"));
     chart->addAxis(probability, Qt::AlignBottom);
     series->attachAxis(probability);
     silenceStackedBarsOnLogAxisWarning();

@@ -97,9 +97,25 @@ constexpr char kContext[] = "EngineTexts";
     QT_TRANSLATE_NOOP("EngineTexts", "not a hand category"),
 };
 
+// The suit patterns, told apart from the categories of the same name.
+constexpr char kSuitPatternComment[] = "suit pattern";
+[[maybe_unused]] constexpr const char* kSuitPatterns[][2] = {
+    QT_TRANSLATE_NOOP3("EngineTexts", "Flush", "suit pattern"),
+    QT_TRANSLATE_NOOP3("EngineTexts", "Rainbow", "suit pattern"),
+    QT_TRANSLATE_NOOP3("EngineTexts", "Hypochromatic", "suit pattern"),
+};
+
 // The number boxes' messages take their numbers as arguments.
 struct NumberBoxTexts {
     Q_DECLARE_TR_FUNCTIONS(NumberBox)
+};
+
+struct OddsTexts {
+    Q_DECLARE_TR_FUNCTIONS(OddsColumns)
+};
+
+struct CrossingTexts {
+    Q_DECLARE_TR_FUNCTIONS(Crossings)
 };
 
 }  // namespace
@@ -131,4 +147,30 @@ QString numberBoxMessage(marvane::NumberReadingStatus status, std::uint32_t mini
                 .arg(maximum);
     }
     return {};
+}
+
+QString suitPatternText(marvane::SuitPattern pattern) {
+    const std::string key(marvane::suitPatternName(pattern));
+    return QCoreApplication::translate(kContext, key.c_str(), kSuitPatternComment);
+}
+
+QString oddsText(const std::optional<std::string>& odds) {
+    if (!odds) {
+        return OddsTexts::tr("never", "odds of a category without hands");
+    }
+    QString english = QString::fromStdString(*odds);
+    const QString prefix = QStringLiteral("1 in ");
+    if (!english.startsWith(prefix)) {
+        return english;
+    }
+    return OddsTexts::tr("1 in %1", "odds: one hand in this many").arg(english.mid(prefix.size()));
+}
+
+QString crossingText(const marvane::Crossing& crossing, marvane::DeckDimension varying) {
+    const QString text = varying == marvane::DeckDimension::Suits
+                             ? CrossingTexts::tr("from %1 to %2 suits, %3 becomes rarer than %4")
+                             : CrossingTexts::tr("from %1 to %2 ranks, %3 becomes rarer than %4");
+    return text.arg(crossing.from)
+        .arg(crossing.to)
+        .arg(categoryName(crossing.rarer), categoryName(crossing.commoner));
 }

@@ -2,10 +2,14 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
+#include "crossings.h"
 #include "hand_category.h"
 #include "number_reading.h"
+#include "suit_pattern.h"
 
 // The engine's words in the user's language. The engine has no Qt and keeps
 // its texts in English (marvane-count prints them as they are); the dialog
@@ -16,6 +20,17 @@ QString categoryName(marvane::HandCategory category);
 
 // The category's one-sentence definition, lower-case start.
 QString categoryDefinitionText(marvane::HandCategory category);
+
+// The suit pattern's name as the charts' legends show it, e.g. "Rainbow".
+QString suitPatternText(marvane::SuitPattern pattern);
+
+// The odds as "1 in N" in the user's language, N in the engine's digits;
+// "never" for a category without hands.
+QString oddsText(const std::optional<std::string>& odds);
+
+// One crossing across a series of decks, e.g. "from 5 to 6 suits, Flush
+// becomes rarer than Rainbow Full House".
+QString crossingText(const marvane::Crossing& crossing, marvane::DeckDimension varying);
 
 // Any other sentence the engine hands the dialog: the Total column's
 // definition, the card notation, why a category has no example hand.

@@ -1,7 +1,5 @@
 #include "odds_columns.h"
 
-#include <QCoreApplication>
-
 #include "csortheaderctrl.h"
 #include "csortlistctrl.h"
 #include "engine_texts.h"
@@ -9,10 +7,6 @@
 #include "result_headings.h"
 
 namespace {
-
-struct OddsTexts {
-    Q_DECLARE_TR_FUNCTIONS(OddsColumns)
-};
 
 constexpr int kColumnWidth = 80;
 
@@ -33,19 +27,6 @@ const marvane::ReportRow* rowNamed(const marvane::DeckReport& report, const QStr
         }
     }
     return nullptr;
-}
-
-// The odds as "1 in N" in the user's language; N keeps the engine's digits.
-QString oddsText(const marvane::ReportRow& row) {
-    if (!row.odds) {
-        return OddsTexts::tr("never", "odds of a category without hands");
-    }
-    QString english = QString::fromStdString(*row.odds);
-    const QString prefix = QStringLiteral("1 in ");
-    if (!english.startsWith(prefix)) {
-        return english;
-    }
-    return OddsTexts::tr("1 in %1", "odds: one hand in this many").arg(english.mid(prefix.size()));
 }
 
 }  // namespace
@@ -84,7 +65,7 @@ void showOddsColumn(CSortListCtrl& list, const marvane::DeckReport& report, Odds
         }
         const QString text = column == OddsColumn::Probability
                                  ? QString::fromStdString(marvane::probabilityText(*source))
-                                 : oddsText(*source);
+                                 : oddsText(source->odds);
         list.setCellText(row, added, text);
         list.setCellSortKey(row, added, source->sourceCount());
     }

@@ -21,6 +21,47 @@
     </message>
 </context>
 <context>
+    <name>AcrossDecksChart</name>
+    <message>
+        <source>%1 ranks</source>
+        <translation>%1 Werten</translation>
+    </message>
+    <message>
+        <source>%1 suits</source>
+        <translation>%1 Farben</translation>
+    </message>
+    <message>
+        <source>%1 to %2 suits at %3</source>
+        <translation>%1 bis %2 Farben bei %3</translation>
+    </message>
+    <message>
+        <source>%1 to %2 ranks at %3</source>
+        <translation>%1 bis %2 Werte bei %3</translation>
+    </message>
+    <message>
+        <source>No two categories change places across these decks.
+</source>
+        <translation>Keine zwei Kategorien tauschen in diesen Decks die Plätze.
+</translation>
+    </message>
+    <message>
+        <source>This deck (%1 x %2)</source>
+        <translation>Dieses Deck (%1 x %2)</translation>
+    </message>
+    <message>
+        <source>Suits (at %1 ranks)</source>
+        <translation>Farben (bei %1 Werten)</translation>
+    </message>
+    <message>
+        <source>Ranks (at %1 suits)</source>
+        <translation>Werte (bei %1 Farben)</translation>
+    </message>
+    <message>
+        <source>Probability (logarithmic)</source>
+        <translation>Wahrscheinlichkeit (logarithmisch)</translation>
+    </message>
+</context>
+<context>
     <name>CHandCalcDialog</name>
     <message>
         <source>Number of Suits</source>
@@ -135,6 +176,140 @@
     <message>
         <source>Elapsed Time: %1 s</source>
         <translation>Rechenzeit: %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>ChartExport</name>
+    <message>
+        <source>Please choose a file name ending in .png or .svg.</source>
+        <translation>Bitte wählen Sie einen Dateinamen, der auf .png oder .svg endet.</translation>
+    </message>
+    <message>
+        <source>The SVG picture could not be started.</source>
+        <translation>Das SVG-Bild konnte nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ChartWindow</name>
+    <message>
+        <source>Save Chart As</source>
+        <translation>Diagramm speichern unter</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>Compute the odds of a deck to see its chart here.</source>
+        <translation>Berechnen Sie die Chancen eines Decks, um hier sein Diagramm zu sehen.</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Chart views</source>
+        <translation>Diagrammansichten</translation>
+    </message>
+    <message>
+        <source>&amp;Deck</source>
+        <translation>&amp;Deck</translation>
+    </message>
+    <message>
+        <source>Across dec&amp;ks</source>
+        <translation>Deck&amp;vergleich</translation>
+    </message>
+    <message>
+        <source>Chart of the deck</source>
+        <translation>Diagramm des Decks</translation>
+    </message>
+    <message>
+        <source>Picked bar</source>
+        <translation>Gewählter Balken</translation>
+    </message>
+    <message>
+        <source>Categories that never occur</source>
+        <translation>Kategorien, die nie vorkommen</translation>
+    </message>
+    <message>
+        <source>&amp;Suits 4 to 8</source>
+        <translation>&amp;Farben 4 bis 8</translation>
+    </message>
+    <message>
+        <source>&amp;Ranks 7 to 20</source>
+        <translation>&amp;Werte 7 bis 20</translation>
+    </message>
+    <message>
+        <source>Chart across decks</source>
+        <translation>Diagramm über mehrere Decks</translation>
+    </message>
+    <message>
+        <source>Crossings</source>
+        <translation>Platzwechsel</translation>
+    </message>
+    <message>
+        <source>Save Chart &amp;As...</source>
+        <translation>Diagramm speichern &amp;unter …</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Crossings</source>
+        <translation>Platzwechsel &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Suits 4 to 8 at %1 ranks</source>
+        <translation>&amp;Farben 4 bis 8 bei %1 Werten</translation>
+    </message>
+    <message>
+        <source>&amp;Ranks 7 to 20 at %1 suits</source>
+        <translation>&amp;Werte 7 bis 20 bei %1 Farben</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved in %1:
+%2</source>
+        <translation>Das Diagramm konnte nicht in %1 gespeichert werden:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>Crossings</name>
+    <message>
+        <source>from %1 to %2 suits, %3 becomes rarer than %4</source>
+        <translation>von %1 auf %2 Farben wird %3 seltener als %4</translation>
+    </message>
+    <message>
+        <source>from %1 to %2 ranks, %3 becomes rarer than %4</source>
+        <translation>von %1 auf %2 Werte wird %3 seltener als %4</translation>
+    </message>
+</context>
+<context>
+    <name>DeckChart</name>
+    <message>
+        <source>%1 suits x %2 ranks, %3 hands</source>
+        <translation>%1 Farben x %2 Werte, %3 Hände</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 hands, probability %4</source>
+        <translation>%1: %2 von %3 Händen, Wahrscheinlichkeit %4</translation>
+    </message>
+    <message>
+        <source>never: %1</source>
+        <translation>nie: %1</translation>
+    </message>
+    <message>
+        <source>Hand and odds, in the list&apos;s order</source>
+        <translation>Hand und Häufigkeit, in der Reihenfolge der Liste</translation>
+    </message>
+    <message>
+        <source>Probability (logarithmic)</source>
+        <translation>Wahrscheinlichkeit (logarithmisch)</translation>
     </message>
 </context>
 <context>
@@ -302,6 +477,21 @@
     <message>
         <source>not a hand category</source>
         <translation>keine Kategorie von Händen</translation>
+    </message>
+    <message>
+        <source>Flush</source>
+        <comment>suit pattern</comment>
+        <translation>Flush</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <comment>suit pattern</comment>
+        <translation>Bunt</translation>
+    </message>
+    <message>
+        <source>Hypochromatic</source>
+        <comment>suit pattern</comment>
+        <translation>Gemischt</translation>
     </message>
 </context>
 <context>

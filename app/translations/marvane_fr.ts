@@ -21,6 +21,47 @@
     </message>
 </context>
 <context>
+    <name>AcrossDecksChart</name>
+    <message>
+        <source>%1 ranks</source>
+        <translation>%1 valeurs</translation>
+    </message>
+    <message>
+        <source>%1 suits</source>
+        <translation>%1 couleurs</translation>
+    </message>
+    <message>
+        <source>%1 to %2 suits at %3</source>
+        <translation>De %1 à %2 couleurs avec %3</translation>
+    </message>
+    <message>
+        <source>%1 to %2 ranks at %3</source>
+        <translation>De %1 à %2 valeurs avec %3</translation>
+    </message>
+    <message>
+        <source>No two categories change places across these decks.
+</source>
+        <translation>Aucune catégorie ne change de place avec une autre dans ces jeux.
+</translation>
+    </message>
+    <message>
+        <source>This deck (%1 x %2)</source>
+        <translation>Ce jeu (%1 x %2)</translation>
+    </message>
+    <message>
+        <source>Suits (at %1 ranks)</source>
+        <translation>Couleurs (avec %1 valeurs)</translation>
+    </message>
+    <message>
+        <source>Ranks (at %1 suits)</source>
+        <translation>Valeurs (avec %1 couleurs)</translation>
+    </message>
+    <message>
+        <source>Probability (logarithmic)</source>
+        <translation>Probabilité (logarithmique)</translation>
+    </message>
+</context>
+<context>
     <name>CHandCalcDialog</name>
     <message>
         <source>Number of Suits</source>
@@ -135,6 +176,140 @@
     <message>
         <source>Elapsed Time: %1 s</source>
         <translation>Temps écoulé&#xa0;: %1&#xa0;s</translation>
+    </message>
+</context>
+<context>
+    <name>ChartExport</name>
+    <message>
+        <source>Please choose a file name ending in .png or .svg.</source>
+        <translation>Veuillez choisir un nom de fichier se terminant par .png ou .svg.</translation>
+    </message>
+    <message>
+        <source>The SVG picture could not be started.</source>
+        <translation>L’image SVG n’a pas pu être créée.</translation>
+    </message>
+</context>
+<context>
+    <name>ChartWindow</name>
+    <message>
+        <source>Save Chart As</source>
+        <translation>Enregistrer le graphique sous</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Image SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Compute the odds of a deck to see its chart here.</source>
+        <translation>Calculez les chances d’un jeu pour voir ici son graphique.</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Chart views</source>
+        <translation>Vues du graphique</translation>
+    </message>
+    <message>
+        <source>&amp;Deck</source>
+        <translation>Ce &amp;jeu</translation>
+    </message>
+    <message>
+        <source>Across dec&amp;ks</source>
+        <translation>&amp;Série de jeux</translation>
+    </message>
+    <message>
+        <source>Chart of the deck</source>
+        <translation>Graphique du jeu</translation>
+    </message>
+    <message>
+        <source>Picked bar</source>
+        <translation>Barre choisie</translation>
+    </message>
+    <message>
+        <source>Categories that never occur</source>
+        <translation>Catégories qui n’apparaissent jamais</translation>
+    </message>
+    <message>
+        <source>&amp;Suits 4 to 8</source>
+        <translation>&amp;Couleurs de 4 à 8</translation>
+    </message>
+    <message>
+        <source>&amp;Ranks 7 to 20</source>
+        <translation>&amp;Valeurs de 7 à 20</translation>
+    </message>
+    <message>
+        <source>Chart across decks</source>
+        <translation>Graphique d’une série de jeux</translation>
+    </message>
+    <message>
+        <source>Crossings</source>
+        <translation>Croisements</translation>
+    </message>
+    <message>
+        <source>Save Chart &amp;As...</source>
+        <translation>Enregistrer le graphique so&amp;us…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Crossings</source>
+        <translation>Co&amp;pier les croisements</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Suits 4 to 8 at %1 ranks</source>
+        <translation>&amp;Couleurs de 4 à 8, %1 valeurs</translation>
+    </message>
+    <message>
+        <source>&amp;Ranks 7 to 20 at %1 suits</source>
+        <translation>&amp;Valeurs de 7 à 20, %1 couleurs</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved in %1:
+%2</source>
+        <translation>Impossible d’enregistrer le graphique dans %1&#xa0;:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>Crossings</name>
+    <message>
+        <source>from %1 to %2 suits, %3 becomes rarer than %4</source>
+        <translation>de %1 à %2 couleurs, %3 devient plus rare que %4</translation>
+    </message>
+    <message>
+        <source>from %1 to %2 ranks, %3 becomes rarer than %4</source>
+        <translation>de %1 à %2 valeurs, %3 devient plus rare que %4</translation>
+    </message>
+</context>
+<context>
+    <name>DeckChart</name>
+    <message>
+        <source>%1 suits x %2 ranks, %3 hands</source>
+        <translation>%1 couleurs x %2 valeurs, %3 mains</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 hands, probability %4</source>
+        <translation>%1&#xa0;: %2 mains sur %3, probabilité %4</translation>
+    </message>
+    <message>
+        <source>never: %1</source>
+        <translation>jamais&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Hand and odds, in the list&apos;s order</source>
+        <translation>Main et fréquence, dans l’ordre de la liste</translation>
+    </message>
+    <message>
+        <source>Probability (logarithmic)</source>
+        <translation>Probabilité (logarithmique)</translation>
     </message>
 </context>
 <context>
@@ -302,6 +477,21 @@
     <message>
         <source>not a hand category</source>
         <translation>ce n’est pas une catégorie de main</translation>
+    </message>
+    <message>
+        <source>Flush</source>
+        <comment>suit pattern</comment>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <comment>suit pattern</comment>
+        <translation>Arc-en-ciel</translation>
+    </message>
+    <message>
+        <source>Hypochromatic</source>
+        <comment>suit pattern</comment>
+        <translation>Mixte</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QLocale>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -22,6 +23,7 @@
 
 #include "chartwindow.h"
 #include "deck_report.h"
+#include "translators.h"
 
 namespace {
 
@@ -50,6 +52,7 @@ int main(int argc, char** argv) {
     // The window's remembered geometry goes to a test folder, not the user's.
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
+    installTranslators(QLocale());  // LANG=de_DE.UTF-8 and so on, as the program does
     QSettings(QStringLiteral("marvane"), QStringLiteral("marvane")).clear();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     const QPalette light = QApplication::style()->standardPalette();

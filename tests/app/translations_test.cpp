@@ -10,6 +10,7 @@
 #include "dialog_fixture.h"
 #include "example_hands.h"
 #include "hand_category.h"
+#include "suit_pattern.h"
 #include "translators.h"
 
 namespace {
@@ -115,6 +116,13 @@ TEST(Translations, EveryEngineTextIsTranslated) {
         for (const std::string_view text : texts) {
             const std::string key(text);
             EXPECT_FALSE(translator.translate("EngineTexts", key.c_str()).isEmpty())
+                << language << ": " << key;
+        }
+        for (const marvane::SuitPattern pattern :
+             {marvane::SuitPattern::Flush, marvane::SuitPattern::Rainbow,
+              marvane::SuitPattern::Hypochromatic}) {
+            const std::string key(marvane::suitPatternName(pattern));
+            EXPECT_FALSE(translator.translate("EngineTexts", key.c_str(), "suit pattern").isEmpty())
                 << language << ": " << key;
         }
     }
