@@ -22,6 +22,7 @@
 #include "aboutdialog.h"
 #include "app_icon.h"
 #include "app_settings.h"
+#include "chartwindow.h"
 #include "control_ids.h"
 #include "csortheaderctrl.h"
 #include "csortlistctrl.h"
@@ -247,6 +248,13 @@ void CHandCalcDialog::createResultActions() {
         });
     }
 
+    // The chart window: its own window, following the results.
+    chartWindow_ = new ChartWindow(this);
+    QAction* chart = makeAction(QStringLiteral("C&hart..."), "chartAction");
+    chart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    connect(chart, &QAction::triggered, this, &CHandCalcDialog::showChart);
+    addAction(chart);
+
     saveAction_ = makeAction(QStringLiteral("&Save Results As..."), "saveResultsAction");
     saveAction_->setShortcut(QKeySequence::Save);
     saveAction_->setEnabled(false);
@@ -254,7 +262,7 @@ void CHandCalcDialog::createResultActions() {
     addAction(saveAction_);
 
     resultsList_->addActions({copyAction_, copyAll, makeSeparator(), probabilityAction_,
-                              oddsAction_, makeSeparator(), saveAction_});
+                              oddsAction_, makeSeparator(), chart, saveAction_});
     resultsList_->setContextMenuPolicy(Qt::ActionsContextMenu);
     // Right-click on the headings: which columns to show.
     resultsList_->sortHeader()->addActions({probabilityAction_, oddsAction_});
@@ -276,6 +284,12 @@ void CHandCalcDialog::showOddsColumns() {
 
 void CHandCalcDialog::setSavePathFunction(SavePathFunction askSavePath) {
     askSavePath_ = askSavePath ? std::move(askSavePath) : SavePathFunction(::askSavePath);
+}
+
+void CHandCalcDialog::showChart() {
+    chartWindow_->show();
+    chartWindow_->raise();
+    chartWindow_->activateWindow();
 }
 
 void CHandCalcDialog::saveResultsAs() {
@@ -577,6 +591,7 @@ void CHandCalcDialog::fillResults(const marvane::DeckReport& report) {
     report_ = report;
     showOddsColumns();
     saveAction_->setEnabled(true);
+    chartWindow_->showReport(report);
 }
 
 void CHandCalcDialog::showElapsedTime() {
@@ -599,6 +614,7 @@ void CHandCalcDialog::OnAgain() {
     state_.clearTables();
     report_.reset();
     saveAction_->setEnabled(false);
+    chartWindow_->clear();
     elapsedTime_->clear();
     setDefaultButton(computeOdds_);
 }
