@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "example_hands.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fast_loop.h"
 
 namespace marvane::fastloop {

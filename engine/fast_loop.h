@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The fast enumeration's loop, shared by the single-threaded run and the

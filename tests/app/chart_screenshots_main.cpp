@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saves pictures of the chart window for a person to look at.
 // MARVANE_SCREENSHOT_DIR picks the folder (default /tmp). The pictures:
 //   deck-4x13-light.png, deck-4x13-dark.png, deck-8x20-light.png,

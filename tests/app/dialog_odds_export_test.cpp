@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The probability and odds columns, their sort, saving the results and the
 // chart window: texts and files are held against marvane-count's golden
 // files for 4 x 13.

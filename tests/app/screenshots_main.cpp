@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saves pictures of the dialog for a person to look at, printing each
 // enumeration's elapsed time. MARVANE_SCREENSHOT_DIR picks the folder
 // (default /tmp). The pictures:
