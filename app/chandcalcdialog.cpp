@@ -239,8 +239,10 @@ void CHandCalcDialog::createResultActions() {
     const QSettings settings(kSettingsOrganization, kSettingsApplication);
     probabilityAction_ = makeAction(QStringLiteral("&Probability"), "probabilityAction");
     oddsAction_ = makeAction(QStringLiteral("&Odds"), "oddsAction");
-    for (auto [action, key] : {std::pair{probabilityAction_, kProbabilityColumnKey},
+    for (const auto& choice : {std::pair{probabilityAction_, kProbabilityColumnKey},
                                std::pair{oddsAction_, kOddsColumnKey}}) {
+        QAction* action = choice.first;
+        const char* key = choice.second;
         action->setCheckable(true);
         action->setChecked(settings.value(key, false).toBool());
         connect(action, &QAction::toggled, this, [this, key](bool shown) {
