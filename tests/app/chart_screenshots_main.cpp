@@ -22,30 +22,8 @@
 #include <cstdio>
 
 #include "chartwindow.h"
+#include "dark_palette.h"
 #include "deck_report.h"
-
-namespace {
-
-QPalette darkPalette() {
-    QPalette dark;
-    const QColor window(45, 45, 48), base(30, 30, 30), text(230, 230, 230);
-    for (const auto& [role, colour] : {std::pair{QPalette::Window, window},
-                                       {QPalette::WindowText, text},
-                                       {QPalette::Base, base},
-                                       {QPalette::AlternateBase, window},
-                                       {QPalette::Text, text},
-                                       {QPalette::Button, window},
-                                       {QPalette::ButtonText, text},
-                                       {QPalette::Highlight, QColor(42, 130, 218)},
-                                       {QPalette::HighlightedText, base},
-                                       {QPalette::ToolTipBase, base},
-                                       {QPalette::ToolTipText, text}}) {
-        dark.setColor(role, colour);
-    }
-    return dark;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     // The window's remembered geometry goes to a test folder, not the user's.
