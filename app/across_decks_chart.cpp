@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "across_decks_chart.h"
 
 #include <QChart>

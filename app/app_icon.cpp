@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app_icon.h"
 
 // Outside any namespace, as the resource initialiser requires.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "chandcalcdialog.h"
 
 #include <QAction>
@@ -23,6 +24,7 @@
 #include "aboutdialog.h"
 #include "app_icon.h"
 #include "app_settings.h"
+#include "chartwindow.h"
 #include "control_ids.h"
 #include "csortheaderctrl.h"
 #include "csortlistctrl.h"
@@ -237,8 +239,10 @@ void CHandCalcDialog::createResultActions() {
     const QSettings settings(kSettingsOrganization, kSettingsApplication);
     probabilityAction_ = makeAction(tr("&Probability"), "probabilityAction");
     oddsAction_ = makeAction(tr("&Odds"), "oddsAction");
-    for (auto [action, key] : {std::pair{probabilityAction_, kProbabilityColumnKey},
+    for (const auto& choice : {std::pair{probabilityAction_, kProbabilityColumnKey},
                                std::pair{oddsAction_, kOddsColumnKey}}) {
+        QAction* action = choice.first;
+        const char* key = choice.second;
         action->setCheckable(true);
         action->setChecked(settings.value(key, false).toBool());
         connect(action, &QAction::toggled, this, [this, key](bool shown) {
@@ -247,6 +251,13 @@ void CHandCalcDialog::createResultActions() {
         });
     }
 
+    // The chart window: its own window, following the results.
+    chartWindow_ = new ChartWindow(this);
+    QAction* chart = makeAction(tr("C&hart..."), "chartAction");
+    chart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    connect(chart, &QAction::triggered, this, &CHandCalcDialog::showChart);
+    addAction(chart);
+
     saveAction_ = makeAction(tr("&Save Results As..."), "saveResultsAction");
     saveAction_->setShortcut(QKeySequence::Save);
     saveAction_->setEnabled(false);
@@ -254,7 +265,7 @@ void CHandCalcDialog::createResultActions() {
     addAction(saveAction_);
 
     resultsList_->addActions({copyAction_, copyAll, makeSeparator(), probabilityAction_,
-                              oddsAction_, makeSeparator(), saveAction_});
+                              oddsAction_, makeSeparator(), chart, saveAction_});
     resultsList_->setContextMenuPolicy(Qt::ActionsContextMenu);
     // Right-click on the headings: which columns to show.
     resultsList_->sortHeader()->addActions({probabilityAction_, oddsAction_});
@@ -276,6 +287,12 @@ void CHandCalcDialog::showOddsColumns() {
 
 void CHandCalcDialog::setSavePathFunction(SavePathFunction askSavePath) {
     askSavePath_ = askSavePath ? std::move(askSavePath) : SavePathFunction(::askSavePath);
+}
+
+void CHandCalcDialog::showChart() {
+    chartWindow_->show();
+    chartWindow_->raise();
+    chartWindow_->activateWindow();
 }
 
 void CHandCalcDialog::saveResultsAs() {
@@ -601,6 +618,7 @@ void CHandCalcDialog::fillResults(const marvane::DeckReport& report) {
     report_ = report;
     showOddsColumns();
     saveAction_->setEnabled(true);
+    chartWindow_->showReport(report);
 }
 
 void CHandCalcDialog::showElapsedTime() {
@@ -626,6 +644,7 @@ void CHandCalcDialog::OnAgain() {
     state_.clearTables();
     report_.reset();
     saveAction_->setEnabled(false);
+    chartWindow_->clear();
     elapsedTime_->clear();
     setDefaultButton(computeOdds_);
 }

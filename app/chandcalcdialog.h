@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QDialog>
@@ -14,6 +15,7 @@
 #include "results_export.h"
 
 class CSortListCtrl;
+class ChartWindow;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -93,6 +95,7 @@ private:
     // Adds or removes the probability and odds columns as their entries say.
     void showOddsColumns();
     void saveResultsAs();
+    void showChart();
     // Enter clicks this button: "Compute Odds" for input, "Close" for results.
     void setDefaultButton(QPushButton* button);
     void layOutControls();
@@ -139,6 +142,7 @@ private:
     QAction* probabilityAction_ = nullptr;
     QAction* oddsAction_ = nullptr;
     QAction* saveAction_ = nullptr;
+    ChartWindow* chartWindow_ = nullptr;
 
     // The window's smallest size and every control's place at that size.
     QSize templateSize_;

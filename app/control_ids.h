@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Identifiers of the dialog's controls. Every control carries its id in the

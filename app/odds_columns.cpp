@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "odds_columns.h"
 
 #include "csortheaderctrl.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "result_headings.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "results_explanations.h"
 
 #include <QCoreApplication>

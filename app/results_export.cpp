@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "results_export.h"
 
 #include <QCoreApplication>

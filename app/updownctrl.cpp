@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "updownctrl.h"
 
 #include <QKeyEvent>

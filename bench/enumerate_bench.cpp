@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Hands per second of the reference and the fast enumeration, on one worker
 // thread and on several.
 //

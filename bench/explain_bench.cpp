@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Time to find an example hand for all 17 categories of one deck, as the
 // dialog does after every computation.
 //

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Run by CPack on the staged files before it packs them: CPACK_STRIP_FILES
 # leaves the compilers' .comment notes in the programs, which Debian's own
 # package builds remove (lintian's binary-has-unneeded-section).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Debian package: `cpack -G DEB` in a build folder, or scripts/package,
 # which builds with Debian's hardening flags and checks the result with lintian.
 

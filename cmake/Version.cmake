@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The version number lives only in project(... VERSION); the programs read it
 # from a generated header through this interface library.
 configure_file(${CMAKE_CURRENT_LIST_DIR}/marvane_version.h.in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "category_definitions.h"
 
 namespace marvane {

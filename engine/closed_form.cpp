@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "closed_form.h"
 
 #include "binomial.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "deck_report.h"
 
 #include <stdexcept>

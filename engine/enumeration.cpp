@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "enumeration.h"
 
 #include <algorithm>

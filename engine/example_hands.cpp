@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: MIT
 #include "example_hands.h"
 
 #include <array>
 
 #include "classifier.h"
+#include "suit_pattern.h"
 
 namespace marvane {
 
@@ -39,19 +41,7 @@ constexpr std::array<HandPattern, kCategoryCount> kPatterns = {{
 
 // Five of a Kind and the Rainbow categories take five different suits.
 bool needsFiveSuits(HandCategory category) {
-    switch (category) {
-        case HandCategory::FiveOfAKind:
-        case HandCategory::Rainbow4OfAKind:
-        case HandCategory::RainbowFullHouse:
-        case HandCategory::Rainbow3OfAKind:
-        case HandCategory::Rainbow2Pair:
-        case HandCategory::Rainbow1Pair:
-        case HandCategory::RainbowStraight:
-        case HandCategory::Rainbow:
-            return true;
-        default:
-            return false;
-    }
+    return suitPattern(category) == SuitPattern::Rainbow;
 }
 
 CategoryExample noExample(std::string reason) {

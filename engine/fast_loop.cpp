@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fast_loop.h"
 
 namespace marvane::fastloop {
@@ -6,7 +7,7 @@ LoopTables::LoopTables(Deck deck)
     : deck(deck), ranks(rankAutomaton(deck)), suits(suitAutomaton(deck)) {
     const std::uint32_t S = deck.suits;
     const std::uint32_t R = deck.ranks;
-    rankCodes.assign(ranks.fourStateCount() * R, 0);
+    rankCodes.assign(std::size_t{ranks.fourStateCount()} * R, 0);
     for (std::uint32_t state = 0; state < ranks.fourStateCount(); ++state) {
         for (std::uint32_t rank = 0; rank < R; ++rank) {
             const std::uint8_t pattern = ranks.patternAfter(state, rank);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The fast enumeration's loop, shared by the single-threaded run and the
@@ -28,6 +29,7 @@
 // cards, with a state and a callback of its own.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <vector>
@@ -71,7 +73,7 @@ struct LoopTables {
 // Category counters, one bank per fifth suit (see above).
 class CounterBanks {
 public:
-    static constexpr std::uint32_t kStride = 32;  // a power of two above 17
+    static constexpr std::size_t kStride = 32;  // a power of two above 17; size_t indexes
     static_assert(kStride >= kCategoryCount, "a bank must hold every category");
 
     std::uint32_t* bank(std::uint32_t suit) { return &counts_[suit * kStride]; }
@@ -156,7 +158,7 @@ public:
                         setCard(3, c4);
                         const std::uint16_t rs4 = ranks.next(rs3, c4 / S);
                         const std::uint16_t ss4 = suits.next(ss3, c4 % S);
-                        const std::uint8_t* rankCodes = &tables_.rankCodes[rs4 * R];
+                        const std::uint8_t* rankCodes = &tables_.rankCodes[std::size_t{rs4} * R];
                         const std::uint8_t* categories =
                             &tables_.categories[ss4 * kRankPatternCount * S];
                         // The next tick lies beyond this prefix's last hand

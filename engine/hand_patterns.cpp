@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "hand_patterns.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "odds.h"
 
 namespace marvane {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pattern_automaton.h"
 
 #include <algorithm>

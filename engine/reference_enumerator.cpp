@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "classifier.h"
 #include "enumeration.h"
 

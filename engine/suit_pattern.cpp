@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "suit_pattern.h"
 
 namespace marvane {

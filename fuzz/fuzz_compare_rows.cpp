@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CompareRows on arbitrary pairs of texts: always -1, 0 or 1; a text ranks
 // level with itself; descending is the mirror of ascending; the order is
 // antisymmetric except between a number and a non-number; and where no date

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Arbitrary heading strings through DefineColumns on a real list: the columns
 // it appends (title, alignment, width) are those a plain reading of the
 // heading format gives, rows keep one text per column while columns come and

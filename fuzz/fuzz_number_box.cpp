@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A number box's text through readNumberBox, held against a plain reading of
 // the box's rules: at most 31 characters are read; blanks and tabs may
 // surround one run of decimal digits and nothing else may be there; the value

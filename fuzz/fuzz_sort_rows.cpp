@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Arbitrary row sets sorted by one column through the list's own sort, first
 // ascending (SortByColumn), then descending (a click on the same column).
 // Each sort ends, keeps every row whole (record, cells, user data and

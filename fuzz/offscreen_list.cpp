@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // LLVMFuzzerInitialize for the targets that drive a real list: starts the
 // offscreen application and makes the list they share for the whole run.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Replays a fuzz target's saved inputs through its checks without libFuzzer,
 // so an ordinary build (and CTest) catches a regression a fuzzer once found:
 //   replay_<target> <file or folder>...

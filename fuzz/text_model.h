@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Plain, slow readings of the list's sort rules, written apart from the list

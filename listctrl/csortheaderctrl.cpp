@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "csortheaderctrl.h"
 
 #include "sort_arrow.h"

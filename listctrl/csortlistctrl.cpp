@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "csortlistctrl.h"
 
 #include "csortheaderctrl.h"

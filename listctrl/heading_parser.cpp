@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "heading_parser.h"
 
 #include "text_conversions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "row_compare.h"
 
 #include "text_conversions.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced by scripts/run and scripts/test: installs the Debian packages the
 # build needs, skipping those already present. Safe to run again.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs a GUI test program inside a QApplication, on the offscreen platform
 // unless the caller chose another one (xvfb-run, say, to look at the pixels),
 // with the program's settings in Qt's test location.

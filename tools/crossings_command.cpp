@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "crossings_command.h"
 
 #include <nlohmann/json.hpp>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "explanations.h"
 
 #include "category_definitions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // marvane-count: the hand counts of the results list on the command line, as
 // a table, CSV or JSON, for one deck or for every admissible deck.
 

@@ -177,6 +177,10 @@
         <source>Elapsed Time: %1 s</source>
         <translation>Rechenzeit: %1 s</translation>
     </message>
+    <message>
+        <source>C&amp;hart...</source>
+        <translation>&amp;Diagramm …</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>

@@ -177,6 +177,10 @@
         <source>Elapsed Time: %1 s</source>
         <translation>Temps écoulé&#xa0;: %1&#xa0;s</translation>
     </message>
+    <message>
+        <source>C&amp;hart...</source>
+        <translation>&amp;Graphique…</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>

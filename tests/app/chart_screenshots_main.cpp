@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saves pictures of the chart window for a person to look at.
 // MARVANE_SCREENSHOT_DIR picks the folder (default /tmp). The pictures:
 //   deck-4x13-light.png, deck-4x13-dark.png, deck-8x20-light.png,
@@ -22,31 +23,9 @@
 #include <cstdio>
 
 #include "chartwindow.h"
+#include "dark_palette.h"
 #include "deck_report.h"
 #include "translators.h"
-
-namespace {
-
-QPalette darkPalette() {
-    QPalette dark;
-    const QColor window(45, 45, 48), base(30, 30, 30), text(230, 230, 230);
-    for (const auto& [role, colour] : {std::pair{QPalette::Window, window},
-                                       {QPalette::WindowText, text},
-                                       {QPalette::Base, base},
-                                       {QPalette::AlternateBase, window},
-                                       {QPalette::Text, text},
-                                       {QPalette::Button, window},
-                                       {QPalette::ButtonText, text},
-                                       {QPalette::Highlight, QColor(42, 130, 218)},
-                                       {QPalette::HighlightedText, base},
-                                       {QPalette::ToolTipBase, base},
-                                       {QPalette::ToolTipText, text}}) {
-        dark.setColor(role, colour);
-    }
-    return dark;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     // The window's remembered geometry goes to a test folder, not the user's.

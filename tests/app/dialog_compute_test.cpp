@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Compute Odds, the results, "Again?" and copying the results.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The input state: start, spin buttons, validation, ending the dialog.
 #include <gtest/gtest.h>
 

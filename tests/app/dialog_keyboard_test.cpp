@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The dialog by keyboard and screen reader: tab order, Enter, Alt + letter,
 // accessible texts, and copying without touching the mouse.
 #include <gtest/gtest.h>

@@ -1,8 +1,11 @@
-// The probability and odds columns, their sort, and saving the results: the
-// texts and files are held against marvane-count's golden files for 4 x 13.
+// SPDX-License-Identifier: MIT
+// The probability and odds columns, their sort, saving the results and the
+// chart window: texts and files are held against marvane-count's golden
+// files for 4 x 13.
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QChart>
 #include <QDir>
 #include <QFile>
 #include <QMap>
@@ -10,6 +13,7 @@
 #include <QTemporaryDir>
 
 #include "app_settings.h"
+#include "chartwindow.h"
 #include "csortheaderctrl.h"
 #include "dialog_fixture.h"
 
@@ -153,6 +157,26 @@ TEST(DialogSaveResults, FilesEqualTheCliOutputAndFailuresLeaveNothing) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 5);  // four saved, the blocker
     d.click(IdAgain);
     EXPECT_FALSE(action(d.dialog, "saveResultsAction")->isEnabled());
+}
+
+TEST(DialogChart, TheChartFollowsComputeOddsAndAgain) {
+    DialogDriver d;
+    auto* chart = d.dialog.findChild<ChartWindow*>();
+    ASSERT_TRUE(chart != nullptr);
+    QAction* open = action(d.dialog, "chartAction");
+    EXPECT_EQ(open->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
+    EXPECT_TRUE(d.list()->actions().contains(open));
+    open->trigger();
+    EXPECT_TRUE(chart->isVisible());
+    EXPECT_FALSE(chart->hasReport());
+
+    d.compute(4, 13, false);
+    EXPECT_EQ(chart->deckChart()->title(), "4 suits x 13 ranks, 2598960 hands");
+    d.click(IdAgain);
+    EXPECT_FALSE(chart->hasReport());
+    d.compute(8, 20, false);
+    EXPECT_EQ(chart->deckChart()->title(), "8 suits x 20 ranks, 820384032 hands");
+    chart->close();
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // No text of the results list is cut short: every cell and every heading is
 // measured against the rectangle it is drawn in, for the widest decks, at two
 // font sizes, after sorting by every column.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Long seeded random sequences of user actions on the dialog. After every
 // action the controls must match the dialog's state (input or results), and
 // the list must be empty or hold the 17 rows the engine gives for the deck

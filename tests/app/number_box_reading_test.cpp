@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "number_box_reading.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The results list says what it shows: tooltips on the Hand cells and headings.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saves pictures of the dialog for a person to look at, printing each
 // enumeration's elapsed time. MARVANE_SCREENSHOT_DIR picks the folder
 // (default /tmp). The pictures:
@@ -24,34 +25,11 @@
 
 #include "chandcalcapp.h"
 #include "csortheaderctrl.h"
+#include "dark_palette.h"
 #include "dialog_fixture.h"
 #include "engine_texts.h"
 
 namespace {
-
-QPalette darkPalette() {
-    QPalette dark;
-    const QColor window(45, 45, 48), base(30, 30, 30), text(230, 230, 230);
-    for (const auto& [role, colour] : {std::pair{QPalette::Window, window},
-                                       {QPalette::WindowText, text},
-                                       {QPalette::Base, base},
-                                       {QPalette::AlternateBase, window},
-                                       {QPalette::Text, text},
-                                       {QPalette::Button, window},
-                                       {QPalette::ButtonText, text},
-                                       {QPalette::Highlight, QColor(42, 130, 218)},
-                                       {QPalette::HighlightedText, base},
-                                       {QPalette::ToolTipBase, base},
-                                       {QPalette::ToolTipText, text},
-                                       {QPalette::Light, QColor(70, 70, 74)},
-                                       {QPalette::Dark, QColor(25, 25, 25)}}) {
-        dark.setColor(role, colour);
-    }
-    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(127, 127, 127));
-    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(127, 127, 127));
-    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(127, 127, 127));
-    return dark;
-}
 
 void clickHeader(CSortListCtrl* list, int column) {
     CSortHeaderCtrl* header = list->sortHeader();

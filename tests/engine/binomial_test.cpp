@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "binomial.h"
 
 #include <gtest/gtest.h>

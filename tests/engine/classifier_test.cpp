@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "classifier.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "count_mismatch.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fast_enumerator.h"
 
 #include <gtest/gtest.h>

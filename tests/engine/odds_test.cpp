@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "odds.h"
 
 #include <gtest/gtest.h>

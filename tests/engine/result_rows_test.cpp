@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "result_rows.h"
 
 #include <gtest/gtest.h>

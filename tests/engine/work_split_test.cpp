@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "work_split.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # marvane's command line, run as a desktop-less shell would run it: no
 # display and no Qt platform chosen, so anything that needed a window fails.
 #   gui_command_line_test.sh PROGRAM VERSION

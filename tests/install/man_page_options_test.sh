@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Every option the program's --help lists appears in its manual page, so the
 # page cannot fall behind the program. The option list is read from --help,
 # never written down here.

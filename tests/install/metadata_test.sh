@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # The AppStream metainfo and the desktop file pass their validators, as a
 # software centre and a menu would check them. Warnings fail too.
 #   metadata_test.sh APPSTREAMCLI DESKTOP-FILE-VALIDATE METAINFO DESKTOP-FILE

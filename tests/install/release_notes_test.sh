@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Raising the version in CMake without writing its release notes is caught:
 # the newest release in the AppStream metainfo and in the Debian changelog
 # must both be the project's version.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Every text of the dialog has its German and French translation: lupdate
 # reads the sources into copies of the .ts files, and any text it has to add
 # (new, or changed in English) or any translation left unfinished fails.

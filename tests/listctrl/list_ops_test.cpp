@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "csortheaderctrl.h"
 #include "csortlistctrl.h"
 #include "list_test_helpers.h"

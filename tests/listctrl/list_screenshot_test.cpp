@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "csortheaderctrl.h"
 #include "csortlistctrl.h"
 

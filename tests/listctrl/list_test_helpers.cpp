@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "list_test_helpers.h"
 
 #include "csortlistctrl.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "text_conversions.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // marvane-count --crossings, run as scripts run it.
 
 #include <gtest/gtest.h>

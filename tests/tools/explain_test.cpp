@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // marvane-count --explain and the README's table say the same thing.
 
 #include <gtest/gtest.h>

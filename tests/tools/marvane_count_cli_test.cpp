@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the built program: what scripts and spreadsheets actually read.
 
 #include <gtest/gtest.h>

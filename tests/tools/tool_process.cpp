@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tool_process.h"
 
 #include <spawn.h>
