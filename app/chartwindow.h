@@ -56,6 +56,7 @@ public:
     void setFileNamePrompt(FileNamePrompt prompt);
     void setMessageFunction(MessageFunction showMessage);
 
+    // The charts as last drawn: a hidden window draws its report when shown.
     QChart* deckChart() const;
     QChart* acrossChart() const;
     QString neverText() const;
@@ -65,6 +66,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -74,6 +76,7 @@ private:
     QWidget* createButtons();
     void createShortcuts();
 
+    void rebuildCharts();
     void rebuildDeckChart();
     void rebuildAcrossChart();
     void replaceChart(QChartView* view, std::unique_ptr<QChart> chart);
@@ -87,7 +90,8 @@ private:
 
     std::optional<marvane::DeckReport> report_;
     marvane::DeckDimension dimension_ = marvane::DeckDimension::Suits;
-    int pickedBar_ = -1;  // from the top, -1 for none
+    int pickedBar_ = -1;        // from the top, -1 for none
+    bool chartsStale_ = false;  // the report changed while the window was hidden
 
     QTabWidget* tabs_ = nullptr;
     QChartView* deckView_ = nullptr;

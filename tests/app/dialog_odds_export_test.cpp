@@ -177,6 +177,12 @@ TEST(DialogChart, TheChartFollowsComputeOddsAndAgain) {
     d.compute(8, 20, false);
     EXPECT_EQ(chart->deckChart()->title(), "8 suits x 20 ranks, 820384032 hands");
     chart->close();
+    // Results that arrive while the window is closed show when it opens.
+    d.click(IdAgain);
+    d.compute(6, 13, false);
+    open->trigger();
+    EXPECT_EQ(chart->deckChart()->title(), "6 suits x 13 ranks, 21111090 hands");
+    chart->close();
 }
 
 }  // namespace
