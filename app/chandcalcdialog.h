@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <bitset>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -31,8 +32,9 @@ struct DeckReport;
 
 // The calculator: two number boxes with spin buttons, the "Enumerate?" choice,
 // the possible-hands number, the progress bar and the results list. It owns
-// the engine state of every computation and runs the engine on its own thread
-// inside the "Compute Odds" click, so the dialog takes no input during a run.
+// the engine state of every computation and runs the engine inside the
+// "Compute Odds" click (the workers' progress reaches the bar on the dialog's
+// thread), so the dialog takes no input during a run.
 class CHandCalcDialog : public QDialog {
     Q_OBJECT
 
@@ -163,6 +165,9 @@ private:
     std::uint32_t workingSuits_ = 4;
     std::uint32_t workingRanks_ = 13;
     marvane::EngineState state_;
+    // The progress ticks of the run so far, and when the bar last showed them.
+    int progressTicks_ = 0;
+    std::chrono::steady_clock::time_point barShownAt_{};
     // The results on show, for the extra columns and the export.
     std::optional<marvane::DeckReport> report_;
 };

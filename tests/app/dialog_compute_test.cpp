@@ -27,14 +27,16 @@ bool ascendingNumbers(const QStringList& texts) {
 }
 
 // Counts the paints of the widget it filters that the predicate accepts.
-struct PaintCounter : QObject {
-    explicit PaintCounter(std::function<bool()> counts) : counts(std::move(counts)) {}
+// Calls back on every paint of the watched widget.
+struct PaintWatcher : QObject {
+    explicit PaintWatcher(std::function<void()> onPaint) : onPaint(std::move(onPaint)) {}
     bool eventFilter(QObject*, QEvent* event) override {
-        painted += event->type() == QEvent::Paint && counts();
+        if (event->type() == QEvent::Paint) {
+            onPaint();
+        }
         return false;
     }
-    std::function<bool()> counts;
-    int painted = 0;
+    std::function<void()> onPaint;
 };
 
 TEST(DialogCompute, FourByThirteenWithAndWithoutEnumeration) {
@@ -75,12 +77,12 @@ TEST(DialogCompute, FourByThirteenWithAndWithoutEnumeration) {
 }
 
 // The run blocks the event loop, so the dialog paints its running state and
-// then the bar paints itself as it grows, with nothing else dispatched
-// meanwhile (no clicks, no close box).
+// then the bar paints itself as it grows, never backwards, with nothing else
+// dispatched meanwhile (no clicks, no close box).
 TEST(DialogCompute, RunPaintsItsProgressAndDispatchesNothing) {
     DialogDriver d;
-    d.type(IdSuitsBox, "5");
-    d.type(IdRanksBox, "19");  // 95 cards: the "*" appears
+    d.type(IdSuitsBox, "8");
+    d.type(IdRanksBox, "20");  // the "*" appears; long enough for the bar to paint a few times
     d.get<QCheckBox>(IdEnumerate)->setChecked(true);
     auto* bar = d.get<QProgressBar>(IdProgressBar);
     QTimer pending;
@@ -88,16 +90,25 @@ TEST(DialogCompute, RunPaintsItsProgressAndDispatchesNothing) {
     QObject::connect(&pending, &QTimer::timeout, [&] { dispatched = true; });
     pending.start(0);
     const auto midRun = [&] { return bar->value() < bar->maximum() && !dispatched; };
-    PaintCounter barPaints([&] { return bar->value() > 0 && midRun(); });
-    PaintCounter starPaints(midRun);
-    bar->installEventFilter(&barPaints);
-    d.get(IdFloatingPathMark)->installEventFilter(&starPaints);
+    QList<int> barValues;
+    int starPaints = 0;
+    PaintWatcher barWatcher([&] {
+        if (midRun()) {
+            barValues << bar->value();
+        }
+    });
+    PaintWatcher starWatcher([&] { starPaints += midRun(); });
+    bar->installEventFilter(&barWatcher);
+    d.get(IdFloatingPathMark)->installEventFilter(&starWatcher);
     d.get<QAbstractButton>(IdComputeOdds)->click();
-    bar->removeEventFilter(&barPaints);
-    d.get(IdFloatingPathMark)->removeEventFilter(&starPaints);
+    bar->removeEventFilter(&barWatcher);
+    d.get(IdFloatingPathMark)->removeEventFilter(&starWatcher);
 
-    EXPECT_GT(barPaints.painted, 10);
-    EXPECT_GT(starPaints.painted, 0);
+    ASSERT_GE(barValues.size(), 2) << "the bar did not paint during the run";
+    EXPECT_EQ(barValues.first(), 0);
+    EXPECT_GT(barValues.last(), 0);
+    EXPECT_TRUE(std::is_sorted(barValues.begin(), barValues.end()));
+    EXPECT_GT(starPaints, 0);
     EXPECT_FALSE(dispatched);
     EXPECT_EQ(QList<int>({bar->maximum(), bar->value()}), QList<int>({1000, 1000}));
 }

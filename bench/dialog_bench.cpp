@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: MIT
+// What the dialog adds to an enumeration: its whole "Compute Odds" run
+// (locking, the bar, the results list, the sort) against the same report
+// built by the engine alone, measured in one run since the ratio is the goal.
+// Run it on a real display server to count the painting too:
+//
+//   xvfb-run -a build/<dir>/bench/marvane_dialog_bench --benchmark_repetitions=5
+//
+// Both take all hardware threads, as the dialog does.
+
+#include <benchmark/benchmark.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <chrono>
+#include <string>
+
+#include "binomial.h"
+#include "chandcalcdialog.h"
+#include "control_ids.h"
+#include "deck_report.h"
+
+namespace {
+
+using marvane::Deck;
+
+// The calculator, shown, with the deck typed in and "Enumerate?" ticked; each
+// iteration clicks "Compute Odds" and then "Again?" (untimed).
+void dialogRun(benchmark::State& bench, Deck deck) {
+    CHandCalcDialog dialog;
+    dialog.setMessageFunction([&](QWidget*, const QString&, const QString& text) {
+        bench.SkipWithError(qPrintable(text));
+    });
+    dialog.show();
+    if (!QTest::qWaitForWindowExposed(&dialog)) {
+        bench.SkipWithError("the dialog was not exposed");
+        return;
+    }
+    qobject_cast<QLineEdit*>(dialog.control(IdSuitsBox))->setText(QString::number(deck.suits));
+    qobject_cast<QLineEdit*>(dialog.control(IdRanksBox))->setText(QString::number(deck.ranks));
+    qobject_cast<QCheckBox*>(dialog.control(IdEnumerate))->setChecked(true);
+    auto* computeOdds = qobject_cast<QAbstractButton*>(dialog.control(IdComputeOdds));
+    auto* again = qobject_cast<QAbstractButton*>(dialog.control(IdAgain));
+    for (auto _ : bench) {
+        const auto start = std::chrono::steady_clock::now();
+        computeOdds->click();
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        bench.SetIterationTime(took.count());
+        if (dialog.engineState().handCounter != marvane::binomial(deck.cardCount(), 5)) {
+            bench.SkipWithError("the run missed hands");
+            break;
+        }
+        QApplication::processEvents();  // the results' paint, outside the timing
+        again->click();
+        QApplication::processEvents();
+    }
+}
+
+// The same report with a progress callback that only counts.
+void engineRun(benchmark::State& bench, Deck deck) {
+    for (auto _ : bench) {
+        std::uint32_t ticks = 0;
+        const marvane::DeckReport report = marvane::buildDeckReport(
+            {.deck = deck, .enumerate = true, .progress = [&] { ++ticks; }});
+        benchmark::DoNotOptimize(ticks);
+        if (report.state.handCounter != report.hands) {
+            bench.SkipWithError("the run missed hands");
+            break;
+        }
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const QTemporaryDir settingsHome;  // the benchmark leaves the user's settings alone
+    if (!settingsHome.isValid()) {
+        return 1;
+    }
+    qputenv("XDG_CONFIG_HOME", settingsHome.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    const Deck deck{8, 20};
+    benchmark::RegisterBenchmark("BM_DialogEnumerate/8x20", dialogRun, deck)
+        ->Unit(benchmark::kMillisecond)
+        ->UseManualTime();
+    benchmark::RegisterBenchmark("BM_ReportEnumerate/8x20", engineRun, deck)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
