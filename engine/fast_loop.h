@@ -25,12 +25,13 @@
 //
 // Progress: the loop adds a whole four-card prefix's hands to the counter at
 // once, and steps hand by hand only through the prefix where the next tick
-// falls. A worker of a parallel run is one such loop over its own first
-// cards, with a state and a callback of its own.
+// falls. A worker of a parallel run is one such loop over the pieces of the
+// first cards it takes, with a state and a callback of its own.
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -251,12 +252,17 @@ inline FirstCards allFirstCards(Deck deck) {
     return {0, deck.cardCount() - (kHandSize - 1)};
 }
 
-// Builds the tables and runs the loop over `firstCards` of an admissible
-// deck. One instantiation per visitor, shared by every caller, so a parallel
-// run's workers execute the very code a single run does; each builds tables
-// of its own (a few milliseconds, at the same time as the others).
+// Gives the loop its next first cards (false: none left). A parallel run's
+// workers take their ranges from one shared list as they finish the last.
+using NextFirstCards = std::function<bool(FirstCards& next)>;
+
+// Builds the tables of an admissible deck and runs the loop over every range
+// that `next` gives, in turn, on the one state. One instantiation per
+// visitor, shared by every caller, so a parallel run's workers execute the
+// very code a single run does; each builds tables of its own (a few
+// milliseconds, at the same time as the others).
 template <class Visitor>
-void runLoop(Deck deck, FirstCards firstCards, EngineState& state, const ProgressCallback& progress,
-             Visitor visitor);
+void runLoop(Deck deck, const NextFirstCards& next, EngineState& state,
+             const ProgressCallback& progress, Visitor visitor);
 
 }  // namespace marvane::fastloop

@@ -17,6 +17,9 @@ namespace {
 // a tiny step never makes the workers contend for the shared count.
 constexpr std::uint32_t kMinBatch = 1u << 16;
 
+// Pieces of the first cards per worker (see below).
+constexpr std::uint32_t kPiecesPerWorker = 64;
+
 // Fires, on the calling thread, the ticks a single-threaded run would fire:
 // at the same counter values, in the same order, each once its hand is done.
 class Ticker {
@@ -57,17 +60,34 @@ bool enumerateFastParallel(Deck deck, EngineState& state, const ProgressCallback
         return false;
     }
     const std::uint32_t startCounter = state.handCounter;
-    const std::vector<FirstCards> shares = splitFirstCardsByHands(deck, workers);
-    std::vector<CategoryCounts> counts(shares.size());
+    // Many more pieces than workers, each holding about equally many hands,
+    // taken in order by whichever worker is free. A hand costs more where
+    // the first cards are high (the inner loops are shorter), so one piece
+    // per worker would leave the one with the high cards working alone at
+    // the end; with small pieces the workers finish within one of them.
+    std::vector<FirstCards> pieces = splitFirstCardsByHands(deck, workers * kPiecesPerWorker);
+    std::erase_if(pieces, [](FirstCards piece) { return piece.begin == piece.end; });
+    std::atomic<std::size_t> nextPiece{0};
+    const fastloop::NextFirstCards takePiece = [&](FirstCards& next) {
+        const std::size_t piece = nextPiece.fetch_add(1, std::memory_order_relaxed);
+        if (piece >= pieces.size()) {
+            return false;
+        }
+        next = pieces[piece];
+        return true;
+    };
+
+    const std::size_t threadCount = std::min<std::size_t>(workers, pieces.size());
+    std::vector<CategoryCounts> counts(threadCount);
     std::atomic<std::uint64_t> done{0};
     const std::uint64_t total = handsAmong(deck.cardCount());
     Ticker ticker(state, progress);
     const std::uint32_t batch = ticker.active() ? std::max(state.progressStep, kMinBatch) : 0;
 
-    // A worker counts its share on a state of its own and adds its hands to
+    // A worker counts its pieces on a state of its own and adds its hands to
     // the shared count every `batch` hands (with no ticks to fire, only at
     // the end).
-    auto work = [&](std::size_t share) {
+    auto work = [&](std::size_t worker) {
         EngineState mine;
         mine.progressStep = batch;
         std::uint32_t published = 0;
@@ -76,27 +96,25 @@ bool enumerateFastParallel(Deck deck, EngineState& state, const ProgressCallback
             published = mine.handCounter;
             done.notify_all();
         };
-        fastloop::runLoop(deck, shares[share], mine, batch != 0 ? publish : ProgressCallback{},
+        fastloop::runLoop(deck, takePiece, mine, batch != 0 ? publish : ProgressCallback{},
                           fastloop::NoVisitor{});
         publish();
-        counts[share] = mine.enumerated;
+        counts[worker] = mine.enumerated;
     };
     {
         std::vector<std::jthread> threads;
-        threads.reserve(shares.size());
-        std::vector<std::size_t> unstarted;
-        for (std::size_t share = 0; share < shares.size(); ++share) {
-            if (shares[share].begin == shares[share].end) {
-                continue;
-            }
+        threads.reserve(threadCount);
+        bool outOfThreads = false;
+        for (std::size_t worker = 0; worker < threadCount && !outOfThreads; ++worker) {
             try {
-                threads.emplace_back(work, share);
+                threads.emplace_back(work, worker);
             } catch (const std::system_error&) {
-                unstarted.push_back(share);  // out of threads: this one does it below
+                outOfThreads = true;
             }
         }
-        for (std::size_t share : unstarted) {
-            work(share);
+        if (outOfThreads) {
+            // The calling thread takes pieces too, into the first unused table.
+            work(threads.size());
         }
         if (ticker.active()) {
             std::uint64_t seen = done.load(std::memory_order_acquire);
