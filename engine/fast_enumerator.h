@@ -35,10 +35,10 @@ using FastHandVisitor = std::function<void(const CardNumbers& hand, HandCategory
 // The same hands and the same results split across `workers` threads (1 to
 // kMaxWorkers), each taking pieces of the first cards in turn and counting
 // them into a table of its own; the tables are added to state.enumerated at
-// the end. progress fires on
-// the calling thread at the same counter values as above, once the hand that
-// reaches each has been counted; inside it, state.handCounter is that value
-// and state.enumerated is still the table from before the run.
+// the end. progress fires on the calling thread at the same counter values
+// as above, once the hand that reaches each has been counted; inside it,
+// state.handCounter is that value and state.enumerated is still the table
+// from before the run.
 //
 // Returns false and changes nothing when the deck is not admissible or the
 // worker count is out of range.

@@ -60,11 +60,12 @@ bool enumerateFastParallel(Deck deck, EngineState& state, const ProgressCallback
         return false;
     }
     const std::uint32_t startCounter = state.handCounter;
-    // Many more pieces than workers, each holding about equally many hands,
-    // taken in order by whichever worker is free. A hand costs more where
-    // the first cards are high (the inner loops are shorter), so one piece
-    // per worker would leave the one with the high cards working alone at
-    // the end; with small pieces the workers finish within one of them.
+    // Many more pieces than workers, as equal in hands as whole first cards
+    // allow (the largest first), taken in order by whichever worker is free.
+    // A hand costs more where the first cards are high (the inner loops are
+    // shorter), so one piece per worker would leave the one with the high
+    // cards working alone at the end; with small pieces last, the workers
+    // finish within one of them.
     std::vector<FirstCards> pieces = splitFirstCardsByHands(deck, workers * kPiecesPerWorker);
     std::erase_if(pieces, [](FirstCards piece) { return piece.begin == piece.end; });
     std::atomic<std::size_t> nextPiece{0};
@@ -113,7 +114,8 @@ bool enumerateFastParallel(Deck deck, EngineState& state, const ProgressCallback
             }
         }
         if (outOfThreads) {
-            // The calling thread takes pieces too, into the first unused table.
+            // The calling thread takes pieces too, into the first unused
+            // table; its ticks fire once it is done (late, but in order).
             work(threads.size());
         }
         if (ticker.active()) {
