@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "aboutdialog.h"
+#include "app/aboutdialog.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -8,7 +8,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "control_ids.h"
+#include "app/control_ids.h"
 #include "marvane_version.h"
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {

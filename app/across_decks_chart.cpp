@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "across_decks_chart.h"
+#include "app/across_decks_chart.h"
 
 #include <QChart>
 #include <QCoreApplication>
@@ -16,10 +16,10 @@
 #include <cmath>
 #include <map>
 
-#include "chart_style.h"
-#include "deck_report.h"
-#include "engine_texts.h"
-#include "suit_pattern.h"
+#include "app/chart_style.h"
+#include "app/engine_texts.h"
+#include "engine/suit_pattern.h"
+#include "report/deck_report.h"
 
 using marvane::Deck;
 using marvane::DeckDimension;

@@ -4,8 +4,8 @@
 #include <QString>
 #include <memory>
 
-#include "crossings.h"
-#include "deck.h"
+#include "engine/crossings.h"
+#include "engine/deck.h"
 
 class QChart;
 class QPalette;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app_icon.h"
+#include "app/app_icon.h"
 
 // Outside any namespace, as the resource initialiser requires.
 static void initResources() {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "chandcalcapp.h"
+#include "app/chandcalcapp.h"
 
 #include <QLocale>
 
-#include "app_icon.h"
-#include "chandcalcdialog.h"
-#include "translators.h"
+#include "app/app_icon.h"
+#include "app/chandcalcdialog.h"
+#include "app/translators.h"
 
 CHandCalcApp::CHandCalcApp(int& argc, char** argv) : QApplication(argc, argv) {
     // The application name stays the executable's name: it is the title of

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "chandcalcdialog.h"
+#include "app/chandcalcdialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,23 +21,23 @@
 #include <array>
 #include <chrono>
 
-#include "aboutdialog.h"
-#include "app_icon.h"
-#include "app_settings.h"
-#include "chartwindow.h"
-#include "control_ids.h"
-#include "csortheaderctrl.h"
-#include "csortlistctrl.h"
-#include "deck_report.h"
-#include "dialog_units.h"
-#include "engine_texts.h"
-#include "number_box_reading.h"
-#include "odds_columns.h"
-#include "result_headings.h"
-#include "results_clipboard.h"
-#include "results_explanations.h"
-#include "results_export.h"
-#include "updownctrl.h"
+#include "app/aboutdialog.h"
+#include "app/app_icon.h"
+#include "app/app_settings.h"
+#include "app/chartwindow.h"
+#include "app/control_ids.h"
+#include "app/dialog_units.h"
+#include "app/engine_texts.h"
+#include "app/number_box_reading.h"
+#include "app/odds_columns.h"
+#include "app/result_headings.h"
+#include "app/results_clipboard.h"
+#include "app/results_explanations.h"
+#include "app/results_export.h"
+#include "app/updownctrl.h"
+#include "listctrl/csortheaderctrl.h"
+#include "listctrl/csortlistctrl.h"
+#include "report/deck_report.h"
 
 using marvane::Deck;
 

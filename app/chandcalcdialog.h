@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
-#include "deck.h"
-#include "deck_report.h"
-#include "engine_state.h"
-#include "results_export.h"
+#include "app/results_export.h"
+#include "engine/deck.h"
+#include "engine/engine_state.h"
+#include "report/deck_report.h"
 
 class CSortListCtrl;
 class ChartWindow;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "chartwindow.h"
+#include "app/chartwindow.h"
 
 #include <QAbstractBarSeries>
 #include <QAction>
@@ -27,11 +27,11 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
-#include "across_decks_chart.h"
-#include "app_settings.h"
-#include "chart_export.h"
-#include "chart_style.h"
-#include "deck_chart.h"
+#include "app/across_decks_chart.h"
+#include "app/app_settings.h"
+#include "app/chart_export.h"
+#include "app/chart_style.h"
+#include "app/deck_chart.h"
 
 using marvane::DeckDimension;
 

@@ -5,8 +5,8 @@
 #include <functional>
 #include <optional>
 
-#include "crossings.h"
-#include "deck_report.h"
+#include "engine/crossings.h"
+#include "report/deck_report.h"
 
 class QChart;
 class QChartView;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "command_line.h"
+#include "app/command_line.h"
 
 #include <QCommandLineParser>
 

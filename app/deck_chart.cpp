@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "deck_chart.h"
+#include "app/deck_chart.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -13,9 +13,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chart_style.h"
-#include "engine_texts.h"
-#include "suit_pattern.h"
+#include "app/chart_style.h"
+#include "app/engine_texts.h"
+#include "engine/suit_pattern.h"
 
 using marvane::DeckReport;
 using marvane::ReportRow;

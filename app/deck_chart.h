@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "deck_report.h"
+#include "report/deck_report.h"
 
 class QChart;
 class QPalette;

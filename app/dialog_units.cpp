@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "dialog_units.h"
+#include "app/dialog_units.h"
 
 #include <QFontMetrics>
 

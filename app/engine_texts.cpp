@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "engine_texts.h"
+#include "app/engine_texts.h"
 
 #include <QCoreApplication>
 #include <string>
 
-#include "category_definitions.h"
+#include "report/category_definitions.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "crossings.h"
-#include "hand_category.h"
-#include "number_reading.h"
-#include "suit_pattern.h"
+#include "engine/crossings.h"
+#include "engine/hand_category.h"
+#include "engine/suit_pattern.h"
+#include "report/number_reading.h"
 
 // The engine's words in the user's language. The engine has no Qt and keeps
 // its texts in English (marvane-count prints them as they are); the dialog

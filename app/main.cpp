@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <cstdio>
 
-#include "chandcalcapp.h"
-#include "command_line.h"
+#include "app/chandcalcapp.h"
+#include "app/command_line.h"
 
 int main(int argc, char** argv) {
     const CommandLineRequest request = readCommandLine(argumentsOf(argc, argv));

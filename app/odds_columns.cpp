@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "odds_columns.h"
+#include "app/odds_columns.h"
 
-#include "csortheaderctrl.h"
-#include "csortlistctrl.h"
-#include "engine_texts.h"
-#include "report_format.h"
-#include "result_headings.h"
+#include "app/engine_texts.h"
+#include "app/result_headings.h"
+#include "listctrl/csortheaderctrl.h"
+#include "listctrl/csortlistctrl.h"
+#include "report/report_format.h"
 
 namespace {
 

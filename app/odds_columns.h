@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "deck_report.h"
+#include "report/deck_report.h"
 
 class CSortListCtrl;
 

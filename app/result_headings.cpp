@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "result_headings.h"
+#include "app/result_headings.h"
 
 #include <QCoreApplication>
 

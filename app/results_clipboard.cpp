@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "results_clipboard.h"
+#include "app/results_clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
-#include "results_explanations.h"
+#include "app/results_explanations.h"
 
 #include <QCoreApplication>
 #include <QTableWidgetItem>
 #include <optional>
 
-#include "card_notation.h"
-#include "category_definitions.h"
-#include "csortlistctrl.h"
-#include "engine_texts.h"
-#include "example_hands.h"
-#include "result_headings.h"
+#include "app/engine_texts.h"
+#include "app/result_headings.h"
+#include "listctrl/csortlistctrl.h"
+#include "report/card_notation.h"
+#include "report/category_definitions.h"
+#include "report/example_hands.h"
 
 namespace {
 

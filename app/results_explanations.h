@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "deck.h"
+#include "engine/deck.h"
 
 class CSortListCtrl;
 

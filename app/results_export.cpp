@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "results_export.h"
+#include "app/results_export.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QSaveFile>
 #include <sstream>
 
-#include "report_format.h"
+#include "report/report_format.h"
 
 namespace {
 

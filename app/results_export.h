@@ -4,7 +4,7 @@
 #include <QString>
 #include <functional>
 
-#include "deck_report.h"
+#include "report/deck_report.h"
 
 class QWidget;
 

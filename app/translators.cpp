@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "translators.h"
+#include "app/translators.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "updownctrl.h"
+#include "app/updownctrl.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

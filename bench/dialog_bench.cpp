@@ -21,10 +21,10 @@
 #include <chrono>
 #include <string>
 
-#include "binomial.h"
-#include "chandcalcdialog.h"
-#include "control_ids.h"
-#include "deck_report.h"
+#include "app/chandcalcdialog.h"
+#include "app/control_ids.h"
+#include "engine/binomial.h"
+#include "report/deck_report.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 
 #include <string>
 
-#include "binomial.h"
-#include "enumeration.h"
+#include "engine/binomial.h"
+#include "engine/enumeration.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "example_hands.h"
+#include "report/example_hands.h"
 
 namespace {
 

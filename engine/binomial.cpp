@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "binomial.h"
+#include "engine/binomial.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "card.h"
-#include "deck.h"
-#include "hand_category.h"
+#include "engine/card.h"
+#include "engine/deck.h"
+#include "engine/hand_category.h"
 
 namespace marvane {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "closed_form.h"
+#include "engine/closed_form.h"
 
-#include "binomial.h"
+#include "engine/binomial.h"
 
 namespace marvane {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "deck.h"
-#include "hand_category.h"
+#include "engine/deck.h"
+#include "engine/hand_category.h"
 
 namespace marvane {
 

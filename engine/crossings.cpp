@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "crossings.h"
+#include "engine/crossings.h"
 
 #include <algorithm>
 #include <array>
 #include <stdexcept>
 
-#include "closed_form.h"
-#include "result_rows.h"
-#include "totals.h"
+#include "engine/closed_form.h"
+#include "engine/result_rows.h"
+#include "engine/totals.h"
 
 namespace marvane {
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "deck.h"
-#include "hand_category.h"
+#include "engine/deck.h"
+#include "engine/hand_category.h"
 
 namespace marvane {
 

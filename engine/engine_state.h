@@ -4,7 +4,7 @@
 #include <chrono>
 #include <cstdint>
 
-#include "hand_category.h"
+#include "engine/hand_category.h"
 
 namespace marvane {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "enumeration.h"
+#include "engine/enumeration.h"
 
 #include <algorithm>
 #include <thread>
 
-#include "fast_enumerator.h"
+#include "engine/fast_enumerator.h"
 
 namespace marvane {
 

@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <functional>
 
-#include "card.h"
-#include "deck.h"
-#include "engine_state.h"
-#include "hand_category.h"
+#include "engine/card.h"
+#include "engine/deck.h"
+#include "engine/engine_state.h"
+#include "engine/hand_category.h"
 
 namespace marvane {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "fast_enumerator.h"
+#include "engine/fast_enumerator.h"
 
 #include <utility>
 
-#include "fast_loop.h"
+#include "engine/fast_loop.h"
 
 namespace marvane {
 

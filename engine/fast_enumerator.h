@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <functional>
 
-#include "deck.h"
-#include "engine_state.h"
-#include "enumeration.h"
-#include "hand_category.h"
+#include "engine/deck.h"
+#include "engine/engine_state.h"
+#include "engine/enumeration.h"
+#include "engine/hand_category.h"
 
 namespace marvane {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "fast_loop.h"
+#include "engine/fast_loop.h"
 
 namespace marvane::fastloop {
 

@@ -35,14 +35,14 @@
 #include <limits>
 #include <vector>
 
-#include "deck.h"
-#include "engine_state.h"
-#include "enumeration.h"
-#include "fast_enumerator.h"
-#include "hand_category.h"
-#include "hand_patterns.h"
-#include "pattern_automaton.h"
-#include "work_split.h"
+#include "engine/deck.h"
+#include "engine/engine_state.h"
+#include "engine/enumeration.h"
+#include "engine/fast_enumerator.h"
+#include "engine/hand_category.h"
+#include "engine/hand_patterns.h"
+#include "engine/pattern_automaton.h"
+#include "engine/work_split.h"
 
 namespace marvane::fastloop {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "hand_category.h"
+#include "engine/hand_category.h"
 
 namespace marvane {
 

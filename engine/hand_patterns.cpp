@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "hand_patterns.h"
+#include "engine/hand_patterns.h"
 
 #include <array>
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "hand_category.h"
+#include "engine/hand_category.h"
 
 namespace marvane {
 

@@ -6,8 +6,8 @@
 #include <thread>
 #include <vector>
 
-#include "fast_enumerator.h"
-#include "fast_loop.h"
+#include "engine/fast_enumerator.h"
+#include "engine/fast_loop.h"
 
 namespace marvane {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "pattern_automaton.h"
+#include "engine/pattern_automaton.h"
 
 #include <algorithm>
 #include <unordered_map>
 
-#include "classifier.h"
-#include "hand_patterns.h"
+#include "engine/classifier.h"
+#include "engine/hand_patterns.h"
 
 namespace marvane {
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "deck.h"
+#include "engine/deck.h"
 
 namespace marvane {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "classifier.h"
-#include "enumeration.h"
+#include "engine/classifier.h"
+#include "engine/enumeration.h"
 
 namespace marvane {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "result_rows.h"
+#include "engine/result_rows.h"
 
 #include <algorithm>
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "engine_state.h"
-#include "hand_category.h"
+#include "engine/engine_state.h"
+#include "engine/hand_category.h"
 
 namespace marvane {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "suit_pattern.h"
+#include "engine/suit_pattern.h"
 
 namespace marvane {
 

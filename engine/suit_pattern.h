@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "hand_category.h"
+#include "engine/hand_category.h"
 
 namespace marvane {
 

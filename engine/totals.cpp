@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "totals.h"
+#include "engine/totals.h"
 
 #include <array>
 #include <initializer_list>

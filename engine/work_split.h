@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "deck.h"
+#include "engine/deck.h"
 
 namespace marvane {
 

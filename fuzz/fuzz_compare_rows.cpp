@@ -11,9 +11,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "offscreen_app.h"
-#include "row_compare.h"
-#include "text_model.h"
+#include "fuzz/offscreen_app.h"
+#include "fuzz/text_model.h"
+#include "listctrl/row_compare.h"
 
 namespace {
 

@@ -13,11 +13,11 @@
 #include <cstdlib>
 #include <vector>
 
-#include "csortheaderctrl.h"
-#include "csortlistctrl.h"
-#include "offscreen_app.h"
-#include "offscreen_list.h"
-#include "text_model.h"
+#include "fuzz/offscreen_app.h"
+#include "fuzz/offscreen_list.h"
+#include "fuzz/text_model.h"
+#include "listctrl/csortheaderctrl.h"
+#include "listctrl/csortlistctrl.h"
 
 namespace {
 

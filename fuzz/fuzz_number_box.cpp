@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "number_box_reading.h"
+#include "app/number_box_reading.h"
 
 namespace {
 

@@ -18,11 +18,11 @@
 #include <string>
 #include <vector>
 
-#include "csortlistctrl.h"
-#include "offscreen_app.h"
-#include "offscreen_list.h"
-#include "row_compare.h"
-#include "text_model.h"
+#include "fuzz/offscreen_app.h"
+#include "fuzz/offscreen_list.h"
+#include "fuzz/text_model.h"
+#include "listctrl/csortlistctrl.h"
+#include "listctrl/row_compare.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 // LLVMFuzzerInitialize for the targets that drive a real list: starts the
 // offscreen application and makes the list they share for the whole run.
 
-#include "offscreen_list.h"
+#include "fuzz/offscreen_list.h"
 
-#include "csortlistctrl.h"
-#include "offscreen_app.h"
+#include "fuzz/offscreen_app.h"
+#include "listctrl/csortlistctrl.h"
 
 namespace {
 CSortListCtrl* theList = nullptr;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "csortheaderctrl.h"
+#include "listctrl/csortheaderctrl.h"
 
-#include "sort_arrow.h"
+#include "listctrl/sort_arrow.h"
 
 #include <QMouseEvent>
 #include <QPainter>

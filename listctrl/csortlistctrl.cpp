@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "csortlistctrl.h"
+#include "listctrl/csortlistctrl.h"
 
-#include "csortheaderctrl.h"
-#include "heading_parser.h"
-#include "merge_sort.h"
-#include "row_compare.h"
-#include "row_record.h"
+#include "listctrl/csortheaderctrl.h"
+#include "listctrl/heading_parser.h"
+#include "listctrl/merge_sort.h"
+#include "listctrl/row_compare.h"
+#include "listctrl/row_record.h"
 
 #include <QEvent>
 #include <QHeaderView>

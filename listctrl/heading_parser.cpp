@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "heading_parser.h"
+#include "listctrl/heading_parser.h"
 
-#include "text_conversions.h"
+#include "listctrl/text_conversions.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "row_compare.h"
+#include "listctrl/row_compare.h"
 
-#include "text_conversions.h"
+#include "listctrl/text_conversions.h"
 
 #include <QLocale>
 

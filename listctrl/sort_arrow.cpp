@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "sort_arrow.h"
+#include "listctrl/sort_arrow.h"
 
 #include <algorithm>
 #include <cstdlib>

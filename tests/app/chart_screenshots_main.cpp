@@ -22,10 +22,10 @@
 #include <QToolTip>
 #include <cstdio>
 
-#include "chartwindow.h"
-#include "dark_palette.h"
-#include "deck_report.h"
-#include "translators.h"
+#include "app/chartwindow.h"
+#include "app/translators.h"
+#include "report/deck_report.h"
+#include "tests/app/dark_palette.h"
 
 int main(int argc, char** argv) {
     // The window's remembered geometry goes to a test folder, not the user's.

@@ -15,9 +15,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "across_decks_chart.h"
-#include "chartwindow.h"
-#include "deck_report.h"
+#include "app/across_decks_chart.h"
+#include "app/chartwindow.h"
+#include "report/deck_report.h"
 
 namespace {
 

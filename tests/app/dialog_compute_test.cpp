@@ -12,8 +12,8 @@
 #include <algorithm>
 #include <functional>
 
-#include "csortheaderctrl.h"
-#include "dialog_fixture.h"
+#include "listctrl/csortheaderctrl.h"
+#include "tests/app/dialog_fixture.h"
 
 namespace {
 

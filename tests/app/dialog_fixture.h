@@ -8,10 +8,10 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "chandcalcdialog.h"
-#include "control_ids.h"
-#include "csortlistctrl.h"
-#include "updownctrl.h"
+#include "app/chandcalcdialog.h"
+#include "app/control_ids.h"
+#include "app/updownctrl.h"
+#include "listctrl/csortlistctrl.h"
 
 // One shown calculator dialog, driven as a user would: typing, clicks,
 // keys. Validation messages are recorded instead of shown.

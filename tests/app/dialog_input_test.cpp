@@ -10,8 +10,8 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "app_settings.h"
-#include "dialog_fixture.h"
+#include "app/app_settings.h"
+#include "tests/app/dialog_fixture.h"
 
 namespace {
 

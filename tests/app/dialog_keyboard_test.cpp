@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "dialog_fixture.h"
+#include "tests/app/dialog_fixture.h"
 
 namespace {
 

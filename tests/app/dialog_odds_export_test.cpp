@@ -12,10 +12,10 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "app_settings.h"
-#include "chartwindow.h"
-#include "csortheaderctrl.h"
-#include "dialog_fixture.h"
+#include "app/app_settings.h"
+#include "app/chartwindow.h"
+#include "listctrl/csortheaderctrl.h"
+#include "tests/app/dialog_fixture.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <QStyle>
 #include <QStyleOptionViewItem>
 
-#include "app_settings.h"
-#include "csortheaderctrl.h"
-#include "dialog_fixture.h"
+#include "app/app_settings.h"
+#include "listctrl/csortheaderctrl.h"
+#include "tests/app/dialog_fixture.h"
 
 namespace {
 

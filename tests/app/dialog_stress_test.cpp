@@ -25,11 +25,11 @@
 #include <optional>
 #include <random>
 
-#include "closed_form.h"
-#include "csortheaderctrl.h"
-#include "dialog_fixture.h"
-#include "hand_category.h"
-#include "totals.h"
+#include "engine/closed_form.h"
+#include "engine/hand_category.h"
+#include "engine/totals.h"
+#include "listctrl/csortheaderctrl.h"
+#include "tests/app/dialog_fixture.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "number_box_reading.h"
+#include "app/number_box_reading.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <QAccessible>
 #include <QSet>
 
-#include "dialog_fixture.h"
+#include "tests/app/dialog_fixture.h"
 
 namespace {
 

@@ -23,11 +23,11 @@
 #include <QToolTip>
 #include <cstdio>
 
-#include "chandcalcapp.h"
-#include "csortheaderctrl.h"
-#include "dark_palette.h"
-#include "dialog_fixture.h"
-#include "engine_texts.h"
+#include "app/chandcalcapp.h"
+#include "app/engine_texts.h"
+#include "listctrl/csortheaderctrl.h"
+#include "tests/app/dark_palette.h"
+#include "tests/app/dialog_fixture.h"
 
 namespace {
 

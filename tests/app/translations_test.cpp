@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QTranslator>
 
-#include "category_definitions.h"
-#include "dialog_fixture.h"
-#include "example_hands.h"
-#include "hand_category.h"
-#include "suit_pattern.h"
-#include "translators.h"
+#include "app/translators.h"
+#include "engine/hand_category.h"
+#include "engine/suit_pattern.h"
+#include "report/category_definitions.h"
+#include "report/example_hands.h"
+#include "tests/app/dialog_fixture.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "binomial.h"
+#include "engine/binomial.h"
 
 #include <gtest/gtest.h>
 
-#include "closed_form.h"
+#include "engine/closed_form.h"
 
 namespace marvane {
 namespace {

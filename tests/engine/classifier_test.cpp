@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "classifier.h"
+#include "engine/classifier.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "closed_form.h"
+#include "engine/closed_form.h"
 
 #include <gtest/gtest.h>
 
-#include "binomial.h"
-#include "totals.h"
+#include "engine/binomial.h"
+#include "engine/totals.h"
 
 namespace marvane {
 namespace {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "crossings.h"
+#include "engine/crossings.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-#include "closed_form.h"
+#include "engine/closed_form.h"
 
 namespace marvane {
 namespace {

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "enumeration.h"
+#include "engine/enumeration.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "binomial.h"
-#include "closed_form.h"
+#include "engine/binomial.h"
+#include "engine/closed_form.h"
 
 namespace marvane {
 namespace {

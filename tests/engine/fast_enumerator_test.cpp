@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "fast_enumerator.h"
+#include "engine/fast_enumerator.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include <thread>
 #include <vector>
 
-#include "binomial.h"
-#include "closed_form.h"
-#include "enumeration.h"
+#include "engine/binomial.h"
+#include "engine/closed_form.h"
+#include "engine/enumeration.h"
 
 namespace marvane {
 namespace {

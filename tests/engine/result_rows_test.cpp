@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "result_rows.h"
+#include "engine/result_rows.h"
 
 #include <gtest/gtest.h>
 
-#include "closed_form.h"
-#include "totals.h"
+#include "engine/closed_form.h"
+#include "engine/totals.h"
 
 namespace marvane {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "work_split.h"
+#include "engine/work_split.h"
 
 #include <gtest/gtest.h>
 

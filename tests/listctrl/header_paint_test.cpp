@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "csortheaderctrl.h"
-#include "csortlistctrl.h"
-#include "sort_arrow.h"
+#include "listctrl/csortheaderctrl.h"
+#include "listctrl/csortlistctrl.h"
+#include "listctrl/sort_arrow.h"
 
 #include <QImage>
 #include <QStyle>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "heading_parser.h"
+#include "listctrl/heading_parser.h"
 
-#include "qt_printers.h"
+#include "tests/listctrl/qt_printers.h"
 
 #include <gtest/gtest.h>
 

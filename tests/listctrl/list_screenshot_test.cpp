@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "csortheaderctrl.h"
-#include "csortlistctrl.h"
+#include "listctrl/csortheaderctrl.h"
+#include "listctrl/csortlistctrl.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "csortheaderctrl.h"
-#include "csortlistctrl.h"
-#include "list_test_helpers.h"
+#include "listctrl/csortheaderctrl.h"
+#include "listctrl/csortlistctrl.h"
+#include "tests/listctrl/list_test_helpers.h"
 
 #include <QItemSelectionModel>
 

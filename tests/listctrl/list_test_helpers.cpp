@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "list_test_helpers.h"
+#include "tests/listctrl/list_test_helpers.h"
 
-#include "csortlistctrl.h"
+#include "listctrl/csortlistctrl.h"
 
 #include <QHeaderView>
 #include <QTest>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "qt_printers.h"
+#include "tests/listctrl/qt_printers.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "row_compare.h"
+#include "listctrl/row_compare.h"
 
-#include "qt_printers.h"
+#include "tests/listctrl/qt_printers.h"
 
 #include <QLocale>
 

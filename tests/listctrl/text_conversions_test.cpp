@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "text_conversions.h"
+#include "listctrl/text_conversions.h"
 
 #include <gtest/gtest.h>
 

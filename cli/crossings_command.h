@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "engine/crossings.h"
+#include "report/report_format.h"
+
+namespace marvane {
+
+// What the command line gave for --crossings: the dimension that varies and
+// the texts of --suits and --ranks (nothing when not given).
+struct CrossingsArguments {
+    std::string dimension;
+    std::optional<std::string> suits;
+    std::optional<std::string> ranks;
+    bool perDeckOptions = false;  // --all, --enumerate or --odds: meaningless here
+};
+
+struct CrossingsQuery {
+    DeckDimension varying;
+    std::uint32_t fixed;  // the other dimension's number
+};
+
+// The query, or the message for a bad combination: the varying dimension
+// must be left out, the other one given.
+std::variant<CrossingsQuery, std::string> readCrossingsQuery(const CrossingsArguments& arguments);
+
+// One sentence per line (table), from,to,rarer,commoner (CSV), or one JSON
+// array of {"from", "to", "rarer", "commoner"} objects.
+void writeCrossings(std::ostream& out, const std::vector<Crossing>& crossings,
+                    DeckDimension varying, ReportFormat format);
+
+}  // namespace marvane

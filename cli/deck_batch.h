@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "report/deck_report.h"
+
+namespace marvane {
+
+// Computes a report for every deck on up to `jobs` threads at once, each deck
+// on one of them, largest decks first so the threads end together. The reports
+// come back in the order of `decks`, identical to computing them one by one.
+// deckDone is called on the calling thread once per finished deck. An
+// exception from any deck is rethrown here once every thread has stopped.
+std::vector<DeckReport> countDecks(const std::vector<Deck>& decks, bool enumerate,
+                                   std::uint32_t jobs, const std::function<void()>& deckDone = {});
+
+}  // namespace marvane

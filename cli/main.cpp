@@ -1,0 +1,319 @@
+// SPDX-License-Identifier: MIT
+// marvane-count: the hand counts of the results list on the command line, as
+// a table, CSV or JSON, for one deck or for every admissible deck.
+
+#include <unistd.h>
+
+#include <CLI/CLI.hpp>
+#include <exception>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "cli/crossings_command.h"
+#include "cli/deck_batch.h"
+#include "cli/progress_bar.h"
+#include "marvane_version.h"
+#include "report/deck_report.h"
+#include "report/explanations.h"
+#include "report/number_reading.h"
+#include "report/report_format.h"
+
+namespace {
+
+using namespace marvane;
+
+constexpr std::string_view kProgramName = "marvane-count";
+
+// Exit statuses, as the help text lists them.
+constexpr int kExitSuccess = 0;
+constexpr int kExitFailure = 1;  // counts disagree, or the output could not be written
+constexpr int kExitUsage = 2;
+
+constexpr std::string_view kFooter =
+    R"(Rows are listed as the dialog lists them after sorting by Total: ascending,
+rows of equal Total in the dialog's own order. Totals and odds come from the
+enumerated counts with --enumerate, else from the computed ones. A "*" after the
+number of possible hands (JSON/CSV: floating_path) means it was worked out in
+floating point. --all cannot be combined with --suits or --ranks.
+--crossings lists, from the closed formulas, where two categories change places
+between neighbouring decks: as suits go from 4 to 8 at --ranks R, or as ranks go
+from 7 to 20 at --suits S.
+
+Examples:
+  marvane-count --suits 4 --ranks 13
+  marvane-count --suits 5 --ranks 7 --enumerate --odds
+  marvane-count --suits 8 --ranks 20 --format json
+  marvane-count --all --format csv > counts.csv
+  marvane-count --crossings suits --ranks 13
+
+Exit status: 0 on success; 1 if enumerated and computed counts differ (each
+difference is reported on stderr) or the output could not be written;
+2 for bad arguments.)";
+
+struct CountRequest {
+    std::vector<Deck> decks;
+    bool enumerate = false;
+    std::uint32_t jobs = defaultWorkerCount();  // threads, for one deck or for --all
+    ReportOptions report;
+    std::optional<CrossingsQuery> crossings;  // instead of the decks' counts
+};
+
+struct UsageError {
+    std::string message;
+};
+
+struct HelpRequest {
+    std::string text;
+};
+
+using ParseOutcome = std::variant<CountRequest, UsageError, HelpRequest>;
+
+// CLI11 messages can span lines; ours are always one.
+std::string oneLine(std::string text) {
+    for (char& c : text) {
+        if (c == '\n' || c == '\r') {
+            c = ' ';
+        }
+    }
+    return text;
+}
+
+std::variant<std::uint32_t, UsageError> readDimension(const CLI::Option& option,
+                                                      const std::string& text, std::uint32_t min,
+                                                      std::uint32_t max) {
+    if (option.count() == 0) {
+        return UsageError{option.get_name() + " is required (or use --all)"};
+    }
+    const NumberReading reading = readNumber(text, min, max);
+    if (reading.status != NumberReadingStatus::Ok) {
+        return UsageError{option.get_name() + ": " +
+                          numberReadingMessage(reading.status, min, max)};
+    }
+    return reading.value;
+}
+
+// CLI11 puts the option's name and ": " before the text a check returns.
+CLI::Validator formatCheck() {
+    return CLI::Validator(
+        [](const std::string& name) -> std::string {
+            return reportFormatFromName(name) ? "" : "Please choose table, csv or json.";
+        },
+        "");
+}
+
+CLI::Validator leftOutWithAll(const CLI::Option* suits, const CLI::Option* ranks) {
+    return CLI::Validator(
+        [suits, ranks](const std::string&) -> std::string {
+            const bool deckGiven = suits->count() > 0 || ranks->count() > 0;
+            return deckGiven ? "covers every deck: leave out --suits and --ranks." : "";
+        },
+        "");
+}
+
+ParseOutcome parseArguments(int argc, char** argv) {
+    CLI::App app{
+        "Counts five-card poker hands, category by category, in a deck of 4 to 8 "
+        "suits and 7 to 20 ranks.",
+        std::string(kProgramName)};
+    app.footer(std::string(kFooter));
+    app.set_version_flag("--version", std::string(kProgramName) + " " + kVersion,
+                         "Print the version and exit");
+
+    // Suits and ranks are read as text so that a bad value gets the same
+    // message as in the dialog rather than CLI11's conversion error.
+    std::string suitsText;
+    std::string ranksText;
+    std::string formatName = "table";
+    bool all = false;
+    CountRequest request;
+
+    CLI::Option* suits =
+        app.add_option("--suits", suitsText, "Number of suits, 4 to 8")->type_name("S");
+    CLI::Option* ranks =
+        app.add_option("--ranks", ranksText, "Number of ranks, 7 to 20")->type_name("R");
+    app.add_flag("--all", all, "Every deck from 4 x 7 to 8 x 20 in one document")
+        ->check(leftOutWithAll(suits, ranks));
+    app.add_flag("--enumerate", request.enumerate,
+                 "Also visit and classify every hand, and check the counts against the formulas");
+    app.add_option("--format", formatName, "Output format: table (default), csv or json")
+        ->type_name("FORMAT")
+        ->check(formatCheck());
+    app.add_flag("--odds", request.report.odds, "Add each category's probability and odds");
+    std::string jobsText;
+    CLI::Option* jobs = app.add_option("--jobs", jobsText,
+                                       "Threads to enumerate on, 1 to 256 (default: one per "
+                                       "hardware thread; 1 gives a single-threaded run)")
+                            ->type_name("N");
+    std::string crossingsName;
+    CLI::Option* crossings =
+        app.add_option("--crossings", crossingsName,
+                       "Where categories change places as suits (at --ranks R) or ranks "
+                       "(at --suits S) grow")
+            ->type_name("suits|ranks");
+    bool explain = false;
+    app.add_flag("--explain", explain,
+                 "Say what each category, suit pattern and Total means, and exit (no deck needed)");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        return HelpRequest{app.help()};
+    } catch (const CLI::CallForAllHelp&) {
+        return HelpRequest{app.help("", CLI::AppFormatMode::All)};
+    } catch (const CLI::CallForVersion& version) {
+        return HelpRequest{std::string(version.what()) + "\n"};
+    } catch (const CLI::ParseError& error) {
+        return UsageError{oneLine(error.what())};
+    }
+    if (explain) {
+        return HelpRequest{explanationText()};
+    }
+
+    if (jobs->count() > 0) {
+        const NumberReading reading = readNumber(jobsText, 1, kMaxWorkers);
+        if (reading.status != NumberReadingStatus::Ok) {
+            return UsageError{"--jobs: " + numberReadingMessage(reading.status, 1, kMaxWorkers)};
+        }
+        request.jobs = reading.value;
+    }
+    request.report.format = reportFormatFromName(formatName).value_or(ReportFormat::Table);
+    request.report.allDecks = all;
+
+    if (crossings->count() > 0) {
+        const auto given = [](const CLI::Option* option, const std::string& text) {
+            return option->count() > 0 ? std::optional(text) : std::nullopt;
+        };
+        auto query =
+            readCrossingsQuery({crossingsName, given(suits, suitsText), given(ranks, ranksText),
+                                all || request.enumerate || request.report.odds});
+        if (const auto* message = std::get_if<std::string>(&query)) {
+            return UsageError{*message};
+        }
+        request.crossings = std::get<CrossingsQuery>(query);
+        return request;
+    }
+
+    if (all) {
+        request.decks = allAdmissibleDecks();
+        return request;
+    }
+
+    Deck deck;
+    auto suitsValue = readDimension(*suits, suitsText, kMinSuits, kMaxSuits);
+    if (auto* error = std::get_if<UsageError>(&suitsValue)) {
+        return *error;
+    }
+    auto ranksValue = readDimension(*ranks, ranksText, kMinRanks, kMaxRanks);
+    if (auto* error = std::get_if<UsageError>(&ranksValue)) {
+        return *error;
+    }
+    deck.suits = std::get<std::uint32_t>(suitsValue);
+    deck.ranks = std::get<std::uint32_t>(ranksValue);
+    request.decks.push_back(deck);
+    return request;
+}
+
+DeckReport countDeck(Deck deck, bool enumerate, bool showProgress, std::uint32_t workers) {
+    if (!enumerate || !showProgress) {
+        return buildDeckReport({.deck = deck, .enumerate = enumerate, .workers = workers});
+    }
+    std::optional<ProgressBar> bar;
+    DeckReportBuilder builder(
+        {.deck = deck, .enumerate = true, .progress = [&bar] { bar->tick(); }, .workers = workers});
+    bar.emplace(std::cerr,
+                "Enumerating " + std::to_string(deck.suits) + " x " + std::to_string(deck.ranks),
+                builder.report().progressTicks());
+    builder.enumerate();
+    bar->finish();
+    return builder.finish();
+}
+
+// Several decks: one after another with --jobs 1, each deck's enumeration on
+// one thread; otherwise the decks are shared among the threads, and the bar
+// counts finished decks.
+std::vector<DeckReport> countAll(const CountRequest& request, bool showProgress) {
+    std::vector<DeckReport> reports;
+    if (request.jobs == 1) {
+        for (Deck deck : request.decks) {
+            reports.push_back(countDeck(deck, request.enumerate, showProgress, 1));
+        }
+        return reports;
+    }
+    std::optional<ProgressBar> bar;
+    if (showProgress) {
+        bar.emplace(std::cerr, "Enumerating " + std::to_string(request.decks.size()) + " decks",
+                    static_cast<std::uint32_t>(request.decks.size()));
+    }
+    reports = countDecks(request.decks, request.enumerate, request.jobs, [&bar] {
+        if (bar) {
+            bar->tick();
+        }
+    });
+    if (bar) {
+        bar->finish();
+    }
+    return reports;
+}
+
+int runCrossings(const CrossingsQuery& query, ReportFormat format) {
+    writeCrossings(std::cout, findCrossings(query.varying, query.fixed), query.varying, format);
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << kProgramName << ": could not write the output\n";
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}
+
+int run(const CountRequest& request) {
+    if (request.crossings) {
+        return runCrossings(*request.crossings, request.report.format);
+    }
+    const bool showProgress = request.enumerate && isatty(STDERR_FILENO) == 1;
+    const std::vector<DeckReport> reports =
+        request.decks.size() == 1
+            ? std::vector<DeckReport>{countDeck(request.decks.front(), request.enumerate,
+                                                showProgress, request.jobs)}
+            : countAll(request, showProgress);
+
+    writeReports(std::cout, reports, request.report);
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << kProgramName << ": could not write the output\n";
+        return kExitFailure;
+    }
+
+    bool countsDiffer = false;
+    for (const DeckReport& report : reports) {
+        for (const CountMismatch& mismatch : report.mismatches) {
+            std::cerr << kProgramName << ": enumerated and computed counts differ: "
+                      << describeMismatch(report.deck, mismatch) << '\n';
+            countsDiffer = true;
+        }
+    }
+    return countsDiffer ? kExitFailure : kExitSuccess;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        const ParseOutcome outcome = parseArguments(argc, argv);
+        if (const auto* help = std::get_if<HelpRequest>(&outcome)) {
+            std::cout << help->text;
+            std::cout.flush();
+            return std::cout ? kExitSuccess : kExitFailure;
+        }
+        if (const auto* error = std::get_if<UsageError>(&outcome)) {
+            std::cerr << kProgramName << ": " << error->message << '\n';
+            return kExitUsage;
+        }
+        return run(std::get<CountRequest>(outcome));
+    } catch (const std::exception& error) {
+        std::cerr << kProgramName << ": " << error.what() << '\n';
+        return kExitFailure;
+    }
+}

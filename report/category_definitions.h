@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "engine/hand_category.h"
+
+namespace marvane {
+
+// What the results list's words mean, in plain sentences. The dialog's
+// tooltips, marvane-count --explain and the README all take them from here,
+// so they cannot drift apart.
+
+// One sentence, lower-case start, ending in a full stop: what puts a hand in
+// this category, e.g. "two pairs and a fifth card, all five cards of
+// different suits." for Rainbow 2 Pair.
+std::string_view categoryDefinition(HandCategory category);
+
+// A word of the list that is not a category name on its own.
+struct Term {
+    std::string_view name;
+    std::string_view definition;  // same form as a category's definition
+};
+
+// The three suit patterns the category names are built from.
+inline constexpr std::array<Term, 3> kSuitPatternTerms = {{
+    {"Flush", "all five cards of one suit."},
+    {"Rainbow", "all five cards of different suits; only a deck of at least 5 suits has them."},
+    {"Hypochromatic", "neither flush nor rainbow, so some cards share a suit but not all five."},
+}};
+
+// The list's cumulative column.
+inline constexpr Term kTotalTerm = {
+    "Total",
+    "this category's count plus the counts of every category that dominates it; that is, the "
+    "number of hands at least this good."};
+
+// How example hands are written (see card_notation.h).
+inline constexpr std::string_view kCardNotation =
+    "Cards are written rank then suit letter, ranks 1 to R and suits a to h; 7a is the 7 of "
+    "the first suit.";
+
+}  // namespace marvane

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+
+#include "engine/card.h"
+#include "engine/deck.h"
+#include "engine/hand_category.h"
+
+namespace marvane {
+
+// One real hand of a category in a given deck, or why there is none.
+struct CategoryExample {
+    Hand hand;           // five cards that the classifier puts in the category; empty if none
+    std::string reason;  // why the category cannot occur; empty when there is a hand
+
+    bool occurs() const { return !hand.empty(); }
+};
+
+// A hand of this category in this deck, built from a fixed pattern and checked
+// with the classifier, so it costs microseconds. Only decks with five or more
+// suits have the categories that need five different suits (Five of a Kind
+// and every Rainbow one); for the others, and for decks outside 4..8 suits and
+// 7..20 ranks, the reason says what is missing.
+CategoryExample exampleHand(HandCategory category, Deck deck);
+
+}  // namespace marvane

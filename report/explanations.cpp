@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#include "report/explanations.h"
+
+#include "report/category_definitions.h"
+
+namespace marvane {
+
+namespace {
+
+std::string line(std::string_view name, std::string_view definition) {
+    return std::string(name) + ": " + std::string(definition) + '\n';
+}
+
+}  // namespace
+
+std::string explanationText() {
+    std::string text;
+    for (std::size_t i = 0; i < kCategoryCount; ++i) {
+        const HandCategory category = *categoryFromIndex(i);
+        text += line(displayName(category), categoryDefinition(category));
+    }
+    // "Flush" and "Rainbow" are category names too, hence the qualifier.
+    text += '\n';
+    for (const Term& term : kSuitPatternTerms) {
+        text += line(std::string(term.name) + " (suit pattern)", term.definition);
+    }
+    text += line(std::string(kTotalTerm.name) + " (column)", kTotalTerm.definition);
+    text += '\n' + std::string(kCardNotation) + '\n';
+    return text;
+}
+
+}  // namespace marvane

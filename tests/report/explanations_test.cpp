@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <set>
+#include <string>
+
+#include "engine/classifier.h"
+#include "engine/closed_form.h"
+#include "report/card_notation.h"
+#include "report/category_definitions.h"
+#include "report/example_hands.h"
+
+namespace marvane {
+namespace {
+
+TEST(CardNotation, RankFromOneThenSuitLetter) {
+    const struct {
+        Card card;
+        const char* text;
+    } cases[] = {
+        {Card(0, 0), "1a"},   {Card(6, 1), "7b"},  {Card(12, 3), "13d"},
+        {Card(19, 7), "20h"}, {Card(0, 26), "1?"}, {Card(0xFFFFFFFF, 0), "4294967296a"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(cardText(c.card), c.text);
+    }
+    EXPECT_EQ(handText({Card(6, 0), Card(6, 1), Card(3, 2), Card(3, 3), Card(8, 4)}),
+              "7a 7b 4c 4d 9e");
+    EXPECT_EQ(handText({}), "");
+}
+
+TEST(CategoryDefinitions, OneDistinctSentencePerCategory) {
+    std::set<std::string_view> seen;
+    for (std::size_t i = 0; i < kCategoryCount; ++i) {
+        const std::string_view definition = categoryDefinition(*categoryFromIndex(i));
+        ASSERT_FALSE(definition.empty()) << i;
+        EXPECT_TRUE(std::islower(static_cast<unsigned char>(definition.front()))) << definition;
+        EXPECT_EQ(definition.back(), '.') << definition;
+        EXPECT_EQ(definition.find('\n'), std::string_view::npos) << definition;
+        seen.insert(definition);
+    }
+    EXPECT_EQ(seen.size(), kCategoryCount);
+    EXPECT_EQ(categoryDefinition(static_cast<HandCategory>(kCategoryCount)), "");
+}
+
+// Every admissible deck: a category that occurs (the closed count is not 0)
+// has a real example hand of that category, one that doesn't has a reason.
+TEST(ExampleHands, EveryCategoryThatOccursHasOneInEveryDeck) {
+    for (std::uint32_t suits = kMinSuits; suits <= kMaxSuits; ++suits) {
+        for (std::uint32_t ranks = kMinRanks; ranks <= kMaxRanks; ++ranks) {
+            const Deck deck{suits, ranks};
+            const CategoryCounts counts = compute_counts(deck);
+            for (std::size_t i = 0; i < kCategoryCount; ++i) {
+                const HandCategory category = *categoryFromIndex(i);
+                SCOPED_TRACE(testing::Message()
+                             << suits << " x " << ranks << ", " << displayName(category));
+                const CategoryExample example = exampleHand(category, deck);
+                if (counts[category] == 0) {
+                    EXPECT_FALSE(example.occurs());
+                    EXPECT_NE(example.reason.find("at least 5 suits"), std::string::npos)
+                        << example.reason;
+                    continue;
+                }
+                ASSERT_TRUE(example.occurs()) << example.reason;
+                EXPECT_TRUE(example.reason.empty());
+                ASSERT_EQ(example.hand.size(), kHandSize);
+                std::set<std::uint32_t> cardNumbers;
+                for (const Card& card : example.hand) {
+                    EXPECT_LT(card.rank, ranks);
+                    EXPECT_LT(card.suit, suits);
+                    cardNumbers.insert(card.number(suits));
+                }
+                EXPECT_EQ(cardNumbers.size(), kHandSize) << "a card repeats";
+                EXPECT_EQ(categorize(example.hand, deck), category);
+            }
+        }
+    }
+}
+
+TEST(ExampleHands, WorkedExamplesAndDecksOutsideTheRange) {
+    EXPECT_EQ(handText(exampleHand(HandCategory::Rainbow2Pair, {5, 7}).hand), "7a 7b 4c 4d 2e");
+    EXPECT_EQ(handText(exampleHand(HandCategory::StraightFlush, {4, 13}).hand), "7a 6a 5a 4a 3a");
+    EXPECT_EQ(exampleHand(HandCategory::FiveOfAKind, {4, 13}).reason,
+              "needs at least 5 suits, since a rank has one card in each suit");
+    for (Deck deck : {Deck{3, 13}, Deck{9, 13}, Deck{4, 6}, Deck{8, 21}, Deck{0, 0}}) {
+        const CategoryExample example = exampleHand(HandCategory::Garbage, deck);
+        EXPECT_FALSE(example.occurs());
+        EXPECT_EQ(example.reason, "the deck must have 4 to 8 suits and 7 to 20 ranks");
+    }
+    EXPECT_FALSE(exampleHand(static_cast<HandCategory>(kCategoryCount), {5, 7}).occurs());
+}
+
+}  // namespace
+}  // namespace marvane
