@@ -9,7 +9,7 @@ namespace {
 
 using HC = HandCategory;
 
-// Rows by rank pattern, columns Flush, Rainbow, Mixed: the category table.
+// Rows by rank pattern, columns Flush, Rainbow, Hypochromatic: the category table.
 constexpr std::array<std::array<HandCategory, kSuitPatternCount>, kRankPatternCount> kCategories = {
     {
         {HC::FiveOfAKind, HC::FiveOfAKind, HC::FiveOfAKind},
@@ -37,25 +37,6 @@ RankPattern rankPatternOf(HandCategory category) {
         }
     }
     return RankPattern::NoPattern;  // not reached: every category is in the table
-}
-
-SuitPattern suitPatternOf(HandCategory category) {
-    switch (category) {
-        case HC::StraightFlush:
-        case HC::Flush:
-            return SuitPattern::Flush;
-        case HC::FiveOfAKind:
-        case HC::Rainbow4OfAKind:
-        case HC::RainbowFullHouse:
-        case HC::Rainbow3OfAKind:
-        case HC::Rainbow2Pair:
-        case HC::Rainbow1Pair:
-        case HC::RainbowStraight:
-        case HC::Rainbow:
-            return SuitPattern::Rainbow;
-        default:
-            return SuitPattern::Mixed;
-    }
 }
 
 }  // namespace marvane

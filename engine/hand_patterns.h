@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "engine/hand_category.h"
+#include "engine/suit_pattern.h"
 
 namespace marvane {
 
@@ -23,23 +24,11 @@ enum class RankPattern : std::uint8_t {
 };
 inline constexpr std::size_t kRankPatternCount = 8;
 
-enum class SuitPattern : std::uint8_t {
-    Flush,    // all five of one suit
-    Rainbow,  // five different suits (only in decks of five or more suits)
-    Mixed,    // anything else
-};
-inline constexpr std::size_t kSuitPatternCount = 3;
-
 // The category of a hand with these patterns. A hand with a repeated rank
 // can't be a flush; such a pair of patterns gets the hypochromatic category.
 HandCategory categoryOf(RankPattern ranks, SuitPattern suits);
 
 // The rank pattern every hand of the category has.
 RankPattern rankPatternOf(HandCategory category);
-
-// The suit pattern of a hand of five distinct ranks in this category.
-// Categories with a repeated rank say only rainbow or not; they give Rainbow
-// or Mixed.
-SuitPattern suitPatternOf(HandCategory category);
 
 }  // namespace marvane

@@ -6,6 +6,7 @@
 
 #include "engine/classifier.h"
 #include "engine/hand_patterns.h"
+#include "engine/suit_pattern.h"
 
 namespace marvane {
 
@@ -132,7 +133,7 @@ PatternAutomaton suitAutomaton(Deck deck) {
         for (std::size_t i = 0; i < suits.size(); ++i) {
             hand.emplace_back(static_cast<std::uint32_t>(i), suits[i]);
         }
-        return static_cast<std::uint8_t>(suitPatternOf(categorize(hand, deck)));
+        return static_cast<std::uint8_t>(suitPattern(categorize(hand, deck)));
     };
     return PatternAutomaton(deck.suits, false, kHandSize, patternOf);
 }
