@@ -11,6 +11,8 @@
 #include "app/control_ids.h"
 #include "marvane_version.h"
 
+namespace marvane {
+
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("About Marvane"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -42,3 +44,5 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
+
+}  // namespace marvane

@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+namespace marvane {
+
 // "About Marvane": the application icon, the version line and an OK button.
 class AboutDialog : public QDialog {
     Q_OBJECT
@@ -10,3 +12,5 @@ class AboutDialog : public QDialog {
 public:
     explicit AboutDialog(QWidget* parent = nullptr);
 };
+
+}  // namespace marvane

@@ -21,6 +21,8 @@
 #include "engine/suit_pattern.h"
 #include "report/deck_report.h"
 
+namespace marvane {
+
 using marvane::Deck;
 using marvane::DeckDimension;
 using marvane::DeckReport;
@@ -220,3 +222,5 @@ std::unique_ptr<QChart> createAcrossDecksChart(DeckDimension varying, Deck curre
     applyPalette(*chart, palette);
     return chart;
 }
+
+}  // namespace marvane

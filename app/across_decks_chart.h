@@ -10,6 +10,8 @@
 class QChart;
 class QPalette;
 
+namespace marvane {
+
 // The "Across decks" view: each category's probability along a series of
 // decks (suits 4..8 at the current ranks, or ranks 7..20 at the current
 // suits), one line per category on a logarithmic axis.
@@ -28,3 +30,5 @@ std::unique_ptr<QChart> createAcrossDecksChart(marvane::DeckDimension varying,
                                                marvane::Deck current, const QPalette& palette);
 
 inline constexpr char kCategoryProperty[] = "category";
+
+}  // namespace marvane

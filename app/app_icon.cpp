@@ -8,7 +8,11 @@ static void initResources() {
     Q_INIT_RESOURCE(marvane);
 }
 
+namespace marvane {
+
 QIcon applicationIcon() {
     initResources();
     return QIcon(QStringLiteral(":/icons/marvane.svg"));
 }
+
+}  // namespace marvane

@@ -3,5 +3,9 @@
 
 #include <QIcon>
 
+namespace marvane {
+
 // The program's icon (five fanned cards), from the compiled-in resources.
 QIcon applicationIcon();
+
+}  // namespace marvane

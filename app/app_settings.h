@@ -1,15 +1,38 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The few things the program remembers between runs live in
-// QSettings(kSettingsOrganization, kSettingsApplication), under these keys.
-inline constexpr char kSettingsOrganization[] = "marvane";
-inline constexpr char kSettingsApplication[] = "marvane";
+#include <QByteArray>
+#include <QSettings>
+#include <QString>
 
-inline constexpr char kWindowGeometryKey[] = "window/geometry";
-inline constexpr char kProbabilityColumnKey[] = "results/probabilityColumn";
-inline constexpr char kOddsColumnKey[] = "results/oddsColumn";
-inline constexpr char kExportFolderKey[] = "export/lastFolder";
+namespace marvane {
 
-// The chart window's size and place.
-inline constexpr char kChartGeometryKey[] = "chart/geometry";
+// The few things the program remembers between runs, each under its own
+// key of QSettings("marvane", "marvane"). The one place that opens them.
+class AppSettings {
+public:
+    AppSettings();
+
+    QByteArray windowGeometry() const;
+    void setWindowGeometry(const QByteArray& geometry);
+    QByteArray chartGeometry() const;
+    void setChartGeometry(const QByteArray& geometry);
+
+    // The results' optional columns; both hidden until chosen.
+    bool probabilityColumn() const;
+    void setProbabilityColumn(bool shown);
+    bool oddsColumn() const;
+    void setOddsColumn(bool shown);
+
+    // Where the last export went; the home folder before the first.
+    QString exportFolder() const;
+    void setExportFolder(const QString& folder);
+
+    // Forgets everything, as on a first run.
+    void clear();
+
+private:
+    QSettings settings_;
+};
+
+}  // namespace marvane

@@ -7,6 +7,8 @@
 #include "app/chandcalcdialog.h"
 #include "app/translators.h"
 
+namespace marvane {
+
 CHandCalcApp::CHandCalcApp(int& argc, char** argv) : QApplication(argc, argv) {
     // The application name stays the executable's name: it is the title of
     // the validation messages.
@@ -23,3 +25,5 @@ bool CHandCalcApp::InitInstance() {
     dialog.exec();
     return false;
 }
+
+}  // namespace marvane

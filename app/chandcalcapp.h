@@ -3,6 +3,8 @@
 
 #include <QApplication>
 
+namespace marvane {
+
 // The application object: its only job is to run the dialog.
 class CHandCalcApp : public QApplication {
     Q_OBJECT
@@ -17,3 +19,5 @@ public:
 
 // Shared by the desktop file, the AppStream metainfo and the installed icon.
 inline constexpr char kDesktopFileId[] = "io.github.marvane.Marvane";
+
+}  // namespace marvane

@@ -14,6 +14,8 @@
 #include <QSvgGenerator>
 #include <QTextLayout>
 
+namespace marvane {
+
 namespace {
 
 // The translation context of this file's texts, where lupdate finds it.
@@ -123,3 +125,5 @@ QString saveChartPicture(const QString& fileName, const ChartPicture& picture,
     }
     return {};
 }
+
+}  // namespace marvane

@@ -9,6 +9,8 @@ class QChart;
 class QPainter;
 class QPalette;
 
+namespace marvane {
+
 enum class ChartFileType { Png, Svg };
 
 // By the file name's suffix, ignoring case; nothing for any other suffix.
@@ -30,3 +32,5 @@ void paintChartPicture(QPainter& painter, const ChartPicture& picture, const QPa
 // what went wrong, for a message box.
 QString saveChartPicture(const QString& fileName, const ChartPicture& picture,
                          const QPalette& palette);
+
+}  // namespace marvane

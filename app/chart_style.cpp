@@ -6,6 +6,8 @@
 #include <QLegend>
 #include <QPalette>
 
+namespace marvane {
+
 bool isDarkPalette(const QPalette& palette) {
     return palette.color(QPalette::Window).lightness() < 128;
 }
@@ -40,3 +42,5 @@ void applyPalette(QChart& chart, const QPalette& palette) {
         axis->setMinorGridLineColor(grid);
     }
 }
+
+}  // namespace marvane

@@ -8,6 +8,8 @@
 class QChart;
 class QPalette;
 
+namespace marvane {
+
 // Chart colours that follow the window's palette, light or dark.
 
 bool isDarkPalette(const QPalette& palette);
@@ -19,3 +21,5 @@ QColor suitPatternColour(marvane::SuitPattern pattern, const QPalette& palette);
 
 // Background, titles, labels, grid lines and legend in the palette's colours.
 void applyPalette(QChart& chart, const QPalette& palette);
+
+}  // namespace marvane

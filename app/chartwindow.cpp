@@ -11,16 +11,13 @@
 #include <QCursor>
 #include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineSeries>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTextDocument>
@@ -33,26 +30,11 @@
 #include "app/chart_style.h"
 #include "app/deck_chart.h"
 
+namespace marvane {
+
 using marvane::DeckDimension;
 
 namespace {
-
-QString askForChartFile(QWidget* parent, const QString& suggested) {
-    QFileDialog dialog(parent, ChartWindow::tr("Save Chart As"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(
-        {ChartWindow::tr("PNG image (*.png)"), ChartWindow::tr("SVG image (*.svg)")});
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.selectFile(suggested);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().constFirst();
-}
-
-void showWarning(QWidget* parent, const QString& title, const QString& text) {
-    QMessageBox::warning(parent, title, text);
-}
 
 std::unique_ptr<QChart> emptyChart(const QPalette& palette) {
     auto chart = std::make_unique<QChart>();
@@ -64,8 +46,7 @@ std::unique_ptr<QChart> emptyChart(const QPalette& palette) {
 
 }  // namespace
 
-ChartWindow::ChartWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), promptFileName_(askForChartFile), showMessage_(showWarning) {
+ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window), prompts_(dialogPrompts()) {
     setWindowTitle(tr("Chart"));
     setAccessibleName(tr("Chart"));
     setMinimumSize(480, 360);
@@ -81,9 +62,7 @@ ChartWindow::ChartWindow(QWidget* parent)
     createShortcuts();
 
     resize(900, 760);
-    const QByteArray geometry = QSettings(kSettingsOrganization, kSettingsApplication)
-                                    .value(kChartGeometryKey)
-                                    .toByteArray();
+    const QByteArray geometry = AppSettings().chartGeometry();
     if (!geometry.isEmpty()) {
         restoreGeometry(geometry);
     }
@@ -248,7 +227,7 @@ void ChartWindow::rebuildAcrossChart() {
     }
     replaceChart(acrossView_, createAcrossDecksChart(dimension_, report_->deck, palette()));
     connectLineHover(acrossView_->chart());
-    crossings_->setPlainText(::crossingsText(dimension_, report_->deck));
+    crossings_->setPlainText(marvane::crossingsText(dimension_, report_->deck));
     acrossView_->setAccessibleDescription(acrossView_->chart()->title());
     suitsButton_->setText(tr("&Suits 4 to 8 at %1 ranks").arg(report_->deck.ranks));
     ranksButton_->setText(tr("&Ranks 7 to 20 at %1 suits").arg(report_->deck.suits));
@@ -371,8 +350,7 @@ void ChartWindow::updateEnabled() {
 }
 
 QString ChartWindow::suggestedFileName() const {
-    QString name =
-        QStringLiteral("marvane-%1x%2").arg(report_->deck.suits).arg(report_->deck.ranks);
+    QString name = defaultFileStem(report_->deck);
     if (view() == View::AcrossDecks) {
         name += QStringLiteral("-across-") +
                 QString::fromLatin1(marvane::dimensionName(dimension_).data());
@@ -385,7 +363,8 @@ void ChartWindow::saveChartAs() {
     if (!report_) {
         return;
     }
-    const QString fileName = promptFileName_(this, suggestedFileName());
+    const QString fileName =
+        prompts_->askSavePath(this, Prompts::FileKind::Chart, suggestedFileName());
     if (fileName.isEmpty()) {
         return;
     }
@@ -397,9 +376,8 @@ void ChartWindow::saveChartAs() {
     picture.pixelRatio = devicePixelRatioF();
     const QString error = saveChartPicture(fileName, picture, palette());
     if (!error.isEmpty()) {
-        showMessage_(this, QCoreApplication::applicationName(),
-                     tr("The chart could not be saved in %1:\n%2")
-                         .arg(QDir::toNativeSeparators(fileName), error));
+        prompts_->warn(this, tr("The chart could not be saved in %1:\n%2")
+                                 .arg(QDir::toNativeSeparators(fileName), error));
     }
 }
 
@@ -409,12 +387,8 @@ void ChartWindow::copyCrossings() {
     }
 }
 
-void ChartWindow::setFileNamePrompt(FileNamePrompt prompt) {
-    promptFileName_ = std::move(prompt);
-}
-
-void ChartWindow::setMessageFunction(MessageFunction showMessage) {
-    showMessage_ = std::move(showMessage);
+void ChartWindow::setPrompts(std::shared_ptr<Prompts> prompts) {
+    prompts_ = prompts ? std::move(prompts) : dialogPrompts();
 }
 
 QChart* ChartWindow::deckChart() const {
@@ -455,6 +429,7 @@ void ChartWindow::hideEvent(QHideEvent* event) {
 }
 
 void ChartWindow::rememberGeometry() {
-    QSettings(kSettingsOrganization, kSettingsApplication)
-        .setValue(kChartGeometryKey, saveGeometry());
+    AppSettings().setChartGeometry(saveGeometry());
 }
+
+}  // namespace marvane

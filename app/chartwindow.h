@@ -2,9 +2,10 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
+#include <memory>
 #include <optional>
 
+#include "app/prompts.h"
 #include "engine/crossings.h"
 #include "report/deck_report.h"
 
@@ -16,6 +17,8 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 
+namespace marvane {
+
 // The chart window: the deck's categories as bars of their probability
 // ("Deck"), and every category's probability along a series of decks with
 // the places where two categories change order ("Across decks"). Not modal;
@@ -25,13 +28,6 @@ class ChartWindow : public QWidget {
 
 public:
     enum class View { Deck = 0, AcrossDecks = 1 };
-
-    // Asks for the file to save the chart in: parent, suggested path. An
-    // empty string cancels.
-    using FileNamePrompt = std::function<QString(QWidget* parent, const QString& suggested)>;
-    // Shows an error: parent, title, text.
-    using MessageFunction =
-        std::function<void(QWidget* parent, const QString& title, const QString& text)>;
 
     explicit ChartWindow(QWidget* parent = nullptr);
     ~ChartWindow() override;
@@ -53,8 +49,8 @@ public:
     // The crossings as text, one sentence per line, onto the clipboard.
     void copyCrossings();
 
-    void setFileNamePrompt(FileNamePrompt prompt);
-    void setMessageFunction(MessageFunction showMessage);
+    // Where the file names are asked and errors shown; nullptr for the real dialogs.
+    void setPrompts(std::shared_ptr<Prompts> prompts);
 
     // The charts as last drawn: a hidden window draws its report when shown.
     QChart* deckChart() const;
@@ -104,6 +100,7 @@ private:
     QPushButton* save_ = nullptr;
     QPushButton* copy_ = nullptr;
 
-    FileNamePrompt promptFileName_;
-    MessageFunction showMessage_;
+    std::shared_ptr<Prompts> prompts_;
 };
+
+}  // namespace marvane

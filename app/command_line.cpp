@@ -5,6 +5,8 @@
 
 #include "marvane_version.h"
 
+namespace marvane {
+
 namespace {
 
 constexpr int kExitUsage = 2;
@@ -89,3 +91,5 @@ QStringList argumentsOf(int argc, char** argv) {
     }
     return arguments;
 }
+
+}  // namespace marvane

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace marvane {
+
 // What the command line asks for, decided before any QApplication exists so
 // that --help and --version work without a display.
 struct CommandLineRequest {
@@ -19,3 +21,5 @@ CommandLineRequest readCommandLine(const QStringList& arguments);
 
 // argv as Qt reads it, in the locale's encoding.
 QStringList argumentsOf(int argc, char** argv);
+
+}  // namespace marvane

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+namespace marvane {
+
 // Identifiers of the dialog's controls. Every control carries its id in the
 // "controlId" property, so code and tests can address it by number.
 enum ControlId : int {
@@ -22,3 +24,5 @@ enum ControlId : int {
 };
 
 inline constexpr char kControlIdProperty[] = "controlId";
+
+}  // namespace marvane

@@ -17,6 +17,8 @@
 #include "app/engine_texts.h"
 #include "engine/suit_pattern.h"
 
+namespace marvane {
+
 using marvane::DeckReport;
 using marvane::ReportRow;
 using marvane::SuitPattern;
@@ -166,3 +168,5 @@ std::unique_ptr<QChart> createDeckChart(const DeckReport& report, const QPalette
     applyPalette(*chart, palette);
     return chart;
 }
+
+}  // namespace marvane

@@ -10,6 +10,8 @@
 class QChart;
 class QPalette;
 
+namespace marvane {
+
 // The deck view: one horizontal bar per category that occurs in the deck, in
 // the list's order from the top, its length the probability on a logarithmic
 // axis, coloured by suit pattern.
@@ -33,3 +35,5 @@ QString neverLine(const marvane::DeckReport& report);
 // Bar i from the top is chartedRows(report)[i]. The category axis counts from
 // the bottom, so that is its category count - 1 - i.
 std::unique_ptr<QChart> createDeckChart(const marvane::DeckReport& report, const QPalette& palette);
+
+}  // namespace marvane

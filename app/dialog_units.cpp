@@ -3,6 +3,8 @@
 
 #include <QFontMetrics>
 
+namespace marvane {
+
 namespace {
 
 // value * numerator / denominator, rounded to nearest, halves away from zero.
@@ -30,3 +32,5 @@ QRect mapDialogRect(const QRect& dialogUnits, DialogBaseUnits base) {
     const int bottom = scaleRounded(dialogUnits.y() + dialogUnits.height(), base.height, 8);
     return {left, top, right - left, bottom - top};
 }
+
+}  // namespace marvane

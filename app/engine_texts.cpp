@@ -6,6 +6,8 @@
 
 #include "report/category_definitions.h"
 
+namespace marvane {
+
 namespace {
 
 // The translation context of every engine text.
@@ -175,3 +177,5 @@ QString crossingText(const marvane::Crossing& crossing, marvane::DeckDimension v
         .arg(crossing.to)
         .arg(categoryName(crossing.rarer), categoryName(crossing.commoner));
 }
+
+}  // namespace marvane

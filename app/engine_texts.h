@@ -12,6 +12,8 @@
 #include "engine/suit_pattern.h"
 #include "report/number_reading.h"
 
+namespace marvane {
+
 // The engine's words in the user's language. The engine has no Qt and keeps
 // its texts in English (marvane-count prints them as they are); the dialog
 // looks each one up here, keyed by its English text.
@@ -41,3 +43,5 @@ QString engineText(std::string_view english);
 // The number box's message for a failed reading; empty for a good one.
 QString numberBoxMessage(marvane::NumberReadingStatus status, std::uint32_t minimum,
                          std::uint32_t maximum);
+
+}  // namespace marvane

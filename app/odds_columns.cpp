@@ -7,6 +7,8 @@
 #include "listctrl/csortlistctrl.h"
 #include "report/report_format.h"
 
+namespace marvane {
+
 namespace {
 
 constexpr int kColumnWidth = 80;
@@ -71,3 +73,5 @@ void showOddsColumn(CSortListCtrl& list, const marvane::DeckReport& report, Odds
         list.setCellSortKey(row, added, source->sourceCount());
     }
 }
+
+}  // namespace marvane

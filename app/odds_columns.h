@@ -7,6 +7,8 @@
 
 class CSortListCtrl;
 
+namespace marvane {
+
 // The two optional columns after Total: each category's probability and its
 // odds, in the texts marvane-count's table prints. Both sort by the count
 // behind them, so ascending puts the rarest category first.
@@ -20,3 +22,5 @@ QString oddsColumnTitle(OddsColumn column);
 // already is that way. A sort by a removed column is forgotten.
 void showOddsColumn(CSortListCtrl& list, const marvane::DeckReport& report, OddsColumn column,
                     bool shown);
+
+}  // namespace marvane

@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 
+namespace marvane {
+
 namespace {
 
 struct HeadingTexts {
@@ -42,3 +44,5 @@ QString resultHeadings(bool withEnumeration) {
     }
     return hand + QStringLiteral("%1, 80; ").arg(columnTitle(ResultColumn::Enumerated)) + counts;
 }
+
+}  // namespace marvane

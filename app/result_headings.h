@@ -3,6 +3,8 @@
 
 #include <QString>
 
+namespace marvane {
+
 // The columns the results list can show.
 enum class ResultColumn { Hand, Enumerated, Computed, Total, Probability, Odds };
 
@@ -12,3 +14,5 @@ QString columnTitle(ResultColumn column);
 // Column headings of the results list, in the list's heading-string format:
 // with the Enumerated column when the deck was enumerated.
 QString resultHeadings(bool withEnumeration);
+
+}  // namespace marvane

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTableWidget>
 
+namespace marvane {
+
 namespace {
 
 QString cellText(const QTableWidget& list, int row, int column) {
@@ -56,3 +58,5 @@ QString resultsAsText(const QTableWidget& list, CopiedRows rows) {
 void copyResults(const QTableWidget& list, CopiedRows rows) {
     QGuiApplication::clipboard()->setText(resultsAsText(list, rows));
 }
+
+}  // namespace marvane

@@ -5,6 +5,8 @@
 
 class QTableWidget;
 
+namespace marvane {
+
 // Which rows a copy takes.
 enum class CopiedRows { SelectedOrAll, All };
 
@@ -16,3 +18,5 @@ QString resultsAsText(const QTableWidget& list, CopiedRows rows = CopiedRows::Se
 
 // Puts resultsAsText on the clipboard.
 void copyResults(const QTableWidget& list, CopiedRows rows);
+
+}  // namespace marvane

@@ -12,6 +12,8 @@
 #include "report/category_definitions.h"
 #include "report/example_hands.h"
 
+namespace marvane {
+
 namespace {
 
 using marvane::HandCategory;
@@ -171,3 +173,5 @@ void explainResults(CSortListCtrl* list, marvane::Deck deck) {
         cell->setData(Qt::AccessibleDescriptionRole, texts.description);
     }
 }
+
+}  // namespace marvane

@@ -5,6 +5,8 @@
 
 class CSortListCtrl;
 
+namespace marvane {
+
 // Makes the results list say what it shows: every Hand cell gets a tooltip and
 // accessible description with its category's definition and an example hand
 // of this deck (or why the deck has none), and the headings say what their
@@ -12,3 +14,5 @@ class CSortListCtrl;
 // so it works in any row order and with any of the list's column sets. Call
 // it after the rows are in; they keep the texts through later sorts.
 void explainResults(CSortListCtrl* list, marvane::Deck deck);
+
+}  // namespace marvane

@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+namespace marvane {
+
 namespace {
 
 // Our translators are the application's children under this name, so the
@@ -47,3 +49,5 @@ void installTranslators(const QLocale& locale) {
     // Installed last, so it is asked first.
     installTranslator(*app, locale, QStringLiteral("marvane"), QStringLiteral(":/i18n"));
 }
+
+}  // namespace marvane

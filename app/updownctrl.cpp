@@ -6,6 +6,8 @@
 #include <QToolButton>
 #include <algorithm>
 
+namespace marvane {
+
 namespace {
 
 QToolButton* makeArrowButton(Qt::ArrowType arrow, QWidget* parent) {
@@ -111,3 +113,5 @@ void UpDownCtrl::writePositionToBuddy() {
         buddy_->setText(QString::number(position_));
     }
 }
+
+}  // namespace marvane

@@ -6,6 +6,8 @@
 class QLineEdit;
 class QToolButton;
 
+namespace marvane {
+
 // A spin button pair attached to a number box (its buddy). A click on an
 // arrow, or the Up or Down key in the box, first takes the position from the
 // box's text when that is a number within range, then announces the step with
@@ -59,3 +61,5 @@ private:
     int maximum_ = 100;
     int position_ = 0;
 };
+
+}  // namespace marvane

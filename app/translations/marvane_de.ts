@@ -2,25 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
-    <name>AboutDialog</name>
-    <message>
-        <source>About Marvane</source>
-        <translation>Über Marvane</translation>
-    </message>
-    <message>
-        <source>Marvane icon</source>
-        <translation>Marvane-Symbol</translation>
-    </message>
-    <message>
-        <source>Marvane Version %1</source>
-        <translation>Marvane Version %1</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
     <name>AcrossDecksChart</name>
     <message>
         <source>%1 ranks</source>
@@ -143,44 +124,6 @@
         <source>Time the last computation took</source>
         <translation>Dauer der letzten Berechnung</translation>
     </message>
-    <message>
-        <source>&amp;About Marvane...</source>
-        <translation>Ü&amp;ber Marvane …</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Kopieren</translation>
-    </message>
-    <message>
-        <source>Copy &amp;All</source>
-        <translation>&amp;Alles kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Probability</source>
-        <translation>&amp;Wahrscheinlichkeit</translation>
-    </message>
-    <message>
-        <source>&amp;Odds</source>
-        <translation>&amp;Häufigkeit</translation>
-    </message>
-    <message>
-        <source>&amp;Save Results As...</source>
-        <translation>Ergebnisse &amp;speichern unter …</translation>
-    </message>
-    <message>
-        <source>Could not save the results to %1:
-%2</source>
-        <translation>Die Ergebnisse konnten nicht in %1 gespeichert werden:
-%2</translation>
-    </message>
-    <message>
-        <source>Elapsed Time: %1 s</source>
-        <translation>Rechenzeit: %1 s</translation>
-    </message>
-    <message>
-        <source>C&amp;hart...</source>
-        <translation>&amp;Diagramm …</translation>
-    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -191,95 +134,6 @@
     <message>
         <source>The SVG picture could not be started.</source>
         <translation>Das SVG-Bild konnte nicht angelegt werden.</translation>
-    </message>
-</context>
-<context>
-    <name>ChartWindow</name>
-    <message>
-        <source>Save Chart As</source>
-        <translation>Diagramm speichern unter</translation>
-    </message>
-    <message>
-        <source>PNG image (*.png)</source>
-        <translation>PNG-Bild (*.png)</translation>
-    </message>
-    <message>
-        <source>SVG image (*.svg)</source>
-        <translation>SVG-Bild (*.svg)</translation>
-    </message>
-    <message>
-        <source>Compute the odds of a deck to see its chart here.</source>
-        <translation>Berechnen Sie die Chancen eines Decks, um hier sein Diagramm zu sehen.</translation>
-    </message>
-    <message>
-        <source>Chart</source>
-        <translation>Diagramm</translation>
-    </message>
-    <message>
-        <source>Chart views</source>
-        <translation>Diagrammansichten</translation>
-    </message>
-    <message>
-        <source>&amp;Deck</source>
-        <translation>&amp;Deck</translation>
-    </message>
-    <message>
-        <source>Across dec&amp;ks</source>
-        <translation>Deck&amp;vergleich</translation>
-    </message>
-    <message>
-        <source>Chart of the deck</source>
-        <translation>Diagramm des Decks</translation>
-    </message>
-    <message>
-        <source>Picked bar</source>
-        <translation>Gewählter Balken</translation>
-    </message>
-    <message>
-        <source>Categories that never occur</source>
-        <translation>Kategorien, die nie vorkommen</translation>
-    </message>
-    <message>
-        <source>&amp;Suits 4 to 8</source>
-        <translation>&amp;Farben 4 bis 8</translation>
-    </message>
-    <message>
-        <source>&amp;Ranks 7 to 20</source>
-        <translation>&amp;Werte 7 bis 20</translation>
-    </message>
-    <message>
-        <source>Chart across decks</source>
-        <translation>Diagramm über mehrere Decks</translation>
-    </message>
-    <message>
-        <source>Crossings</source>
-        <translation>Platzwechsel</translation>
-    </message>
-    <message>
-        <source>Save Chart &amp;As...</source>
-        <translation>Diagramm speichern &amp;unter …</translation>
-    </message>
-    <message>
-        <source>&amp;Copy Crossings</source>
-        <translation>Platzwechsel &amp;kopieren</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <source>&amp;Suits 4 to 8 at %1 ranks</source>
-        <translation>&amp;Farben 4 bis 8 bei %1 Werten</translation>
-    </message>
-    <message>
-        <source>&amp;Ranks 7 to 20 at %1 suits</source>
-        <translation>&amp;Werte 7 bis 20 bei %1 Farben</translation>
-    </message>
-    <message>
-        <source>The chart could not be saved in %1:
-%2</source>
-        <translation>Das Diagramm konnte nicht in %1 gespeichert werden:
-%2</translation>
     </message>
 </context>
 <context>
@@ -523,6 +377,33 @@
     </message>
 </context>
 <context>
+    <name>Prompts</name>
+    <message>
+        <source>Save Chart As</source>
+        <translation>Diagramm speichern unter</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Results As</source>
+        <translation>Ergebnisse speichern unter</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>JSON-Dateien (*.json)</translation>
+    </message>
+</context>
+<context>
     <name>ResultHeadings</name>
     <message>
         <source>Hand</source>
@@ -596,22 +477,144 @@
     </message>
 </context>
 <context>
-    <name>ResultsExport</name>
+    <name>marvane::AboutDialog</name>
     <message>
-        <source>CSV files (*.csv)</source>
-        <translation>CSV-Dateien (*.csv)</translation>
+        <source>About Marvane</source>
+        <translation>Über Marvane</translation>
     </message>
     <message>
-        <source>JSON files (*.json)</source>
-        <translation>JSON-Dateien (*.json)</translation>
+        <source>Marvane icon</source>
+        <translation>Marvane-Symbol</translation>
     </message>
     <message>
-        <source>Save Results As</source>
-        <translation>Ergebnisse speichern unter</translation>
+        <source>Marvane Version %1</source>
+        <translation>Marvane Version %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
-    <name>UpDownCtrl</name>
+    <name>marvane::CHandCalcDialog</name>
+    <message>
+        <source>&amp;About Marvane...</source>
+        <translation>Ü&amp;ber Marvane …</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>&amp;Alles kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Probability</source>
+        <translation>&amp;Wahrscheinlichkeit</translation>
+    </message>
+    <message>
+        <source>&amp;Odds</source>
+        <translation>&amp;Häufigkeit</translation>
+    </message>
+    <message>
+        <source>C&amp;hart...</source>
+        <translation>&amp;Diagramm …</translation>
+    </message>
+    <message>
+        <source>&amp;Save Results As...</source>
+        <translation>Ergebnisse &amp;speichern unter …</translation>
+    </message>
+    <message>
+        <source>Could not save the results to %1:
+%2</source>
+        <translation>Die Ergebnisse konnten nicht in %1 gespeichert werden:
+%2</translation>
+    </message>
+    <message>
+        <source>Elapsed Time: %1 s</source>
+        <translation>Rechenzeit: %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::ChartWindow</name>
+    <message>
+        <source>Compute the odds of a deck to see its chart here.</source>
+        <translation>Berechnen Sie die Chancen eines Decks, um hier sein Diagramm zu sehen.</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Chart views</source>
+        <translation>Diagrammansichten</translation>
+    </message>
+    <message>
+        <source>&amp;Deck</source>
+        <translation>&amp;Deck</translation>
+    </message>
+    <message>
+        <source>Across dec&amp;ks</source>
+        <translation>Deck&amp;vergleich</translation>
+    </message>
+    <message>
+        <source>Chart of the deck</source>
+        <translation>Diagramm des Decks</translation>
+    </message>
+    <message>
+        <source>Picked bar</source>
+        <translation>Gewählter Balken</translation>
+    </message>
+    <message>
+        <source>Categories that never occur</source>
+        <translation>Kategorien, die nie vorkommen</translation>
+    </message>
+    <message>
+        <source>&amp;Suits 4 to 8</source>
+        <translation>&amp;Farben 4 bis 8</translation>
+    </message>
+    <message>
+        <source>&amp;Ranks 7 to 20</source>
+        <translation>&amp;Werte 7 bis 20</translation>
+    </message>
+    <message>
+        <source>Chart across decks</source>
+        <translation>Diagramm über mehrere Decks</translation>
+    </message>
+    <message>
+        <source>Crossings</source>
+        <translation>Platzwechsel</translation>
+    </message>
+    <message>
+        <source>Save Chart &amp;As...</source>
+        <translation>Diagramm speichern &amp;unter …</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Crossings</source>
+        <translation>Platzwechsel &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Suits 4 to 8 at %1 ranks</source>
+        <translation>&amp;Farben 4 bis 8 bei %1 Werten</translation>
+    </message>
+    <message>
+        <source>&amp;Ranks 7 to 20 at %1 suits</source>
+        <translation>&amp;Werte 7 bis 20 bei %1 Farben</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved in %1:
+%2</source>
+        <translation>Das Diagramm konnte nicht in %1 gespeichert werden:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::UpDownCtrl</name>
     <message>
         <source>Up</source>
         <translation>Aufwärts</translation>

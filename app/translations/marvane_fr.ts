@@ -2,25 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
-    <name>AboutDialog</name>
-    <message>
-        <source>About Marvane</source>
-        <translation>À propos de Marvane</translation>
-    </message>
-    <message>
-        <source>Marvane icon</source>
-        <translation>Icône de Marvane</translation>
-    </message>
-    <message>
-        <source>Marvane Version %1</source>
-        <translation>Marvane version %1</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
     <name>AcrossDecksChart</name>
     <message>
         <source>%1 ranks</source>
@@ -143,44 +124,6 @@
         <source>Time the last computation took</source>
         <translation>Durée du dernier calcul</translation>
     </message>
-    <message>
-        <source>&amp;About Marvane...</source>
-        <translation>À p&amp;ropos de Marvane…</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copier</translation>
-    </message>
-    <message>
-        <source>Copy &amp;All</source>
-        <translation>Copier &amp;tout</translation>
-    </message>
-    <message>
-        <source>&amp;Probability</source>
-        <translation>&amp;Probabilité</translation>
-    </message>
-    <message>
-        <source>&amp;Odds</source>
-        <translation>&amp;Fréquence</translation>
-    </message>
-    <message>
-        <source>&amp;Save Results As...</source>
-        <translation>&amp;Enregistrer les résultats sous…</translation>
-    </message>
-    <message>
-        <source>Could not save the results to %1:
-%2</source>
-        <translation>Impossible d’enregistrer les résultats dans %1&#xa0;:
-%2</translation>
-    </message>
-    <message>
-        <source>Elapsed Time: %1 s</source>
-        <translation>Temps écoulé&#xa0;: %1&#xa0;s</translation>
-    </message>
-    <message>
-        <source>C&amp;hart...</source>
-        <translation>&amp;Graphique…</translation>
-    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -191,95 +134,6 @@
     <message>
         <source>The SVG picture could not be started.</source>
         <translation>L’image SVG n’a pas pu être créée.</translation>
-    </message>
-</context>
-<context>
-    <name>ChartWindow</name>
-    <message>
-        <source>Save Chart As</source>
-        <translation>Enregistrer le graphique sous</translation>
-    </message>
-    <message>
-        <source>PNG image (*.png)</source>
-        <translation>Image PNG (*.png)</translation>
-    </message>
-    <message>
-        <source>SVG image (*.svg)</source>
-        <translation>Image SVG (*.svg)</translation>
-    </message>
-    <message>
-        <source>Compute the odds of a deck to see its chart here.</source>
-        <translation>Calculez les chances d’un jeu pour voir ici son graphique.</translation>
-    </message>
-    <message>
-        <source>Chart</source>
-        <translation>Graphique</translation>
-    </message>
-    <message>
-        <source>Chart views</source>
-        <translation>Vues du graphique</translation>
-    </message>
-    <message>
-        <source>&amp;Deck</source>
-        <translation>Ce &amp;jeu</translation>
-    </message>
-    <message>
-        <source>Across dec&amp;ks</source>
-        <translation>&amp;Série de jeux</translation>
-    </message>
-    <message>
-        <source>Chart of the deck</source>
-        <translation>Graphique du jeu</translation>
-    </message>
-    <message>
-        <source>Picked bar</source>
-        <translation>Barre choisie</translation>
-    </message>
-    <message>
-        <source>Categories that never occur</source>
-        <translation>Catégories qui n’apparaissent jamais</translation>
-    </message>
-    <message>
-        <source>&amp;Suits 4 to 8</source>
-        <translation>&amp;Couleurs de 4 à 8</translation>
-    </message>
-    <message>
-        <source>&amp;Ranks 7 to 20</source>
-        <translation>&amp;Valeurs de 7 à 20</translation>
-    </message>
-    <message>
-        <source>Chart across decks</source>
-        <translation>Graphique d’une série de jeux</translation>
-    </message>
-    <message>
-        <source>Crossings</source>
-        <translation>Croisements</translation>
-    </message>
-    <message>
-        <source>Save Chart &amp;As...</source>
-        <translation>Enregistrer le graphique so&amp;us…</translation>
-    </message>
-    <message>
-        <source>&amp;Copy Crossings</source>
-        <translation>Co&amp;pier les croisements</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <source>&amp;Suits 4 to 8 at %1 ranks</source>
-        <translation>&amp;Couleurs de 4 à 8, %1 valeurs</translation>
-    </message>
-    <message>
-        <source>&amp;Ranks 7 to 20 at %1 suits</source>
-        <translation>&amp;Valeurs de 7 à 20, %1 couleurs</translation>
-    </message>
-    <message>
-        <source>The chart could not be saved in %1:
-%2</source>
-        <translation>Impossible d’enregistrer le graphique dans %1&#xa0;:
-%2</translation>
     </message>
 </context>
 <context>
@@ -523,6 +377,33 @@
     </message>
 </context>
 <context>
+    <name>Prompts</name>
+    <message>
+        <source>Save Chart As</source>
+        <translation>Enregistrer le graphique sous</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>Image SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>Save Results As</source>
+        <translation>Enregistrer les résultats sous</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>Fichiers JSON (*.json)</translation>
+    </message>
+</context>
+<context>
     <name>ResultHeadings</name>
     <message>
         <source>Hand</source>
@@ -596,22 +477,144 @@
     </message>
 </context>
 <context>
-    <name>ResultsExport</name>
+    <name>marvane::AboutDialog</name>
     <message>
-        <source>CSV files (*.csv)</source>
-        <translation>Fichiers CSV (*.csv)</translation>
+        <source>About Marvane</source>
+        <translation>À propos de Marvane</translation>
     </message>
     <message>
-        <source>JSON files (*.json)</source>
-        <translation>Fichiers JSON (*.json)</translation>
+        <source>Marvane icon</source>
+        <translation>Icône de Marvane</translation>
     </message>
     <message>
-        <source>Save Results As</source>
-        <translation>Enregistrer les résultats sous</translation>
+        <source>Marvane Version %1</source>
+        <translation>Marvane version %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
-    <name>UpDownCtrl</name>
+    <name>marvane::CHandCalcDialog</name>
+    <message>
+        <source>&amp;About Marvane...</source>
+        <translation>À p&amp;ropos de Marvane…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>Copier &amp;tout</translation>
+    </message>
+    <message>
+        <source>&amp;Probability</source>
+        <translation>&amp;Probabilité</translation>
+    </message>
+    <message>
+        <source>&amp;Odds</source>
+        <translation>&amp;Fréquence</translation>
+    </message>
+    <message>
+        <source>C&amp;hart...</source>
+        <translation>&amp;Graphique…</translation>
+    </message>
+    <message>
+        <source>&amp;Save Results As...</source>
+        <translation>&amp;Enregistrer les résultats sous…</translation>
+    </message>
+    <message>
+        <source>Could not save the results to %1:
+%2</source>
+        <translation>Impossible d’enregistrer les résultats dans %1&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>Elapsed Time: %1 s</source>
+        <translation>Temps écoulé&#xa0;: %1&#xa0;s</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::ChartWindow</name>
+    <message>
+        <source>Compute the odds of a deck to see its chart here.</source>
+        <translation>Calculez les chances d’un jeu pour voir ici son graphique.</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Chart views</source>
+        <translation>Vues du graphique</translation>
+    </message>
+    <message>
+        <source>&amp;Deck</source>
+        <translation>Ce &amp;jeu</translation>
+    </message>
+    <message>
+        <source>Across dec&amp;ks</source>
+        <translation>&amp;Série de jeux</translation>
+    </message>
+    <message>
+        <source>Chart of the deck</source>
+        <translation>Graphique du jeu</translation>
+    </message>
+    <message>
+        <source>Picked bar</source>
+        <translation>Barre choisie</translation>
+    </message>
+    <message>
+        <source>Categories that never occur</source>
+        <translation>Catégories qui n’apparaissent jamais</translation>
+    </message>
+    <message>
+        <source>&amp;Suits 4 to 8</source>
+        <translation>&amp;Couleurs de 4 à 8</translation>
+    </message>
+    <message>
+        <source>&amp;Ranks 7 to 20</source>
+        <translation>&amp;Valeurs de 7 à 20</translation>
+    </message>
+    <message>
+        <source>Chart across decks</source>
+        <translation>Graphique d’une série de jeux</translation>
+    </message>
+    <message>
+        <source>Crossings</source>
+        <translation>Croisements</translation>
+    </message>
+    <message>
+        <source>Save Chart &amp;As...</source>
+        <translation>Enregistrer le graphique so&amp;us…</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Crossings</source>
+        <translation>Co&amp;pier les croisements</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Suits 4 to 8 at %1 ranks</source>
+        <translation>&amp;Couleurs de 4 à 8, %1 valeurs</translation>
+    </message>
+    <message>
+        <source>&amp;Ranks 7 to 20 at %1 suits</source>
+        <translation>&amp;Valeurs de 7 à 20, %1 couleurs</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved in %1:
+%2</source>
+        <translation>Impossible d’enregistrer le graphique dans %1&#xa0;:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::UpDownCtrl</name>
     <message>
         <source>Up</source>
         <translation>Vers le haut</translation>

@@ -14,7 +14,6 @@
 #include <QChartView>
 #include <QLocale>
 #include <QScreen>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QStyleFactory>
@@ -22,17 +21,21 @@
 #include <QToolTip>
 #include <cstdio>
 
+#include "app/app_settings.h"
 #include "app/chartwindow.h"
 #include "app/translators.h"
 #include "report/deck_report.h"
 #include "tests/app/dark_palette.h"
+#include "tests/app/fake_prompts.h"
+
+using namespace marvane;  // a program of its own, all of it the app's
 
 int main(int argc, char** argv) {
     // The window's remembered geometry goes to a test folder, not the user's.
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     installTranslators(QLocale());  // LANG=de_DE.UTF-8 and so on, as the program does
-    QSettings(QStringLiteral("marvane"), QStringLiteral("marvane")).clear();
+    AppSettings().clear();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     const QPalette light = QApplication::style()->standardPalette();
     const QString dir = qEnvironmentVariable("MARVANE_SCREENSHOT_DIR", QStringLiteral("/tmp"));
@@ -58,9 +61,11 @@ int main(int argc, char** argv) {
     }
 
     QApplication::setPalette(light);
-    window.setFileNamePrompt([&](QWidget*, const QString&) { return dir + "/saved-8x20.png"; });
+    auto prompts = std::make_shared<FakePrompts>();
+    window.setPrompts(prompts);
+    prompts->savePath = [&](const QString&) { return dir + "/saved-8x20.png"; };
     window.saveChartAs();
-    window.setFileNamePrompt([&](QWidget*, const QString&) { return dir + "/saved-8x20.svg"; });
+    prompts->savePath = [&](const QString&) { return dir + "/saved-8x20.svg"; };
     window.saveChartAs();
 
     // A bar's tooltip: hover the middle of the fourth bar from the top.

@@ -18,13 +18,15 @@
 #include "app/across_decks_chart.h"
 #include "app/chartwindow.h"
 #include "report/deck_report.h"
+#include "tests/app/fake_prompts.h"
+
+namespace marvane {
 
 namespace {
 
 struct ShownChart {
     ShownChart() {
-        window.setMessageFunction(
-            [this](QWidget*, const QString&, const QString& text) { messages << text; });
+        window.setPrompts(prompts);
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
@@ -40,7 +42,8 @@ struct ShownChart {
         return nullptr;
     }
     ChartWindow window;
-    QStringList messages;
+    std::shared_ptr<FakePrompts> prompts = std::make_shared<FakePrompts>();
+    QStringList& messages = prompts->messages;
 };
 
 // The bars from the top: label and length.
@@ -129,7 +132,7 @@ TEST(ChartWindow, SavesPngAndSvgAtTheWindowsSizeAndReportsFailures) {
     chart.show(4, 13);
     chart.window.resize(700, 520);
     QString target;
-    chart.window.setFileNamePrompt([&target](QWidget*, const QString&) { return target; });
+    chart.prompts->savePath = [&target](const QString&) { return target; };
     for (const auto view : {ChartWindow::View::Deck, ChartWindow::View::AcrossDecks}) {
         chart.window.setView(view);
         target = dir.filePath(QStringLiteral("chart.png"));
@@ -206,3 +209,5 @@ TEST(ChartWindow, RemembersItsGeometry) {
 }
 
 }  // namespace
+
+}  // namespace marvane

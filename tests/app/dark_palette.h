@@ -5,6 +5,8 @@
 #include <QPalette>
 #include <utility>
 
+namespace marvane {
+
 // A dark palette, as a dark desktop theme gives, for the screenshot programs'
 // look at the windows in the dark.
 inline QPalette darkPalette() {
@@ -30,3 +32,5 @@ inline QPalette darkPalette() {
     dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(127, 127, 127));
     return dark;
 }
+
+}  // namespace marvane

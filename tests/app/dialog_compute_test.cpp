@@ -15,6 +15,8 @@
 #include "listctrl/csortheaderctrl.h"
 #include "tests/app/dialog_fixture.h"
 
+namespace marvane {
+
 namespace {
 
 QString possibleHands(const DialogDriver& d) {
@@ -182,3 +184,5 @@ TEST(DialogCompute, CtrlCCopiesTheSelectedRowsOrAllAsShown) {
 }
 
 }  // namespace
+
+}  // namespace marvane

@@ -12,13 +12,15 @@
 #include "app/control_ids.h"
 #include "app/updownctrl.h"
 #include "listctrl/csortlistctrl.h"
+#include "tests/app/fake_prompts.h"
+
+namespace marvane {
 
 // One shown calculator dialog, driven as a user would: typing, clicks,
 // keys. Validation messages are recorded instead of shown.
 struct DialogDriver {
     DialogDriver() {
-        dialog.setMessageFunction(
-            [this](QWidget*, const QString&, const QString& text) { messages << text; });
+        dialog.setPrompts(prompts);
         dialog.show();
         if (!QTest::qWaitForWindowExposed(&dialog)) {
             qWarning("the dialog was not exposed");
@@ -60,6 +62,9 @@ struct DialogDriver {
         return texts;
     }
 
+    std::shared_ptr<FakePrompts> prompts = std::make_shared<FakePrompts>();
     CHandCalcDialog dialog;
-    QStringList messages;
+    QStringList& messages = prompts->messages;
 };
+
+}  // namespace marvane

@@ -6,12 +6,13 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 #include <QTimer>
 #include <QToolButton>
 
 #include "app/app_settings.h"
 #include "tests/app/dialog_fixture.h"
+
+namespace marvane {
 
 namespace {
 
@@ -130,7 +131,7 @@ TEST(DialogInput, BadBoxStopsComputeOddsAndClose) {
 
 TEST(DialogInput, WarningBoxReleasesTheArrowAndLocksOutTheHandlers) {
     DialogDriver d;
-    d.dialog.setMessageFunction(nullptr);  // the real message box
+    d.dialog.setPrompts(nullptr);  // the real message box
     d.type(IdRanksBox, "");
     bool seen = false;
     QTimer::singleShot(0, &d.dialog, [&] {
@@ -179,7 +180,9 @@ TEST(DialogInput, AGrownWindowGivesTheListTheRoomAndIsRememberedNextTime) {
     DialogDriver next;
     EXPECT_EQ(next.dialog.size(), grown);
     EXPECT_EQ(next.get(IdClose)->geometry(), close.translated(200, 150));
-    QSettings(kSettingsOrganization, kSettingsApplication).remove(kWindowGeometryKey);
+    AppSettings().setWindowGeometry({});
 }
 
 }  // namespace
+
+}  // namespace marvane

@@ -12,6 +12,8 @@
 
 #include "tests/app/dialog_fixture.h"
 
+namespace marvane {
+
 namespace {
 
 // Presses Tab (or Shift+Tab) `count` times from the focus widget and names the
@@ -132,3 +134,5 @@ TEST(DialogKeyboard, CopyTakesTheWholeTableUnlessRowsWereChosen) {
 }
 
 }  // namespace
+
+}  // namespace marvane

@@ -9,13 +9,14 @@
 #include <QDir>
 #include <QFile>
 #include <QMap>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include "app/app_settings.h"
 #include "app/chartwindow.h"
 #include "listctrl/csortheaderctrl.h"
 #include "tests/app/dialog_fixture.h"
+
+namespace marvane {
 
 namespace {
 
@@ -38,9 +39,9 @@ void clickHeading(const DialogDriver& d, int column) {
 // Leaves the settings as the next test expects to find them: columns off.
 struct ColumnsOff {
     ~ColumnsOff() {
-        QSettings settings(kSettingsOrganization, kSettingsApplication);
-        settings.remove(kProbabilityColumnKey);
-        settings.remove(kOddsColumnKey);
+        AppSettings settings;
+        settings.setProbabilityColumn(false);
+        settings.setOddsColumn(false);
     }
 };
 
@@ -126,10 +127,10 @@ TEST(DialogSaveResults, FilesEqualTheCliOutputAndFailuresLeaveNothing) {
         d.compute(4, 13, false);
         QString suggested;
         const QString path = dir.filePath(QLatin1String(c.file));
-        d.dialog.setSavePathFunction([&](QWidget*, const QString& suggestion) {
+        d.prompts->savePath = [&](const QString& suggestion) {
             suggested = suggestion;
             return path;
-        });
+        };
         ASSERT_TRUE(save->isEnabled());
         save->trigger();
         EXPECT_EQ(QFileInfo(suggested).fileName(), "marvane-4x13.csv");
@@ -146,10 +147,10 @@ TEST(DialogSaveResults, FilesEqualTheCliOutputAndFailuresLeaveNothing) {
     DialogDriver d;
     d.compute(4, 13, false);
     const QString bad = dir.filePath("blocker/results.csv");
-    d.dialog.setSavePathFunction([&](QWidget*, const QString& suggestion) {
+    d.prompts->savePath = [&](const QString& suggestion) {
         EXPECT_EQ(QFileInfo(suggestion).absolutePath(), dir.path());  // the last folder used
         return bad;
-    });
+    };
     action(d.dialog, "saveResultsAction")->trigger();
     ASSERT_EQ(d.messages.size(), 1);
     EXPECT_TRUE(d.messages[0].startsWith("Could not save the results to " + bad));
@@ -186,3 +187,5 @@ TEST(DialogChart, TheChartFollowsComputeOddsAndAgain) {
 }
 
 }  // namespace
+
+}  // namespace marvane

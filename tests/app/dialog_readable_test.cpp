@@ -6,13 +6,14 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QSettings>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 
 #include "app/app_settings.h"
 #include "listctrl/csortheaderctrl.h"
 #include "tests/app/dialog_fixture.h"
+
+namespace marvane {
 
 namespace {
 
@@ -101,7 +102,9 @@ TEST(DialogReadable, NoCellOrHeadingIsCutShort) {
         }
     }
     QApplication::setFont(defaultFont);
-    QSettings(kSettingsOrganization, kSettingsApplication).clear();
+    AppSettings().clear();
 }
 
 }  // namespace
+
+}  // namespace marvane

@@ -31,6 +31,8 @@
 #include "listctrl/csortheaderctrl.h"
 #include "tests/app/dialog_fixture.h"
 
+namespace marvane {
+
 namespace {
 
 constexpr std::uint32_t kSeed = 20240613;
@@ -165,15 +167,14 @@ public:
             const bool realBoxes = pick(10) == 0;
             std::optional<MessageBoxAnswerer> answerer;
             if (realBoxes) {
-                d_.dialog.setMessageFunction(nullptr);
+                d_.dialog.setPrompts(nullptr);
                 answerer.emplace(d_, random_);
             }
             const char* action = act();
             if (realBoxes) {
                 realBoxesAnswered_ += answerer->answered;
                 answerer.reset();
-                d_.dialog.setMessageFunction(
-                    [this](QWidget*, const QString&, const QString& text) { d_.messages << text; });
+                d_.dialog.setPrompts(d_.prompts);
             }
             QCoreApplication::processEvents();
             ++counts_[action];
@@ -599,3 +600,5 @@ TEST(DialogStress, ComputeAndAgainCyclesLeaveNothingBehind) {
 }
 
 }  // namespace
+
+}  // namespace marvane

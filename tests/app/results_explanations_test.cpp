@@ -7,6 +7,8 @@
 
 #include "tests/app/dialog_fixture.h"
 
+namespace marvane {
+
 namespace {
 
 QString toolTip(const DialogDriver& d, int row) {
@@ -90,3 +92,5 @@ TEST(ResultsExplanations, TextsMatchTheirRowsAfterResorting) {
 }
 
 }  // namespace
+
+}  // namespace marvane

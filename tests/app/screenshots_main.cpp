@@ -29,6 +29,8 @@
 #include "tests/app/dark_palette.h"
 #include "tests/app/dialog_fixture.h"
 
+using namespace marvane;  // a program of its own, all of it the app's
+
 namespace {
 
 void clickHeader(CSortListCtrl* list, int column) {
@@ -86,7 +88,7 @@ int main(int argc, char** argv) {
     {
         // The real message box, grabbed while it shows and then closed.
         DialogDriver d;
-        d.dialog.setMessageFunction(nullptr);
+        d.dialog.setPrompts(nullptr);
         d.type(IdSuitsBox, QStringLiteral("9"));
         QTimer::singleShot(500, [&] {
             saved =

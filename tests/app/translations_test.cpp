@@ -14,6 +14,8 @@
 #include "report/example_hands.h"
 #include "tests/app/dialog_fixture.h"
 
+namespace marvane {
+
 namespace {
 
 // Leaves the other tests of this program in English, whatever a test did.
@@ -128,3 +130,5 @@ TEST(Translations, EveryEngineTextIsTranslated) {
         }
     }
 }
+
+}  // namespace marvane

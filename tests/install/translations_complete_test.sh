@@ -13,7 +13,9 @@ failures=0
 for ts in "$@"; do
     copy=$work/$(basename "$ts")
     cp "$ts" "$copy"
-    "$lupdate" -silent -no-obsolete -locations none "$sources"/*.cpp "$sources"/*.h -ts "$copy" ||
+    # The root on the include path: includes name their folder ("app/chartwindow.h"),
+    # and lupdate reads the headers to find each class's namespace.
+    "$lupdate" -silent -no-obsolete -locations none -I "$sources/.." "$sources"/*.cpp "$sources"/*.h -ts "$copy" ||
         failures=$((failures + 1))
     untranslated=$(grep -c 'type="unfinished"' "$copy")
     if [ "$untranslated" -ne 0 ]; then

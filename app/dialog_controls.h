@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+class QCheckBox;
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QWidget;
+class CSortListCtrl;
+class QPushButton;
+
+namespace marvane {
+
+class UpDownCtrl;
+
+// The calculator's controls, children of its dialog. Each carries its id
+// (control_ids.h), an object name and an accessible name.
+struct DialogControls {
+    QLineEdit* suitsBox = nullptr;
+    UpDownCtrl* suitsSpin = nullptr;
+    QLineEdit* ranksBox = nullptr;
+    UpDownCtrl* ranksSpin = nullptr;
+    QLabel* suitsLabel = nullptr;
+    QLabel* ranksLabel = nullptr;
+    QCheckBox* enumerateBox = nullptr;
+    QPushButton* computeOdds = nullptr;
+    QLabel* possibleHands = nullptr;
+    QLabel* possibleHandsLabel = nullptr;
+    CSortListCtrl* resultsList = nullptr;
+    QPushButton* again = nullptr;
+    QPushButton* close = nullptr;
+    QLabel* floatingPathMark = nullptr;
+    QProgressBar* progressBar = nullptr;
+    QLabel* elapsedTime = nullptr;
+};
+
+// Creates the controls in the dialog, in the order that the focus chain
+// follows, in the start state: the results side disabled.
+DialogControls createDialogControls(QDialog* dialog);
+
+// The dialog's control with this id, or nullptr.
+QWidget* controlWithId(const QWidget& dialog, int id);
+
+}  // namespace marvane

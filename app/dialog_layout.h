@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QRect>
+#include <QSize>
+#include <utility>
+#include <vector>
+
+#include "app/dialog_controls.h"
+
+class QWidget;
+
+namespace marvane {
+
+// The calculator's arrangement: every control at its template place in
+// dialog units of the dialog's font; the template's size is the smallest.
+// A larger window gives its extra room to the list.
+class DialogLayout {
+public:
+    // Places the controls and returns the template's size in pixels.
+    QSize layOut(QWidget& dialog, const DialogControls& controls);
+    // Moves and stretches the controls for the dialog's new size.
+    void stretch(const QSize& size) const;
+
+private:
+    void makeRoomForNumberCaptions() const;
+
+    DialogControls controls_;
+    QSize templateSize_;
+    // Where everything sits at the template's size.
+    std::vector<std::pair<QWidget*, QRect>> templatePlaces_;
+};
+
+}  // namespace marvane
