@@ -102,13 +102,10 @@ const EngineRows& engineRows(marvane::Deck deck) {
     return rows;
 }
 
-// What the dialog should show, kept from the actions alone.
-struct Model {
-    bool results = false;
-    bool computedBefore = false;
-    marvane::Deck deck;
-    bool enumerated = false;
-    int sortColumn = -1;
+// How the list was last sorted: the list's own state, which the session
+// knows nothing of.
+struct ListSort {
+    int column = -1;
     bool ascending = true;
 };
 
@@ -205,6 +202,9 @@ private:
     QLineEdit* box(int id) const { return d_.box(id); }
     QString text(int id) const { return box(id)->text(); }
     bool enumerateChecked() const { return d_.get<QCheckBox>(IdEnumerate)->isChecked(); }
+    // The dialog's state is the session's: results are on show while it has a report.
+    const CalculatorSession& session() const { return d_.dialog.session(); }
+    bool results() const { return session().report().has_value(); }
 
     // The message the next reading of the boxes should give, if any.
     std::optional<QString> readingComplaint() const {
@@ -257,7 +257,7 @@ private:
         const QString before = text(id);
         d_.type(id, typed);
         const QString digits = QString(typed).remove(QRegularExpression(QStringLiteral("[^0-9]")));
-        EXPECT_EQ(text(id), model_.results ? before : digits.left(31));
+        EXPECT_EQ(text(id), results() ? before : digits.left(31));
         return "type";
     }
 
@@ -276,7 +276,7 @@ private:
             typed && !complaintAbout(own, bounds) ? *typed : d_.spin(boxId + 1)->position();
 
         doStep();
-        if (model_.results) {
+        if (results()) {
             EXPECT_EQ(text(boxId), own);
             return;
         }
@@ -320,7 +320,7 @@ private:
     const char* toggleEnumerate() {
         const bool before = enumerateChecked();
         clickEnumerate();
-        EXPECT_EQ(enumerateChecked(), model_.results ? before : !before);
+        EXPECT_EQ(enumerateChecked(), results() ? before : !before);
         return "toggle enumerate";
     }
 
@@ -330,32 +330,33 @@ private:
     // default button.
     void clickComputeOdds(bool byEnter = false) {
         const std::optional<QString> complaint = readingComplaint();
-        if (byEnter && !model_.results) {
+        const bool resultsBefore = results();
+        if (byEnter && !resultsBefore) {
             QLineEdit* into = box(pick(2) == 0 ? IdSuitsBox : IdRanksBox);
             into->setFocus();
             QTest::keyClick(into, Qt::Key_Return);
         } else {
             d_.click(IdComputeOdds);
         }
-        if (model_.results) {
+        if (resultsBefore) {
             return;  // the button is disabled
         }
         if (complaint) {
             expectedMessages_ << *complaint;
             return;
         }
-        model_.results = true;
-        model_.computedBefore = true;
-        model_.deck = {static_cast<std::uint32_t>(*numberIn(text(IdSuitsBox))),
-                       static_cast<std::uint32_t>(*numberIn(text(IdRanksBox)))};
-        model_.enumerated = enumerateChecked();
-        model_.sortColumn = model_.enumerated ? 3 : 2;
-        model_.ascending = true;
+        // The session computed the deck in the boxes, as the boxes asked.
+        computedBefore_ = true;
+        ASSERT_TRUE(results());
+        EXPECT_EQ(session().workingDeck().suits, *numberIn(text(IdSuitsBox)));
+        EXPECT_EQ(session().workingDeck().ranks, *numberIn(text(IdRanksBox)));
+        EXPECT_EQ(session().report()->enumerated, enumerateChecked());
+        sort_ = {session().report()->enumerated ? 3 : 2, true};
     }
 
     const char* computeOdds() {
         // Enumerating is kept to the smallest decks, so the run stays short.
-        if (!model_.results && enumerateChecked() && !readingComplaint() &&
+        if (!results() && enumerateChecked() && !readingComplaint() &&
             !smallDeck({static_cast<std::uint32_t>(*numberIn(text(IdSuitsBox))),
                         static_cast<std::uint32_t>(*numberIn(text(IdRanksBox)))})) {
             clickEnumerate();
@@ -366,7 +367,7 @@ private:
     }
 
     const char* computeSmallDeckWithEnumeration() {
-        if (!model_.results) {
+        if (!results()) {
             d_.type(IdSuitsBox, QString::number(4 + pick(2)));
             d_.type(IdRanksBox, QString::number(7 + pick(2)));
             if (!enumerateChecked()) {
@@ -379,7 +380,7 @@ private:
 
     const char* again() {
         d_.click(IdAgain);
-        model_.results = false;
+        EXPECT_FALSE(results());
         return "again";
     }
 
@@ -394,14 +395,14 @@ private:
                         header->height() / 2);
         QTest::mousePress(header->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, at);
-        model_.ascending = column == model_.sortColumn ? !model_.ascending : true;
-        model_.sortColumn = column;
+        sort_.ascending = column == sort_.column ? !sort_.ascending : true;
+        sort_.column = column;
         return "header click";
     }
 
     const char* copyResults() {
         CSortListCtrl* list = d_.list();
-        if (!model_.results) {
+        if (!results()) {
             // The disabled list can't take the focus; the key goes where the focus is.
             if (QWidget* focus = d_.dialog.focusWidget()) {
                 QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
@@ -414,8 +415,9 @@ private:
         const QStringList lines = copied.split(u'\n');
         const int selected = static_cast<int>(list->selectionModel()->selectedRows().size());
         EXPECT_EQ(lines.size(), 2 + (selected > 0 ? selected : 17));  // "\n" ends the last
-        EXPECT_EQ(lines.value(0), model_.enumerated ? "Hand\tEnumerated\tComputed\tTotal"
-                                                    : "Hand\tComputed\tTotal");
+        EXPECT_EQ(lines.value(0), session().report()->enumerated
+                                      ? "Hand\tEnumerated\tComputed\tTotal"
+                                      : "Hand\tComputed\tTotal");
         return "copy";
     }
 
@@ -449,7 +451,7 @@ private:
     // ("Close" is then the default button).
     const char* close() {
         const std::optional<QString> complaint = readingComplaint();
-        const bool byEnter = model_.results && pick(2) == 0;
+        const bool byEnter = results() && pick(2) == 0;
         if (byEnter) {
             d_.list()->setFocus();
             QTest::keyClick(d_.list(), Qt::Key_Return);
@@ -472,18 +474,18 @@ private:
     void checkState(const char* action) {
         SCOPED_TRACE(action);
         for (int id : kInputControls) {
-            EXPECT_EQ(d_.get(id)->isEnabled(), !model_.results) << "control " << id;
+            EXPECT_EQ(d_.get(id)->isEnabled(), !results()) << "control " << id;
         }
         for (int id : {IdPossibleHands, IdPossibleHandsLabel, IdResultsList}) {
-            EXPECT_EQ(d_.get(id)->isEnabled(), model_.results) << "control " << id;
+            EXPECT_EQ(d_.get(id)->isEnabled(), results()) << "control " << id;
         }
-        EXPECT_EQ(d_.get(IdAgain)->isEnabled(), model_.computedBefore);
+        EXPECT_EQ(d_.get(IdAgain)->isEnabled(), computedBefore_);
         EXPECT_TRUE(d_.get(IdClose)->isEnabled());
-        if (model_.results) {
+        if (results()) {
             checkResults();
             return;
         }
-        EXPECT_EQ(d_.get<QLabel>(IdPossibleHands)->text(), model_.computedBefore ? "" : "Static");
+        EXPECT_EQ(d_.get<QLabel>(IdPossibleHands)->text(), computedBefore_ ? "" : "Static");
         EXPECT_FALSE(d_.get(IdFloatingPathMark)->isVisible());
         EXPECT_FALSE(d_.get(IdProgressBar)->isVisible());
         EXPECT_EQ(d_.list()->rowCount(), 0);
@@ -491,18 +493,19 @@ private:
     }
 
     void checkResults() {
-        const marvane::Deck deck = model_.deck;
+        const marvane::Deck deck = session().workingDeck();
+        const bool enumerated = session().report()->enumerated;
         EXPECT_EQ(d_.get<QLabel>(IdPossibleHands)->text(),
                   QString::number(handsIn(deck.cardCount())));
         EXPECT_EQ(d_.get(IdFloatingPathMark)->isVisible(), deck.cardCount() >= 93);
         const auto* bar = d_.get<QProgressBar>(IdProgressBar);
-        EXPECT_EQ(bar->isVisible(), model_.enumerated);
-        if (model_.enumerated) {
+        EXPECT_EQ(bar->isVisible(), enumerated);
+        if (enumerated) {
             EXPECT_EQ(bar->value(), bar->maximum());
         }
 
         const CSortListCtrl* list = d_.list();
-        const QStringList headings = model_.enumerated
+        const QStringList headings = enumerated
                                          ? QStringList{"Hand", " Enumerated", " Computed", " Total"}
                                          : QStringList{"Hand", " Computed", " Total"};
         ASSERT_EQ(list->columnCount(), headings.size());
@@ -526,7 +529,7 @@ private:
             seen << hand;
             EXPECT_EQ(texts[total], QString::number(engine.totals.at(hand)));
             EXPECT_EQ(texts[total - 1], QString::number(engine.computed.at(hand)));
-            if (model_.enumerated) {
+            if (enumerated) {
                 EXPECT_EQ(texts[1], texts[2]) << hand.toStdString();
             }
         }
@@ -535,11 +538,11 @@ private:
 
     // The rows follow the last sorted column: numbers by value, names by bytes.
     void checkOrder() {
-        const QStringList texts = d_.column(model_.sortColumn);
+        const QStringList texts = d_.column(sort_.column);
         for (int row = 1; row < texts.size(); ++row) {
-            const QString& a = model_.ascending ? texts[row - 1] : texts[row];
-            const QString& b = model_.ascending ? texts[row] : texts[row - 1];
-            if (model_.sortColumn == 0) {
+            const QString& a = sort_.ascending ? texts[row - 1] : texts[row];
+            const QString& b = sort_.ascending ? texts[row] : texts[row - 1];
+            if (sort_.column == 0) {
                 EXPECT_LE(a.toUtf8(), b.toUtf8()) << row;
             } else {
                 EXPECT_LE(a.toULongLong(), b.toULongLong()) << row;
@@ -550,7 +553,8 @@ private:
     DialogDriver d_;
     std::uint32_t seed_;
     std::mt19937 random_;
-    Model model_;
+    ListSort sort_;
+    bool computedBefore_ = false;
     QStringList expectedMessages_;
     std::map<std::string, int> counts_;
     int realBoxesAnswered_ = 0;

@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: MIT
+// The calculator's decisions without a window: the reading's first-failure
+// rule, what a writing puts back, the spin steps and the guard.
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+
+#include "app/calculator_session.h"
+
+namespace marvane {
+
+namespace {
+
+using Item = CalculatorSession::Item;
+
+TEST(CalculatorSession, ReadingStopsAtTheFirstBadBoxAndWritesBackOnlyWhatItRead) {
+    struct Case {
+        const char* suits;
+        const char* ranks;
+        bool read;
+        std::optional<Item> rejected;
+        const char* message;
+        // Entered after the reading (from 4 x 13, not enumerating), and what a
+        // writing then shows: -1 for a box it leaves alone.
+        std::uint32_t suitsAfter, ranksAfter;
+        int suitsShown, ranksShown;
+        bool enumerateShown;
+    };
+    const Case cases[] = {
+        {"5", "20", true, {}, "", 5, 20, 5, 20, true},
+        {"005", " 7", true, {}, "", 5, 7, 5, 7, true},
+        {"", "20", false, Item::SuitsItem, "Please enter a positive integer.", 4, 13, 4, -1, false},
+        {"9", "x", false, Item::SuitsItem, "Please enter an integer between 4 and 8.", 9, 13, 9, -1,
+         false},
+        {"6", "21", false, Item::RanksItem, "Please enter an integer between 7 and 20.", 6, 21, 6,
+         21, false},
+        {"6", "", false, Item::RanksItem, "Please enter a positive integer.", 6, 13, 6, 13, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.suits) + " / " + c.ranks);
+        CalculatorSession session;
+        session.enterWorkingValues();
+        QSignalSpy rejected(&session, &CalculatorSession::inputRejected);
+        EXPECT_EQ(session.read({c.suits, c.ranks, true}), c.read);
+        ASSERT_EQ(rejected.size(), c.rejected ? 1 : 0);
+        if (c.rejected) {
+            EXPECT_EQ(rejected[0][0].value<Item>(), *c.rejected);
+            EXPECT_EQ(rejected[0][1].toString(), QString::fromLatin1(c.message));
+        }
+        EXPECT_EQ(session.enteredSuits(), c.suitsAfter);
+        EXPECT_EQ(session.enteredRanks(), c.ranksAfter);
+        const CalculatorSession::Shown shown = session.write();
+        EXPECT_EQ(shown.suits ? static_cast<int>(*shown.suits) : -1, c.suitsShown);
+        EXPECT_EQ(shown.ranks ? static_cast<int>(*shown.ranks) : -1, c.ranksShown);
+        EXPECT_EQ(shown.enumerate.value_or(false), c.enumerateShown);
+        // A writing forgets what went unread: the next shows everything.
+        const CalculatorSession::Shown again = session.write();
+        EXPECT_TRUE(again.suits && again.ranks && again.enumerate);
+    }
+}
+
+TEST(CalculatorSession, StepsStayInRangeAndTheGuardNests) {
+    CalculatorSession session;
+    session.step(Item::SuitsItem, 8, 1);  // past the top: nothing moves
+    session.step(Item::RanksItem, 7, -1);
+    EXPECT_EQ(session.workingDeck().suits, 4u);
+    EXPECT_EQ(session.workingDeck().ranks, 13u);
+    session.step(Item::SuitsItem, 7, 1);
+    session.step(Item::RanksItem, 8, -1);
+    EXPECT_EQ(session.workingDeck().suits, 8u);
+    EXPECT_EQ(session.workingDeck().ranks, 7u);
+    EXPECT_EQ(session.enteredSuits(), 8u);
+    EXPECT_EQ(session.enteredRanks(), 7u);
+
+    EXPECT_FALSE(session.lockedOut());
+    {
+        const CalculatorSession::ExchangeLock outer(session);
+        {
+            const CalculatorSession::ExchangeLock inner(session);
+            EXPECT_TRUE(session.lockedOut());
+        }
+        EXPECT_TRUE(session.lockedOut());  // the inner lock leaves the outer one
+    }
+    EXPECT_FALSE(session.lockedOut());
+}
+
+TEST(CalculatorSession, ARunTellsItsStartProgressAndResultInOrder) {
+    CalculatorSession session;
+    ASSERT_TRUE(session.read({"4", "7", true}));
+    QStringList told;
+    QObject::connect(&session, &CalculatorSession::runStarted, [&](const DeckReport& report) {
+        told << QStringLiteral("start %1").arg(report.hands);
+    });
+    int lastTicks = 0;
+    QObject::connect(&session, &CalculatorSession::progressed, [&](int ticks) {
+        EXPECT_GE(ticks, lastTicks);  // never backwards
+        lastTicks = ticks;
+    });
+    QObject::connect(&session, &CalculatorSession::finished, [&](const DeckReport& report) {
+        told << QStringLiteral("done %1").arg(report.rows.size());
+    });
+    session.compute();
+    // C(28, 5) hands; the last progress is the full count.
+    EXPECT_EQ(told, QStringList({"start 98280", "done 17"}));
+    ASSERT_TRUE(session.report());
+    EXPECT_EQ(lastTicks, static_cast<int>(session.report()->progressTicks()));
+    EXPECT_EQ(session.engineState().handCounter, 98280u);
+    session.clearResults();
+    EXPECT_FALSE(session.report());
+    EXPECT_EQ(session.engineState().computed[0], 0u);
+}
+
+}  // namespace
+
+}  // namespace marvane
