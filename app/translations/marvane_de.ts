@@ -497,6 +497,22 @@
         <comment>suit pattern</comment>
         <translation>Gemischt</translation>
     </message>
+    <message>
+        <source>all five cards of one suit.</source>
+        <translation>alle fünf Karten in derselben Farbe.</translation>
+    </message>
+    <message>
+        <source>all five cards of different suits; only a deck of at least 5 suits has them.</source>
+        <translation>alle fünf Karten in verschiedenen Farben; nur ein Deck mit mindestens 5 Farben hat solche Hände.</translation>
+    </message>
+    <message>
+        <source>neither flush nor rainbow, so some cards share a suit but not all five.</source>
+        <translation>weder Flush noch bunt, also teilen sich einige Karten eine Farbe, aber nicht alle fünf.</translation>
+    </message>
+    <message>
+        <source>the number of possible hands was worked out in floating point.</source>
+        <translation>die Zahl der möglichen Hände wurde mit Gleitkommazahlen berechnet.</translation>
+    </message>
 </context>
 <context>
     <name>NumberBox</name>

@@ -497,6 +497,22 @@
         <comment>suit pattern</comment>
         <translation>Mixte</translation>
     </message>
+    <message>
+        <source>all five cards of one suit.</source>
+        <translation>les cinq cartes de la même couleur.</translation>
+    </message>
+    <message>
+        <source>all five cards of different suits; only a deck of at least 5 suits has them.</source>
+        <translation>les cinq cartes de couleurs différentes&#xa0;; seul un jeu d’au moins 5 couleurs en a.</translation>
+    </message>
+    <message>
+        <source>neither flush nor rainbow, so some cards share a suit but not all five.</source>
+        <translation>ni couleur ni arc-en-ciel&#xa0;: certaines cartes partagent une couleur, mais pas toutes les cinq.</translation>
+    </message>
+    <message>
+        <source>the number of possible hands was worked out in floating point.</source>
+        <translation>le nombre de mains possibles a été calculé en virgule flottante.</translation>
+    </message>
 </context>
 <context>
     <name>NumberBox</name>
