@@ -13,7 +13,11 @@ failures=0
 for ts in "$@"; do
     copy=$work/$(basename "$ts")
     cp "$ts" "$copy"
-    "$lupdate" -silent -no-obsolete -locations none "$sources"/*.cpp "$sources"/*.h -ts "$copy" ||
+    # Includes name their folder ("app/helpwindow.h"), so lupdate looks from
+    # the folder above; without the headers it cannot tell marvane::HelpWindow
+    # from a class of the global namespace.
+    "$lupdate" -silent -no-obsolete -locations none -I "$sources/.." \
+        "$sources"/*.cpp "$sources"/*.h -ts "$copy" ||
         failures=$((failures + 1))
     untranslated=$(grep -c 'type="unfinished"' "$copy")
     if [ "$untranslated" -ne 0 ]; then
