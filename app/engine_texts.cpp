@@ -83,10 +83,20 @@ constexpr char kContext[] = "EngineTexts";
     QT_TRANSLATE_NOOP("EngineTexts",
                       "five different ranks not in a row, neither all of one suit nor all of "
                       "different suits."),
+    // Suit patterns
+    QT_TRANSLATE_NOOP("EngineTexts", "all five cards of one suit."),
+    QT_TRANSLATE_NOOP(
+        "EngineTexts",
+        "all five cards of different suits; only a deck of at least 5 suits has them."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "neither flush nor rainbow, so some cards share a suit but not all five."),
     // The Total column
     QT_TRANSLATE_NOOP("EngineTexts",
                       "this category's count plus the counts of every category that dominates "
                       "it; that is, the number of hands at least this good."),
+    // The mark after the number of possible hands
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "the number of possible hands was worked out in floating point."),
     // How example hands are written
     QT_TRANSLATE_NOOP("EngineTexts",
                       "Cards are written rank then suit letter, ranks 1 to R and suits a to h; "

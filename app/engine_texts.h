@@ -35,8 +35,9 @@ QString oddsText(const std::optional<std::string>& odds);
 // becomes rarer than Rainbow Full House".
 QString crossingText(const marvane::Crossing& crossing, marvane::DeckDimension varying);
 
-// Any other sentence the engine hands the dialog: the Total column's
-// definition, the card notation, why a category has no example hand.
+// Any other sentence the engine hands the dialog: the suit patterns', the
+// Total column's and the "*" mark's definitions, the card notation, why a
+// category has no example hand.
 // Texts without a translation come back in English.
 QString engineText(std::string_view english);
 

@@ -155,7 +155,8 @@ ParseOutcome parseArguments(int argc, char** argv) {
             ->type_name("suits|ranks");
     bool explain = false;
     app.add_flag("--explain", explain,
-                 "Say what each category, suit pattern and Total means, and exit (no deck needed)");
+                 "Say what each category, suit pattern, Total and the * mark mean, and exit (no "
+                 "deck needed)");
 
     try {
         app.parse(argc, argv);

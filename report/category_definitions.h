@@ -36,6 +36,10 @@ inline constexpr Term kTotalTerm = {
     "this category's count plus the counts of every category that dominates it; that is, the "
     "number of hands at least this good."};
 
+// The mark after the number of possible hands.
+inline constexpr Term kFloatingPathTerm = {
+    "*", "the number of possible hands was worked out in floating point."};
+
 // How example hands are written (see card_notation.h).
 inline constexpr std::string_view kCardNotation =
     "Cards are written rank then suit letter, ranks 1 to R and suits a to h; 7a is the 7 of "

@@ -25,6 +25,7 @@ std::string explanationText() {
         text += line(std::string(term.name) + " (suit pattern)", term.definition);
     }
     text += line(std::string(kTotalTerm.name) + " (column)", kTotalTerm.definition);
+    text += line(std::string(kFloatingPathTerm.name) + " (mark)", kFloatingPathTerm.definition);
     text += '\n' + std::string(kCardNotation) + '\n';
     return text;
 }

@@ -6,9 +6,9 @@
 namespace marvane {
 
 // What marvane-count --explain prints: one line per category, in index order,
-// "Name: definition"; then, after a blank line, the suit patterns and Total
-// in the same form, and the card notation. `head -n 17` gives just the
-// categories.
+// "Name: definition"; then, after a blank line, the suit patterns, Total and
+// the "*" mark in the same form, and the card notation. `head -n 17` gives
+// just the categories.
 std::string explanationText();
 
 }  // namespace marvane

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "report/report_format.h"
 
+#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <string>
 
 #include "engine/result_rows.h"
+#include "report/category_definitions.h"
 #include "report/csv_field.h"
 #include "report/text_table.h"
 
@@ -13,8 +15,13 @@ namespace marvane {
 
 namespace {
 
-constexpr std::string_view kFloatingPathNote =
-    "* The number of possible hands was worked out in floating point.";
+// The tables' footnote to the mark: "* The number of possible hands ...".
+std::string floatingPathNote() {
+    std::string sentence(kFloatingPathTerm.definition);
+    sentence.front() =
+        static_cast<char>(std::toupper(static_cast<unsigned char>(sentence.front())));
+    return std::string(kFloatingPathTerm.name) + ' ' + sentence;
+}
 
 // The odds of a category that has no hands.
 constexpr char kNever[] = "never";
@@ -87,7 +94,7 @@ void writeOneDeckTable(std::ostream& out, const DeckReport& report, bool odds) {
     }
     table.write(out);
     if (report.floatingPath) {
-        out << '\n' << kFloatingPathNote << '\n';
+        out << '\n' << floatingPathNote() << '\n';
     }
 }
 
@@ -112,7 +119,7 @@ void writeAllDecksTable(std::ostream& out, const std::vector<DeckReport>& report
     }
     table.write(out);
     if (anyFloatingPath) {
-        out << '\n' << kFloatingPathNote << '\n';
+        out << '\n' << floatingPathNote() << '\n';
     }
 }
 

@@ -351,6 +351,22 @@
         <comment>suit pattern</comment>
         <translation>Gemischt</translation>
     </message>
+    <message>
+        <source>all five cards of one suit.</source>
+        <translation>alle fünf Karten in derselben Farbe.</translation>
+    </message>
+    <message>
+        <source>all five cards of different suits; only a deck of at least 5 suits has them.</source>
+        <translation>alle fünf Karten in verschiedenen Farben; nur ein Deck mit mindestens 5 Farben hat solche Hände.</translation>
+    </message>
+    <message>
+        <source>neither flush nor rainbow, so some cards share a suit but not all five.</source>
+        <translation>weder Flush noch bunt, also teilen sich einige Karten eine Farbe, aber nicht alle fünf.</translation>
+    </message>
+    <message>
+        <source>the number of possible hands was worked out in floating point.</source>
+        <translation>die Zahl der möglichen Hände wurde mit Gleitkommazahlen berechnet.</translation>
+    </message>
 </context>
 <context>
     <name>NumberBox</name>
@@ -622,6 +638,69 @@
     <message>
         <source>Down</source>
         <translation>Abwärts</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::HelpWindow</name>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Every row of the results list is one category: a rank pattern (five of a kind down to no pair, or a straight) crossed with a suit pattern. In the list, point at a name in the Hand column for its definition and an example hand from the deck on screen.</source>
+        <translation>Jede Zeile der Ergebnisliste ist eine Kategorie: ein Wertemuster (vom Fünfling bis zu keinem Paar, oder eine Straße), kombiniert mit einem Farbmuster. Zeigen Sie in der Liste auf einen Namen in der Spalte Hand, um seine Definition und eine Beispielhand aus dem angezeigten Deck zu sehen.</translation>
+    </message>
+    <message>
+        <source>Suit patterns</source>
+        <translation>Farbmuster</translation>
+    </message>
+    <message>
+        <source>Total and the * mark</source>
+        <translation>Kumuliert und das Zeichen *</translation>
+    </message>
+    <message>
+        <source>Example hands</source>
+        <translation>Beispielhände</translation>
+    </message>
+    <message>
+        <source>The best five of six or seven cards</source>
+        <translation>Die besten fünf von sechs oder sieben Karten</translation>
+    </message>
+    <message>
+        <source>With six or seven cards per hand, a hand of K cards counts as the best of its five-card sub-hands and falls into that sub-hand&apos;s category. Best means rarer: of two categories, the one with fewer hands among this deck&apos;s five-card hands is the better one.</source>
+        <translation>Bei sechs oder sieben Karten je Hand zählt eine Hand aus K Karten als die beste ihrer Teilhände aus fünf Karten und fällt in deren Kategorie. Am besten heißt am seltensten: Von zwei Kategorien ist die besser, die unter den Fünf-Karten-Händen dieses Decks weniger Hände hat.</translation>
+    </message>
+    <message>
+        <source>Choosing a ranking</source>
+        <translation>Eine Rangfolge wählen</translation>
+    </message>
+    <message>
+        <source>Marvane Help</source>
+        <translation>Marvane-Hilfe</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Hilfetext</translation>
+    </message>
+    <message>
+        <source>What the results list says</source>
+        <translation>Was die Ergebnisliste aussagt</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>%1 is a pair of 7s, a pair of 4s and a 2 in five different suits. Rank 1 is the lowest, and also counts above R in exactly one straight: in a 13-rank deck %2 is a straight, %3 is not.</source>
+        <translation>%1 ist ein Paar 7er, ein Paar 4er und eine 2 in fünf verschiedenen Farben. Der Wert 1 ist der niedrigste und zählt in genau einer Straße auch über R: In einem Deck mit 13 Werten ist %2 eine Straße, %3 nicht.</translation>
+    </message>
+    <message>
+        <source>With six or seven cards a ranking can defeat itself. In 7-card hands of 4 suits x 13 ranks, no pair (23,294,460 hands) is rarer than one pair (58,627,800), yet it ranks below it: seven cards that hold a pair count as at least that pair, so no pair keeps only the hands without one. Rows that are commoner than a category ranked below them are marked in the list.</source>
+        <translation>Bei sechs oder sieben Karten kann sich eine Rangfolge selbst widerlegen. Bei Händen aus 7 Karten mit 4 Farben x 13 Werten ist „kein Paar“ (23.294.460 Hände) seltener als „ein Paar“ (58.627.800) und steht doch darunter: Sieben Karten mit einem Paar zählen mindestens als dieses Paar, also bleiben für „kein Paar“ nur die Hände ohne eines. Zeilen, die häufiger sind als eine Kategorie unter ihnen, sind in der Liste markiert.</translation>
+    </message>
+    <message>
+        <source>These options of marvane-count ask which ranking holds:</source>
+        <translation>Diese Optionen von marvane-count fragen, welche Rangfolge hält:</translation>
     </message>
 </context>
 </TS>

@@ -351,6 +351,22 @@
         <comment>suit pattern</comment>
         <translation>Mixte</translation>
     </message>
+    <message>
+        <source>all five cards of one suit.</source>
+        <translation>les cinq cartes de la même couleur.</translation>
+    </message>
+    <message>
+        <source>all five cards of different suits; only a deck of at least 5 suits has them.</source>
+        <translation>les cinq cartes de couleurs différentes&#xa0;; seul un jeu d’au moins 5 couleurs en a.</translation>
+    </message>
+    <message>
+        <source>neither flush nor rainbow, so some cards share a suit but not all five.</source>
+        <translation>ni couleur ni arc-en-ciel&#xa0;: certaines cartes partagent une couleur, mais pas toutes les cinq.</translation>
+    </message>
+    <message>
+        <source>the number of possible hands was worked out in floating point.</source>
+        <translation>le nombre de mains possibles a été calculé en virgule flottante.</translation>
+    </message>
 </context>
 <context>
     <name>NumberBox</name>
@@ -622,6 +638,69 @@
     <message>
         <source>Down</source>
         <translation>Vers le bas</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::HelpWindow</name>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Every row of the results list is one category: a rank pattern (five of a kind down to no pair, or a straight) crossed with a suit pattern. In the list, point at a name in the Hand column for its definition and an example hand from the deck on screen.</source>
+        <translation>Chaque ligne de la liste des résultats est une catégorie&#xa0;: une combinaison de valeurs (de cinq de même valeur à aucune paire, ou une quinte) croisée avec une combinaison de couleurs. Dans la liste, placez le pointeur sur un nom de la colonne Main pour voir sa définition et une main d’exemple du jeu affiché.</translation>
+    </message>
+    <message>
+        <source>Suit patterns</source>
+        <translation>Combinaisons de couleurs</translation>
+    </message>
+    <message>
+        <source>Total and the * mark</source>
+        <translation>Cumul et la marque *</translation>
+    </message>
+    <message>
+        <source>Example hands</source>
+        <translation>Mains d’exemple</translation>
+    </message>
+    <message>
+        <source>The best five of six or seven cards</source>
+        <translation>Les cinq meilleures cartes parmi six ou sept</translation>
+    </message>
+    <message>
+        <source>With six or seven cards per hand, a hand of K cards counts as the best of its five-card sub-hands and falls into that sub-hand&apos;s category. Best means rarer: of two categories, the one with fewer hands among this deck&apos;s five-card hands is the better one.</source>
+        <translation>Avec six ou sept cartes par main, une main de K cartes compte comme la meilleure de ses sous-mains de cinq cartes et tombe dans la catégorie de celle-ci. Meilleure signifie plus rare&#xa0;: de deux catégories, la meilleure est celle qui a le moins de mains parmi les mains de cinq cartes de ce jeu.</translation>
+    </message>
+    <message>
+        <source>Choosing a ranking</source>
+        <translation>Choisir un classement</translation>
+    </message>
+    <message>
+        <source>Marvane Help</source>
+        <translation>Aide de Marvane</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texte d’aide</translation>
+    </message>
+    <message>
+        <source>What the results list says</source>
+        <translation>Ce que dit la liste des résultats</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>%1 is a pair of 7s, a pair of 4s and a 2 in five different suits. Rank 1 is the lowest, and also counts above R in exactly one straight: in a 13-rank deck %2 is a straight, %3 is not.</source>
+        <translation>%1 est une paire de 7, une paire de 4 et un 2 de cinq couleurs différentes. La valeur 1 est la plus basse et compte aussi au-dessus de R dans exactement une quinte&#xa0;: dans un jeu de 13 valeurs, %2 est une quinte, %3 non.</translation>
+    </message>
+    <message>
+        <source>With six or seven cards a ranking can defeat itself. In 7-card hands of 4 suits x 13 ranks, no pair (23,294,460 hands) is rarer than one pair (58,627,800), yet it ranks below it: seven cards that hold a pair count as at least that pair, so no pair keeps only the hands without one. Rows that are commoner than a category ranked below them are marked in the list.</source>
+        <translation>Avec six ou sept cartes, un classement peut se contredire. Parmi les mains de 7 cartes d’un jeu de 4 couleurs x 13 valeurs, «&#xa0;aucune paire&#xa0;» (23&#x202f;294&#x202f;460 mains) est plus rare qu’«&#xa0;une paire&#xa0;» (58&#x202f;627&#x202f;800), et se classe pourtant en dessous&#xa0;: sept cartes qui contiennent une paire comptent au moins comme cette paire, si bien qu’«&#xa0;aucune paire&#xa0;» ne garde que les mains sans paire. Les lignes plus fréquentes qu’une catégorie classée en dessous d’elles sont marquées dans la liste.</translation>
+    </message>
+    <message>
+        <source>These options of marvane-count ask which ranking holds:</source>
+        <translation>Ces options de marvane-count demandent quel classement tient&#xa0;:</translation>
     </message>
 </context>
 </TS>

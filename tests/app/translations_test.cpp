@@ -98,7 +98,12 @@ TEST(Translations, EachLocaleReplacesTheLastOne) {
 // Every engine sentence the dialog shows has a German and a French text; one
 // changed in the engine but not in the translations shows up here by name.
 TEST(Translations, EveryEngineTextIsTranslated) {
-    std::vector<std::string_view> texts = {marvane::kTotalTerm.definition, marvane::kCardNotation};
+    std::vector<std::string_view> texts = {marvane::kTotalTerm.definition,
+                                           marvane::kFloatingPathTerm.definition,
+                                           marvane::kCardNotation};
+    for (const marvane::Term& term : marvane::kSuitPatternTerms) {
+        texts.push_back(term.definition);
+    }
     for (std::size_t i = 0; i < marvane::kCategoryCount; ++i) {
         const marvane::HandCategory category = *marvane::categoryFromIndex(i);
         texts.push_back(marvane::displayName(category));

@@ -138,6 +138,8 @@ TEST(MarvaneCountCli, TableAlignsItsColumns) {
     EXPECT_NE(run.out.find("820384032* possible hands"), std::string::npos);
     EXPECT_NE(run.out.find("\nGarbage                    403281480  820384032\n"),
               std::string::npos);
+    EXPECT_TRUE(run.out.ends_with(
+        "\n\n* The number of possible hands was worked out in floating point.\n"));
 }
 
 TEST(MarvaneCountCli, BadArgumentsGiveOneLineAndStatusTwo) {

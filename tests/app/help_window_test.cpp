@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+#include <utility>
+
+#include "app/helpwindow.h"
+#include "app/translators.h"
+
+namespace {
+
+using marvane::HelpWindow;
+using Rows = std::vector<std::pair<QString, QString>>;
+
+QString cellText(const QTextTable* table, int row, int column) {
+    const QTextTableCell cell = table->cellAt(row, column);
+    QTextCursor cursor = cell.firstCursorPosition();
+    cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    return cursor.selectedText();
+}
+
+// Every two-column row of the page's tables, in order.
+Rows tableRows(const HelpWindow& window) {
+    Rows rows;
+    for (const QTextFrame* frame : window.browser()->document()->rootFrame()->childFrames()) {
+        const auto* table = qobject_cast<const QTextTable*>(frame);
+        if (table == nullptr || table->columns() != 2) {
+            continue;
+        }
+        for (int row = 0; row < table->rows(); ++row) {
+            rows.emplace_back(cellText(table, row, 0), cellText(table, row, 1));
+        }
+    }
+    return rows;
+}
+
+TEST(HelpWindow, ExplainsEveryCategoryAndWordOfTheResults) {
+    const HelpWindow window;
+    const Rows rows = tableRows(window);
+    // The README's table of categories, in the list's index order.
+    const char* const categories[] = {
+        "Five of a Kind",
+        "Rainbow 4 of a Kind",
+        "Hypochromatic 4 of a Kind",
+        "Rainbow Full House",
+        "Hypochromatic Full House",
+        "Rainbow 3 of a Kind",
+        "Hypochromatic 3 of a Kind",
+        "Rainbow 2 Pair",
+        "Hypochromatic 2 Pair",
+        "Rainbow 1 Pair",
+        "Hypochromatic 1 Pair",
+        "Straight Flush",
+        "Flush",
+        "Rainbow Straight",
+        "Hypochromatic Straight",
+        "Rainbow",
+        "Garbage",
+    };
+    ASSERT_EQ(rows.size(), std::size(categories) + 5);
+    for (std::size_t i = 0; i < std::size(categories); ++i) {
+        EXPECT_EQ(rows[i].first, QString::fromLatin1(categories[i]));
+        EXPECT_FALSE(rows[i].second.isEmpty()) << categories[i];
+    }
+    EXPECT_EQ(rows[1].second, QStringLiteral("four cards of one rank and a fifth card, all five "
+                                             "cards of different suits."));
+    const Rows words = {
+        {"Flush", "all five cards of one suit."},
+        {"Rainbow", "all five cards of different suits; only a deck of at least 5 suits has them."},
+        {"Hypochromatic",
+         "neither flush nor rainbow, so some cards share a suit but not all five."},
+        {"Total",
+         "this category's count plus the counts of every category that dominates it; that is, "
+         "the number of hands at least this good."},
+        {"*", "the number of possible hands was worked out in floating point."},
+    };
+    EXPECT_EQ(Rows(rows.end() - 5, rows.end()), words);
+
+    const QString page = window.browser()->toPlainText();
+    EXPECT_TRUE(page.contains(QStringLiteral("7a is the 7 of the first suit.")));
+    EXPECT_TRUE(page.contains(QStringLiteral("58,627,800")));
+    EXPECT_TRUE(window.browser()->isReadOnly());
+    EXPECT_FALSE(window.browser()->accessibleName().isEmpty());
+}
+
+TEST(HelpWindow, StaysBesideItsOwnerUntilClosedOrEscaped) {
+    QWidget owner;
+    owner.show();
+    HelpWindow* help = HelpWindow::showHelp(&owner);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+    EXPECT_TRUE(help->isWindow());
+    EXPECT_FALSE(help->isModal());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(HelpWindow::showHelp(owner.window()), help) << "one help window per owner";
+
+    QTest::keyClick(help->browser(), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_EQ(HelpWindow::showHelp(&owner), help);
+    EXPECT_TRUE(help->isVisible());
+    QTest::mouseClick(help->closeButton(), Qt::LeftButton);
+    EXPECT_FALSE(help->isVisible());
+}
+
+TEST(HelpWindow, SpeaksTheUsersLanguage) {
+    installTranslators(QLocale(QStringLiteral("de_DE")));
+    const HelpWindow window;
+    installTranslators(QLocale::c());  // the other tests read English
+    const Rows rows = tableRows(window);
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows[5].first, QStringLiteral("Drilling (bunt)"));
+    EXPECT_EQ(window.closeButton()->text(), QStringLiteral("&Schließen"));
+}
+
+}  // namespace
