@@ -25,8 +25,9 @@ public:
 
     // Shows the help window of `from`'s top-level window and brings it to the
     // front. The first call creates it as that window's child, so it goes
-    // with it; later calls show the same one again. With no `from`, a new
-    // window that deletes itself when closed. Returns the window shown.
+    // with it and stays usable while that window runs modal (the calculator
+    // dialog's exec()); later calls show the same one again. With no `from`,
+    // a new window that deletes itself when closed. Returns the window shown.
     static HelpWindow* showHelp(QWidget* from);
 
     // The page, as the user reads it.
