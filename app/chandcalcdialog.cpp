@@ -19,7 +19,9 @@
 #include "app/app_settings.h"
 #include "app/chartwindow.h"
 #include "app/control_ids.h"
+#include "app/dialog_menu_bar.h"
 #include "app/engine_texts.h"
+#include "app/helpwindow.h"
 #include "app/odds_columns.h"
 #include "app/result_headings.h"
 #include "app/results_clipboard.h"
@@ -59,6 +61,7 @@ CHandCalcDialog::CHandCalcDialog(QWidget* parent) : QDialog(parent), prompts_(di
     ui_ = createDialogControls(this);
     connectControls();
     createResultActions();
+    createMenuBar();
     // The template's size is the smallest; the window may grow from there.
     const QSize templateSize = layout_.layOut(*this, ui_);
     setMinimumSize(templateSize);
@@ -82,14 +85,56 @@ void CHandCalcDialog::connectControls() {
     connect(&session_, &CalculatorSession::runStarted, this, &CHandCalcDialog::showRunStart);
     connect(&session_, &CalculatorSession::progressed, this, &CHandCalcDialog::showProgress);
     connect(&session_, &CalculatorSession::finished, this, &CHandCalcDialog::fillResults);
+}
 
+void CHandCalcDialog::createMenuBar() {
     // The window manager's menu can't be extended, so the About box hangs off
-    // the dialog's context menu, and F1.
-    auto* about = makeAction(tr("&About Marvane..."), "aboutAction");
-    about->setShortcut(QKeySequence::HelpContents);
+    // Help and the dialog's context menu; F1 opens the help window.
+    QAction* about = makeAction(tr("&About Marvane..."), "aboutAction");
     connect(about, &QAction::triggered, this, &CHandCalcDialog::showAboutBox);
     addAction(about);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    QAction* help = makeAction(tr("Marvane &Help"), "helpAction");
+    help->setShortcut(QKeySequence::HelpContents);
+    connect(help, &QAction::triggered, this, &CHandCalcDialog::showHelp);
+    addAction(help);
+    // F1 in the chart window too: the same action, added to that window.
+    chartWindow_->addAction(help);
+
+    // Quit ends the program as Escape does, without reading the boxes.
+    QAction* quit = makeAction(tr("&Quit"), "quitAction");
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quit, &QAction::triggered, this, &CHandCalcDialog::reject);
+    addAction(quit);
+
+    saveChartAction_ = makeAction(tr("Save C&hart As..."), "saveChartAction");
+    saveChartAction_->setEnabled(false);
+    connect(saveChartAction_, &QAction::triggered, this, [this] {
+        // What is saved is what the chart window shows: it draws on showing.
+        if (!session_.lockedOut()) {
+            showChart();
+            chartWindow_->saveChartAs();
+        }
+    });
+
+    ui_.menuBar = marvane::createMenuBar(this, {.saveResults = saveAction_,
+                                                .saveChart = saveChartAction_,
+                                                .quit = quit,
+                                                .probability = probabilityAction_,
+                                                .odds = oddsAction_,
+                                                .chart = chartAction_,
+                                                .help = help,
+                                                .about = about});
+}
+
+void CHandCalcDialog::showHelp() {
+    if (helpWindow_ == nullptr) {
+        helpWindow_ = new HelpWindow(this);
+    }
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
 }
 
 QAction* CHandCalcDialog::makeAction(const QString& text, const char* objectName) {
@@ -135,10 +180,10 @@ void CHandCalcDialog::createResultActions() {
     // The chart window: its own window, following the results.
     chartWindow_ = new ChartWindow(this);
     chartWindow_->setPrompts(prompts_);
-    QAction* chart = makeAction(tr("C&hart..."), "chartAction");
-    chart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    connect(chart, &QAction::triggered, this, &CHandCalcDialog::showChart);
-    addAction(chart);
+    chartAction_ = makeAction(tr("C&hart..."), "chartAction");
+    chartAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    connect(chartAction_, &QAction::triggered, this, &CHandCalcDialog::showChart);
+    addAction(chartAction_);
 
     saveAction_ = makeAction(tr("&Save Results As..."), "saveResultsAction");
     saveAction_->setShortcut(QKeySequence::Save);
@@ -147,7 +192,7 @@ void CHandCalcDialog::createResultActions() {
     addAction(saveAction_);
 
     list->addActions({copyAction_, copyAll, makeSeparator(), probabilityAction_, oddsAction_,
-                      makeSeparator(), chart, saveAction_});
+                      makeSeparator(), chartAction_, saveAction_});
     list->setContextMenuPolicy(Qt::ActionsContextMenu);
     // Right-click on the headings: which columns to show.
     list->sortHeader()->addActions({probabilityAction_, oddsAction_});
@@ -355,6 +400,7 @@ void CHandCalcDialog::fillResults(const DeckReport& report) {
     showOddsColumns();
     saveAction_->setEnabled(true);
     chartWindow_->showReport(report);
+    saveChartAction_->setEnabled(true);
 }
 
 void CHandCalcDialog::showElapsedTime() {
@@ -378,6 +424,7 @@ void CHandCalcDialog::OnAgain() {
     ui_.resultsList->DeleteAllColumns();
     session_.clearResults();
     saveAction_->setEnabled(false);
+    saveChartAction_->setEnabled(false);
     chartWindow_->clear();
     ui_.elapsedTime->clear();
     setDefaultButton(ui_.computeOdds);

@@ -18,6 +18,7 @@ class QPushButton;
 namespace marvane {
 
 class ChartWindow;
+class HelpWindow;
 struct DeckReport;
 
 // The calculator: two number boxes with spin buttons, the "Enumerate?" choice,
@@ -78,6 +79,8 @@ private:
     QAction* makeAction(const QString& text, const char* objectName);
     QAction* makeSeparator();
     void createResultActions();
+    void createMenuBar();
+    void showHelp();
     // Adds or removes the probability and odds columns as their entries say.
     void showOddsColumns();
     void saveResultsAs();
@@ -109,7 +112,10 @@ private:
     QAction* probabilityAction_ = nullptr;
     QAction* oddsAction_ = nullptr;
     QAction* saveAction_ = nullptr;
+    QAction* saveChartAction_ = nullptr;
+    QAction* chartAction_ = nullptr;
     ChartWindow* chartWindow_ = nullptr;
+    HelpWindow* helpWindow_ = nullptr;  // made on first use
 };
 
 }  // namespace marvane

@@ -5,6 +5,7 @@ class QCheckBox;
 class QDialog;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QProgressBar;
 class QWidget;
 class CSortListCtrl;
@@ -33,6 +34,8 @@ struct DialogControls {
     QLabel* floatingPathMark = nullptr;
     QProgressBar* progressBar = nullptr;
     QLabel* elapsedTime = nullptr;
+    // Above the template's controls; the dialog adds it (it holds the dialog's actions).
+    QMenuBar* menuBar = nullptr;
 };
 
 // Creates the controls in the dialog, in the order that the focus chain

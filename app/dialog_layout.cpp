@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <algorithm>
@@ -51,11 +52,17 @@ constexpr QRect kElapsedTimePlace(70, 256, 147, 14);
 QSize DialogLayout::layOut(QWidget& dialog, const DialogControls& controls) {
     controls_ = controls;
     const DialogBaseUnits base = dialogBaseUnits(dialog.font());
-    templateSize_ = mapDialogRect(QRect(QPoint(0, 0), kDialogSize), base).size();
-    for (const ControlPlace& place : kControlPlaces) {
-        controlWithId(dialog, place.id)->setGeometry(mapDialogRect(place.dialogUnits, base));
+    // The template's controls sit below the menu bar, which spans the top.
+    const int top = controls_.menuBar ? controls_.menuBar->sizeHint().height() : 0;
+    templateSize_ = mapDialogRect(QRect(QPoint(0, 0), kDialogSize), base).size() + QSize(0, top);
+    if (controls_.menuBar) {
+        controls_.menuBar->setGeometry(0, 0, templateSize_.width(), top);
     }
-    controls_.elapsedTime->setGeometry(mapDialogRect(kElapsedTimePlace, base));
+    for (const ControlPlace& place : kControlPlaces) {
+        controlWithId(dialog, place.id)
+            ->setGeometry(mapDialogRect(place.dialogUnits, base).translated(0, top));
+    }
+    controls_.elapsedTime->setGeometry(mapDialogRect(kElapsedTimePlace, base).translated(0, top));
 
     // Each spin attaches itself to the left edge of its box, which gives up
     // that much room.
@@ -105,8 +112,8 @@ void DialogLayout::makeRoomForNumberCaptions() const {
 }
 
 void DialogLayout::stretch(const QSize& size) const {
-    // The list takes all the extra room; the bar and the time stretch with
-    // it, and the buttons and the time stay on the bottom edge, "Close" in
+    // The list takes all the extra room; the menu bar, the progress bar and
+    // the time stretch with it, and the buttons and the time stay on the bottom edge, "Close" in
     // its corner. Everything else keeps its place from the top left.
     const int dx = std::max(0, size.width() - templateSize_.width());
     const int dy = std::max(0, size.height() - templateSize_.height());
@@ -114,7 +121,7 @@ void DialogLayout::stretch(const QSize& size) const {
         QRect moved = place;
         if (child == controls_.resultsList) {
             moved.adjust(0, 0, dx, dy);
-        } else if (child == controls_.progressBar) {
+        } else if (child == controls_.progressBar || child == controls_.menuBar) {
             moved.adjust(0, 0, dx, 0);
         } else if (child == controls_.elapsedTime) {
             moved.adjust(0, dy, dx, dy);

@@ -369,6 +369,21 @@
     </message>
 </context>
 <context>
+    <name>MenuBar</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Ansi&amp;cht</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
     <name>NumberBox</name>
     <message>
         <source>Please enter a positive integer.</source>
@@ -551,6 +566,18 @@
         <source>Elapsed Time: %1 s</source>
         <translation>Rechenzeit: %1 s</translation>
     </message>
+    <message>
+        <source>Marvane &amp;Help</source>
+        <translation>Marvane-&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Save C&amp;hart As...</source>
+        <translation>&amp;Diagramm speichern unter …</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ChartWindow</name>
@@ -630,17 +657,6 @@
     </message>
 </context>
 <context>
-    <name>marvane::UpDownCtrl</name>
-    <message>
-        <source>Up</source>
-        <translation>Aufwärts</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Abwärts</translation>
-    </message>
-</context>
-<context>
     <name>marvane::HelpWindow</name>
     <message>
         <source>Categories</source>
@@ -701,6 +717,17 @@
     <message>
         <source>These options of marvane-count ask which ranking holds:</source>
         <translation>Diese Optionen von marvane-count fragen, welche Rangfolge hält:</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::UpDownCtrl</name>
+    <message>
+        <source>Up</source>
+        <translation>Aufwärts</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abwärts</translation>
     </message>
 </context>
 </TS>

@@ -369,6 +369,21 @@
     </message>
 </context>
 <context>
+    <name>MenuBar</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>Fic&amp;hier</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ai&amp;de</translation>
+    </message>
+</context>
+<context>
     <name>NumberBox</name>
     <message>
         <source>Please enter a positive integer.</source>
@@ -551,6 +566,18 @@
         <source>Elapsed Time: %1 s</source>
         <translation>Temps écoulé&#xa0;: %1&#xa0;s</translation>
     </message>
+    <message>
+        <source>Marvane &amp;Help</source>
+        <translation>&amp;Aide de Marvane</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Save C&amp;hart As...</source>
+        <translation>Enregistrer le &amp;graphique sous…</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ChartWindow</name>
@@ -630,17 +657,6 @@
     </message>
 </context>
 <context>
-    <name>marvane::UpDownCtrl</name>
-    <message>
-        <source>Up</source>
-        <translation>Vers le haut</translation>
-    </message>
-    <message>
-        <source>Down</source>
-        <translation>Vers le bas</translation>
-    </message>
-</context>
-<context>
     <name>marvane::HelpWindow</name>
     <message>
         <source>Categories</source>
@@ -701,6 +717,17 @@
     <message>
         <source>These options of marvane-count ask which ranking holds:</source>
         <translation>Ces options de marvane-count demandent quel classement tient&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::UpDownCtrl</name>
+    <message>
+        <source>Up</source>
+        <translation>Vers le haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Vers le bas</translation>
     </message>
 </context>
 </TS>

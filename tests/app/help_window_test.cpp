@@ -110,9 +110,9 @@ TEST(HelpWindow, StaysBesideItsOwnerUntilClosedOrEscaped) {
 }
 
 TEST(HelpWindow, SpeaksTheUsersLanguage) {
-    installTranslators(QLocale(QStringLiteral("de_DE")));
+    marvane::installTranslators(QLocale(QStringLiteral("de_DE")));
     const HelpWindow window;
-    installTranslators(QLocale::c());  // the other tests read English
+    marvane::installTranslators(QLocale::c());  // the other tests read English
     const Rows rows = tableRows(window);
     ASSERT_FALSE(rows.empty());
     EXPECT_EQ(rows[5].first, QStringLiteral("Drilling (bunt)"));
