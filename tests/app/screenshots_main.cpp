@@ -10,6 +10,9 @@
 //   large-8x20.png                 at one and a half times the font size
 //   odds-8x20.png                  8 x 20 with probability and odds, enlarged
 //   header-menu.png                the headings' menu open (the whole screen)
+//   menu-1x.png, help-1x.png       the View menu open (the whole screen), the help window
+//   menu-large-dark.png, help-large-dark.png
+//                                  the same at one and a half times the font, dark
 //   tooltip-example.png, tooltip-impossible.png, tooltip-total.png
 //                                  4 x 13 with a category's or the Total
 //                                  heading's tooltip open (the whole screen)
@@ -17,6 +20,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStyleFactory>
 #include <QTimer>
@@ -25,6 +29,7 @@
 
 #include "app/chandcalcapp.h"
 #include "app/engine_texts.h"
+#include "app/helpwindow.h"
 #include "listctrl/csortheaderctrl.h"
 #include "tests/app/dark_palette.h"
 #include "tests/app/dialog_fixture.h"
@@ -61,6 +66,25 @@ int main(int argc, char** argv) {
         saved = QGuiApplication::primaryScreen()->grabWindow(0).save(dir + '/' + file) && saved;
         QToolTip::hideText();
         QTest::qWait(500);  // gone, so the next one is a fresh tip
+    };
+    // The View menu open (the whole screen), then the help window from F1.
+    const auto showMenuAndHelp = [&](const QString& suffix) {
+        DialogDriver d;
+        auto* bar = d.dialog.findChild<QMenuBar*>(QStringLiteral("menuBar"));
+        bar->setActiveAction(bar->actions().value(1));
+        QTest::qWait(300);
+        saved =
+            QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/menu-" + suffix) && saved;
+        if (QMenu* open = bar->findChild<QMenu*>(QStringLiteral("viewMenu"))) {
+            open->close();
+        }
+        QTest::qWait(100);
+        d.dialog.findChild<QAction*>(QStringLiteral("helpAction"))->trigger();
+        auto* help = d.dialog.findChild<HelpWindow*>();
+        saved = help != nullptr && QTest::qWaitForWindowExposed(help) && saved;
+        QTest::qWait(200);
+        saved = help != nullptr && help->grab().save(dir + "/help-" + suffix) && saved;
+        messages += d.messages.size();
     };
     const auto showTips = [&](DialogDriver& d) {
         // One category this deck has, one it cannot have, and a heading.
@@ -112,6 +136,7 @@ int main(int argc, char** argv) {
         save(d, QStringLiteral("sorted-8x20.png"));
         messages += d.messages.size();
     }
+    showMenuAndHelp(QStringLiteral("1x.png"));
     const QFont font = QApplication::font();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(darkPalette());
@@ -131,6 +156,7 @@ int main(int argc, char** argv) {
         save(d, QStringLiteral("large-8x20.png"));
         messages += d.messages.size();
     }
+    showMenuAndHelp(QStringLiteral("large-dark.png"));
     QApplication::setFont(font);
     {
         DialogDriver d;
