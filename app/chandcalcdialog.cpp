@@ -34,22 +34,6 @@
 
 namespace marvane {
 
-namespace {
-
-// The row's texts, its category named in the user's language.
-QStringList rowTexts(const ResultRow& row) {
-    QStringList list;
-    for (const std::string& text : row.texts) {
-        list << QString::fromStdString(text);
-    }
-    if (!list.isEmpty()) {
-        list.front() = categoryName(row.category);
-    }
-    return list;
-}
-
-}  // namespace
-
 CHandCalcDialog::CHandCalcDialog(QWidget* parent) : QDialog(parent), prompts_(dialogPrompts()) {
     setWindowTitle(QStringLiteral("Marvane"));
     // A window of its own (own taskbar entry) with close and maximise boxes.
@@ -143,6 +127,18 @@ QAction* CHandCalcDialog::makeAction(const QString& text, const char* objectName
     return action;
 }
 
+QAction* CHandCalcDialog::makeColumnAction(const QString& text, const char* objectName, bool shown,
+                                           void (AppSettings::*remember)(bool)) {
+    QAction* action = makeAction(text, objectName);
+    action->setCheckable(true);
+    action->setChecked(shown);
+    connect(action, &QAction::toggled, this, [this, remember](bool checked) {
+        (AppSettings().*remember)(checked);
+        showOddsColumns();
+    });
+    return action;
+}
+
 QAction* CHandCalcDialog::makeSeparator() {
     auto* separator = new QAction(this);
     separator->setSeparator(true);
@@ -162,20 +158,11 @@ void CHandCalcDialog::createResultActions() {
 
     // The optional columns, remembered from the last run.
     const AppSettings settings;
-    probabilityAction_ = makeAction(tr("&Probability"), "probabilityAction");
-    probabilityAction_->setCheckable(true);
-    probabilityAction_->setChecked(settings.probabilityColumn());
-    connect(probabilityAction_, &QAction::toggled, this, [this](bool shown) {
-        AppSettings().setProbabilityColumn(shown);
-        showOddsColumns();
-    });
-    oddsAction_ = makeAction(tr("&Odds"), "oddsAction");
-    oddsAction_->setCheckable(true);
-    oddsAction_->setChecked(settings.oddsColumn());
-    connect(oddsAction_, &QAction::toggled, this, [this](bool shown) {
-        AppSettings().setOddsColumn(shown);
-        showOddsColumns();
-    });
+    probabilityAction_ =
+        makeColumnAction(tr("&Probability"), "probabilityAction", settings.probabilityColumn(),
+                         &AppSettings::setProbabilityColumn);
+    oddsAction_ = makeColumnAction(tr("&Odds"), "oddsAction", settings.oddsColumn(),
+                                   &AppSettings::setOddsColumn);
 
     // The chart window: its own window, following the results.
     chartWindow_ = new ChartWindow(this);

@@ -17,6 +17,7 @@ class QPushButton;
 
 namespace marvane {
 
+class AppSettings;
 class ChartWindow;
 class HelpWindow;
 struct DeckReport;
@@ -77,6 +78,9 @@ public slots:
 private:
     void connectControls();
     QAction* makeAction(const QString& text, const char* objectName);
+    // A checkable column choice, starting as shown and remembered on change.
+    QAction* makeColumnAction(const QString& text, const char* objectName, bool shown,
+                              void (AppSettings::*remember)(bool));
     QAction* makeSeparator();
     void createResultActions();
     void createMenuBar();

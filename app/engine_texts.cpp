@@ -188,4 +188,15 @@ QString crossingText(const marvane::Crossing& crossing, marvane::DeckDimension v
         .arg(categoryName(crossing.rarer), categoryName(crossing.commoner));
 }
 
+QStringList rowTexts(const ResultRow& row) {
+    QStringList list;
+    for (const std::string& text : row.texts) {
+        list << QString::fromStdString(text);
+    }
+    if (!list.isEmpty()) {
+        list.front() = categoryName(row.category);
+    }
+    return list;
+}
+
 }  // namespace marvane

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "engine/crossings.h"
 #include "engine/hand_category.h"
+#include "engine/result_rows.h"
 #include "engine/suit_pattern.h"
 #include "report/number_reading.h"
 
@@ -20,6 +22,9 @@ namespace marvane {
 
 // The category's name in the results list, e.g. "Drilling (bunt)".
 QString categoryName(marvane::HandCategory category);
+
+// A results row's texts, its category named in the user's language.
+QStringList rowTexts(const ResultRow& row);
 
 // The category's one-sentence definition, lower-case start.
 QString categoryDefinitionText(marvane::HandCategory category);
