@@ -39,6 +39,12 @@ public:
         QMessageBox::warning(parent, QCoreApplication::applicationName(), text);
     }
 
+    bool confirm(QWidget* parent, const QString& text) override {
+        return QMessageBox::question(parent, QCoreApplication::applicationName(), text,
+                                     QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+    }
+
     QString askSavePath(QWidget* parent, FileKind kind, const QString& suggestedPath) override {
         const SaveChoice choice = saveChoice(kind);
         QFileDialog dialog(parent, choice.title);

@@ -24,6 +24,8 @@ public:
 
     // A modal warning with the program's name as its title.
     virtual void warn(QWidget* parent, const QString& text) = 0;
+    // A question to go ahead or not (Yes and No, No the default); true for Yes.
+    virtual bool confirm(QWidget* parent, const QString& text) = 0;
     // Where to save a file of this kind, starting at suggestedPath; an empty
     // string when the user cancels.
     virtual QString askSavePath(QWidget* parent, FileKind kind, const QString& suggestedPath) = 0;

@@ -40,6 +40,7 @@ void dialogRun(benchmark::State& bench, Deck deck) {
     struct SkippingPrompts final : Prompts {
         explicit SkippingPrompts(benchmark::State& state) : bench(state) {}
         void warn(QWidget*, const QString& text) override { bench.SkipWithError(qPrintable(text)); }
+        bool confirm(QWidget*, const QString&) override { return true; }
         QString askSavePath(QWidget*, FileKind, const QString&) override { return {}; }
         benchmark::State& bench;
     };

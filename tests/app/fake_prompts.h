@@ -8,16 +8,23 @@
 
 namespace marvane {
 
-// Records warnings instead of showing them and answers save-path questions
-// with `savePath` (cancelled when it is empty).
+// Records warnings and questions instead of showing them, answers questions
+// with `confirmAnswer` and save-path questions with `savePath` (cancelled
+// when it is empty).
 struct FakePrompts final : Prompts {
     void warn(QWidget*, const QString& text) override { messages << text; }
+    bool confirm(QWidget*, const QString& text) override {
+        questions << text;
+        return confirmAnswer;
+    }
     QString askSavePath(QWidget*, FileKind kind, const QString& suggested) override {
         kinds.push_back(kind);
         return savePath ? savePath(suggested) : QString();
     }
 
     QStringList messages;
+    QStringList questions;
+    bool confirmAnswer = true;
     std::vector<FileKind> kinds;
     std::function<QString(const QString& suggested)> savePath;
 };
