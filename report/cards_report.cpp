@@ -61,8 +61,8 @@ CardsReport buildCardsReport(const CardsReportOptions& options) {
             report.totals[category],
             0.0,
             std::nullopt};
-        row.probability = probability(row.sourceCount(), report.hands);
-        row.odds = oddsText(row.sourceCount(), report.hands);
+        row.probability = probability64(row.sourceCount(), report.hands);
+        row.odds = oddsText64(row.sourceCount(), report.hands);
         report.rows.push_back(std::move(row));
     }
     return report;

@@ -96,14 +96,14 @@ std::optional<std::string> oddsText(std::uint32_t count, std::uint32_t hands) {
 
 namespace marvane {
 
-double probability(std::uint64_t count, std::uint64_t hands) {
+double probability64(std::uint64_t count, std::uint64_t hands) {
     if (hands == 0) {
         return 0.0;
     }
     return static_cast<double>(count) / static_cast<double>(hands);
 }
 
-std::optional<std::string> oddsText(std::uint64_t count, std::uint64_t hands) {
+std::optional<std::string> oddsText64(std::uint64_t count, std::uint64_t hands) {
     if (count == 0) {
         return std::nullopt;
     }

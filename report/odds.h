@@ -18,7 +18,7 @@ double probability(std::uint32_t count, std::uint32_t hands);
 std::optional<std::string> oddsText(std::uint32_t count, std::uint32_t hands);
 
 // The same for hands of six or seven cards, whose counts need 64 bits.
-double probability(std::uint64_t count, std::uint64_t hands);
-std::optional<std::string> oddsText(std::uint64_t count, std::uint64_t hands);
+double probability64(std::uint64_t count, std::uint64_t hands);
+std::optional<std::string> oddsText64(std::uint64_t count, std::uint64_t hands);
 
 }  // namespace marvane
