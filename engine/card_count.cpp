@@ -77,9 +77,8 @@ std::map<std::uint32_t, std::uint64_t> rankSetsByStraights(std::uint32_t ranks, 
             }
         }
         ++sets[straightFives];
-        const std::uint32_t low = set & -set;
-        const std::uint32_t ripple = set + low;
-        set = ripple | (((set ^ ripple) >> 2) / low);
+        const std::uint32_t ripple = set + (set & -set);
+        set = ripple | (((set ^ ripple) >> 2) >> std::countr_zero(set));
     }
     return sets;
 }
@@ -182,7 +181,9 @@ bool distinctSuitsPossible(const Suits& suits, std::uint32_t positions,
 struct SuitSignature {
     std::uint32_t paired = 0;
     std::uint64_t distinct = 0;
-    friend auto operator<=>(const SuitSignature&, const SuitSignature&) = default;
+    friend bool operator<(const SuitSignature& a, const SuitSignature& b) {
+        return a.paired != b.paired ? a.paired < b.paired : a.distinct < b.distinct;
+    }
 };
 
 constexpr std::uint64_t kFlushBit = 1;
