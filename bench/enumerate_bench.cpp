@@ -9,9 +9,14 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
 
+#include "engine/best_of_k_reference.h"
 #include "engine/binomial.h"
+#include "engine/card_count.h"
+#include "engine/cards_enumerator.h"
 #include "engine/enumeration.h"
 
 namespace {
@@ -79,6 +84,92 @@ void enumerateParallel(benchmark::State& bench, Deck deck, std::uint32_t workers
     finish(bench, deck, counter);
 }
 
+// The familiar seven-card table of a 52-card deck, by category index.
+marvane::CategoryCounts64 publishedSevenCards() {
+    using enum marvane::HandCategory;
+    marvane::CategoryCounts64 counts;
+    counts[StraightFlush] = 41'584;
+    counts[Hypochromatic4OfAKind] = 224'848;
+    counts[HypochromaticFullHouse] = 3'473'184;
+    counts[Flush] = 4'047'644;
+    counts[HypochromaticStraight] = 6'180'020;
+    counts[Hypochromatic3OfAKind] = 6'461'620;
+    counts[Hypochromatic2Pair] = 31'433'400;
+    counts[Hypochromatic1Pair] = 58'627'800;
+    counts[Garbage] = 23'294'460;
+    return counts;
+}
+
+// What a K-card count must give: the published table for 4 x 13 at seven
+// cards, otherwise every hand once.
+bool plausible(Deck deck, std::uint32_t cards, const marvane::CategoryCounts64& counts) {
+    if (deck == Deck{4, 13} && cards == 7) {
+        return counts == publishedSevenCards();
+    }
+    return counts.sum() == marvane::choose64(deck.cardCount(), cards);
+}
+
+// The exact K-card count from scratch, table and all, as a deck's first
+// count costs.
+void countCards(benchmark::State& bench, Deck deck, std::uint32_t cards) {
+    const marvane::CategoryOrder order = marvane::defaultOrder(deck);
+    marvane::CategoryCounts64 counts;
+    for (auto _ : bench) {
+        counts = marvane::countCards(deck, cards, order);
+        benchmark::DoNotOptimize(counts);
+    }
+    if (!plausible(deck, cards, counts)) {
+        bench.SkipWithError("the counts are wrong");
+    }
+    bench.SetItemsProcessed(bench.iterations() *
+                            static_cast<std::int64_t>(marvane::choose64(deck.cardCount(), cards)));
+}
+
+// Counting again under another order, from a table already built.
+void recountCards(benchmark::State& bench, Deck deck, std::uint32_t cards) {
+    const marvane::CardCountTable table(deck, cards);
+    marvane::CategoryOrder order = marvane::defaultOrder(deck);
+    std::reverse(order.begin(), order.end());
+    marvane::CategoryCounts64 counts;
+    for (auto _ : bench) {
+        counts = table.counts(order);
+        benchmark::DoNotOptimize(counts);
+    }
+    if (counts.sum() != marvane::choose64(deck.cardCount(), cards)) {
+        bench.SkipWithError("the counts are wrong");
+    }
+}
+
+void enumerateCards(benchmark::State& bench, Deck deck, std::uint32_t cards) {
+    const marvane::CategoryOrder order = marvane::defaultOrder(deck);
+    marvane::CardsEnumeration run;
+    for (auto _ : bench) {
+        run = marvane::enumerateCards(deck, cards, order,
+                                      {.progress = [](auto, auto) { return true; }});
+        benchmark::DoNotOptimize(run.counts);
+    }
+    if (run.status != marvane::CardsRunStatus::Completed || !plausible(deck, cards, run.counts) ||
+        run.counts != marvane::countCards(deck, cards, order)) {
+        bench.SkipWithError("the enumeration's counts are wrong");
+    }
+    bench.SetItemsProcessed(bench.iterations() *
+                            static_cast<std::int64_t>(marvane::choose64(deck.cardCount(), cards)));
+}
+
+void enumerateCardsReference(benchmark::State& bench, Deck deck, std::uint32_t cards) {
+    const marvane::CategoryOrder order = marvane::defaultOrder(deck);
+    std::optional<marvane::CategoryCounts64> counts;
+    for (auto _ : bench) {
+        counts = marvane::enumerateCardsReference(deck, cards, order);
+        benchmark::DoNotOptimize(counts);
+    }
+    if (!counts || !plausible(deck, cards, *counts)) {
+        bench.SkipWithError("the reference's counts are wrong");
+    }
+    bench.SetItemsProcessed(bench.iterations() *
+                            static_cast<std::int64_t>(marvane::choose64(deck.cardCount(), cards)));
+}
+
 std::string nameOf(const char* path, Deck deck) {
     return std::string(path) + "/" + std::to_string(deck.suits) + "x" + std::to_string(deck.ranks);
 }
@@ -101,6 +192,26 @@ void registerAll() {
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
     }
+    // K-card hands: name/SxR/K.
+    auto withCards = [](const char* path, Deck deck, std::uint32_t cards) {
+        return nameOf(path, deck) + "/" + std::to_string(cards);
+    };
+    for (Deck deck : {Deck{4, 13}, Deck{8, 20}}) {
+        benchmark::RegisterBenchmark(withCards("BM_CountCards", deck, 7).c_str(), countCards, deck,
+                                     7u)
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RegisterBenchmark(withCards("BM_RecountCards", Deck{8, 20}, 7).c_str(), recountCards,
+                                 Deck{8, 20}, 7u);
+    // Timed by the wall clock: the workers run on threads of their own.
+    benchmark::RegisterBenchmark(withCards("BM_EnumerateCards", Deck{4, 13}, 7).c_str(),
+                                 enumerateCards, Deck{4, 13}, 7u)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark(withCards("BM_EnumerateCardsReference", Deck{4, 9}, 7).c_str(),
+                                 enumerateCardsReference, Deck{4, 9}, 7u)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace marvane {
 std::variant<CrossingsQuery, std::string> readCrossingsQuery(const CrossingsArguments& arguments) {
     const auto varying = dimensionFromName(arguments.dimension);
     if (!varying) {
-        return std::string("--crossings: Please choose suits or ranks.");
+        return std::string("--crossings: Please choose suits, ranks or cards.");
     }
     if (arguments.perDeckOptions) {
         return std::string("--crossings cannot be combined with --all, --enumerate or --odds");
@@ -40,10 +40,15 @@ std::variant<CrossingsQuery, std::string> readCrossingsQuery(const CrossingsArgu
 
 void writeCrossings(std::ostream& out, const std::vector<Crossing>& crossings,
                     DeckDimension varying, ReportFormat format) {
+    writeCrossings(out, crossings, dimensionName(varying), format);
+}
+
+void writeCrossings(std::ostream& out, const std::vector<Crossing>& crossings,
+                    std::string_view unit, ReportFormat format) {
     switch (format) {
         case ReportFormat::Table:
             for (const Crossing& crossing : crossings) {
-                out << describeCrossing(crossing, varying) << '\n';
+                out << describeCrossing(crossing, unit) << '\n';
             }
             return;
         case ReportFormat::Csv:

@@ -35,5 +35,8 @@ std::variant<CrossingsQuery, std::string> readCrossingsQuery(const CrossingsArgu
 // array of {"from", "to", "rarer", "commoner"} objects.
 void writeCrossings(std::ostream& out, const std::vector<Crossing>& crossings,
                     DeckDimension varying, ReportFormat format);
+// The same with the unit the sentences name: "suits", "ranks" or "cards".
+void writeCrossings(std::ostream& out, const std::vector<Crossing>& crossings,
+                    std::string_view unit, ReportFormat format);
 
 }  // namespace marvane

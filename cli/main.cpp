@@ -16,6 +16,8 @@
 #include "cli/deck_batch.h"
 #include "cli/progress_bar.h"
 #include "marvane_version.h"
+#include "report/cards_format.h"
+#include "report/cards_report.h"
 #include "report/deck_report.h"
 #include "report/explanations.h"
 #include "report/number_reading.h"
@@ -40,7 +42,10 @@ number of possible hands (JSON/CSV: floating_path) means it was worked out in
 floating point. --all cannot be combined with --suits or --ranks.
 --crossings lists, from the closed formulas, where two categories change places
 between neighbouring decks: as suits go from 4 to 8 at --ranks R, or as ranks go
-from 7 to 20 at --suits S.
+from 7 to 20 at --suits S, or as cards per hand go from 5 to 7 in one deck.
+With --cards 6 or 7 a hand counts as the best of its fives: the category with
+fewer five-card hands in the deck is the better, of two with equal counts the
+one listed first by --explain; counts and possible hands are exact.
 
 Examples:
   marvane-count --suits 4 --ranks 13
@@ -48,6 +53,8 @@ Examples:
   marvane-count --suits 8 --ranks 20 --format json
   marvane-count --all --format csv > counts.csv
   marvane-count --crossings suits --ranks 13
+  marvane-count --suits 4 --ranks 13 --cards 7
+  marvane-count --crossings cards --suits 4 --ranks 13
 
 Exit status: 0 on success; 1 if enumerated and computed counts differ (each
 difference is reported on stderr) or the output could not be written;
@@ -59,6 +66,8 @@ struct CountRequest {
     std::uint32_t jobs = defaultWorkerCount();  // threads, for one deck or for --all
     ReportOptions report;
     std::optional<CrossingsQuery> crossings;  // instead of the decks' counts
+    std::optional<Deck> cardCrossings;        // from 5 to 7 cards in one deck, instead
+    std::uint32_t cards = kMinCards;          // per hand; above 5 the best five counts
 };
 
 struct UsageError {
@@ -150,9 +159,14 @@ ParseOutcome parseArguments(int argc, char** argv) {
     std::string crossingsName;
     CLI::Option* crossings =
         app.add_option("--crossings", crossingsName,
-                       "Where categories change places as suits (at --ranks R) or ranks "
-                       "(at --suits S) grow")
-            ->type_name("suits|ranks");
+                       "Where categories change places as suits (at --ranks R), ranks "
+                       "(at --suits S) or cards per hand (at --suits S --ranks R) grow")
+            ->type_name("suits|ranks|cards");
+    std::string cardsText;
+    CLI::Option* cards = app.add_option("--cards", cardsText,
+                                        "Cards per hand, 5 to 7 (default 5); with 6 or 7 a hand "
+                                        "counts as its best five")
+                             ->type_name("K");
     bool explain = false;
     app.add_flag("--explain", explain,
                  "Say what each category, suit pattern, Total and the * mark mean, and exit (no "
@@ -180,9 +194,35 @@ ParseOutcome parseArguments(int argc, char** argv) {
         }
         request.jobs = reading.value;
     }
+    if (cards->count() > 0) {
+        const NumberReading reading = readNumber(cardsText, kMinCards, kMaxCards);
+        if (reading.status != NumberReadingStatus::Ok) {
+            return UsageError{"--cards: Please enter an integer between 5 and 7."};
+        }
+        request.cards = reading.value;
+    }
     request.report.format = reportFormatFromName(formatName).value_or(ReportFormat::Table);
     request.report.allDecks = all;
 
+    if (crossings->count() > 0 && crossingsName == "cards") {
+        if (all || request.enumerate || request.report.odds) {
+            return UsageError{"--crossings cannot be combined with --all, --enumerate or --odds"};
+        }
+        if (cards->count() > 0) {
+            return UsageError{"--crossings cards covers 5 to 7 cards: leave out --cards"};
+        }
+        auto suitsValue = readDimension(*suits, suitsText, kMinSuits, kMaxSuits);
+        if (auto* error = std::get_if<UsageError>(&suitsValue)) {
+            return *error;
+        }
+        auto ranksValue = readDimension(*ranks, ranksText, kMinRanks, kMaxRanks);
+        if (auto* error = std::get_if<UsageError>(&ranksValue)) {
+            return *error;
+        }
+        request.cardCrossings =
+            Deck{std::get<std::uint32_t>(suitsValue), std::get<std::uint32_t>(ranksValue)};
+        return request;
+    }
     if (crossings->count() > 0) {
         const auto given = [](const CLI::Option* option, const std::string& text) {
             return option->count() > 0 ? std::optional(text) : std::nullopt;
@@ -259,8 +299,62 @@ std::vector<DeckReport> countAll(const CountRequest& request, bool showProgress)
     return reports;
 }
 
-int runCrossings(const CrossingsQuery& query, ReportFormat format) {
-    writeCrossings(std::cout, findCrossings(query.varying, query.fixed), query.varying, format);
+// One deck's hands of six or seven cards; the bar follows the enumeration.
+CardsReport countCardsDeck(Deck deck, std::uint32_t cards, bool enumerate, bool showProgress,
+                           std::uint32_t workers) {
+    CardsReportOptions options{
+        .deck = deck, .cards = cards, .enumerate = enumerate, .workers = workers};
+    constexpr std::uint32_t kTicks = 1000;
+    std::optional<ProgressBar> bar;
+    std::uint32_t ticked = 0;
+    if (enumerate && showProgress) {
+        bar.emplace(std::cerr,
+                    "Enumerating " + std::to_string(deck.suits) + " x " +
+                        std::to_string(deck.ranks) + ", " + std::to_string(cards) + " cards",
+                    kTicks);
+        options.progress = [&](std::uint64_t done, std::uint64_t total) {
+            for (; ticked < done * kTicks / total; ++ticked) {
+                bar->tick();
+            }
+            return true;
+        };
+    }
+    CardsReport report = buildCardsReport(options);
+    if (bar) {
+        bar->finish();
+    }
+    return report;
+}
+
+int runCards(const CountRequest& request) {
+    const bool showProgress = request.enumerate && isatty(STDERR_FILENO) == 1;
+    std::vector<CardsReport> reports;
+    for (Deck deck : request.decks) {
+        reports.push_back(countCardsDeck(deck, request.cards, request.enumerate,
+                                         showProgress && request.decks.size() == 1, request.jobs));
+    }
+    writeCardsReports(std::cout, reports, request.report);
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << kProgramName << ": could not write the output\n";
+        return kExitFailure;
+    }
+    bool countsDiffer = false;
+    for (const CardsReport& report : reports) {
+        for (const CardsMismatch& mismatch : report.mismatches) {
+            std::cerr << kProgramName << ": enumerated and computed counts differ: "
+                      << describeMismatch(report, mismatch) << '\n';
+            countsDiffer = true;
+        }
+    }
+    return countsDiffer ? kExitFailure : kExitSuccess;
+}
+
+int runCrossings(const CrossingsQuery& query, std::uint32_t cards, ReportFormat format) {
+    writeCrossings(std::cout,
+                   cards == kMinCards ? findCrossings(query.varying, query.fixed)
+                                      : findCrossings(query.varying, query.fixed, cards),
+                   query.varying, format);
     std::cout.flush();
     if (!std::cout) {
         std::cerr << kProgramName << ": could not write the output\n";
@@ -270,8 +364,21 @@ int runCrossings(const CrossingsQuery& query, ReportFormat format) {
 }
 
 int run(const CountRequest& request) {
+    if (request.cardCrossings) {
+        writeCrossings(std::cout, findCardCrossings(*request.cardCrossings), "cards",
+                       request.report.format);
+        std::cout.flush();
+        if (!std::cout) {
+            std::cerr << kProgramName << ": could not write the output\n";
+            return kExitFailure;
+        }
+        return kExitSuccess;
+    }
     if (request.crossings) {
-        return runCrossings(*request.crossings, request.report.format);
+        return runCrossings(*request.crossings, request.cards, request.report.format);
+    }
+    if (request.cards > kMinCards) {
+        return runCards(request);
     }
     const bool showProgress = request.enumerate && isatty(STDERR_FILENO) == 1;
     const std::vector<DeckReport> reports =

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/card_counts.h"
 #include "engine/deck.h"
 #include "engine/hand_category.h"
 
@@ -55,5 +56,23 @@ std::vector<Crossing> findCrossings(DeckDimension varying, std::uint32_t fixed);
 
 // "from 5 to 6 suits, Straight Flush becomes rarer than Five of a Kind".
 std::string describeCrossing(const Crossing& crossing, DeckDimension varying);
+
+// The same over hands of `cards` cards (the best five, under each deck's own
+// order), in 64-bit counts.
+struct SeriesDeck64 {
+    std::uint32_t value = 0;
+    CategoryCounts64 counts;
+};
+std::vector<Crossing> findCrossings(const std::vector<SeriesDeck64>& series);
+std::vector<Crossing> findCrossings(DeckDimension varying, std::uint32_t fixed,
+                                    std::uint32_t cards);
+
+// From 5 to 6 and from 6 to 7 cards per hand in one deck. Throws
+// std::invalid_argument for an inadmissible deck.
+std::vector<Crossing> findCardCrossings(Deck deck);
+
+// "from 5 to 6 cards, Garbage becomes rarer than Hypochromatic 1 Pair": the
+// unit is what varies ("suits", "ranks" or "cards").
+std::string describeCrossing(const Crossing& crossing, std::string_view unit);
 
 }  // namespace marvane

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/card_counts.h"
 #include "engine/engine_state.h"
 #include "engine/hand_category.h"
 
@@ -46,5 +47,6 @@ std::vector<ResultRow> resultRows(const EngineState& state, bool withEnumeration
 // The categories from the top of the list after it is sorted ascending by
 // Total: rows of equal Total keep the order they had before the sort.
 std::array<HandCategory, kCategoryCount> displayOrder(const CategoryCounts& totals);
+std::array<HandCategory, kCategoryCount> displayOrder(const CategoryCounts64& totals);
 
 }  // namespace marvane

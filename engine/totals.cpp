@@ -50,8 +50,11 @@ std::uint32_t dominanceSet(HandCategory category) {
     return kDominance.at(indexOf(category));
 }
 
-CategoryCounts computeTotals(const CategoryCounts& source) {
-    CategoryCounts totals;
+namespace {
+
+template <class Counts>
+Counts totalsOf(const Counts& source) {
+    Counts totals;
     for (std::size_t i = 0; i < kCategoryCount; ++i) {
         for (std::size_t j = 0; j < kCategoryCount; ++j) {
             if (kDominance[i] & (1u << j)) {
@@ -60,6 +63,16 @@ CategoryCounts computeTotals(const CategoryCounts& source) {
         }
     }
     return totals;
+}
+
+}  // namespace
+
+CategoryCounts computeTotals(const CategoryCounts& source) {
+    return totalsOf(source);
+}
+
+CategoryCounts64 computeTotals(const CategoryCounts64& source) {
+    return totalsOf(source);
 }
 
 }  // namespace marvane

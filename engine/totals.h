@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "engine/card_counts.h"
 #include "engine/hand_category.h"
 
 namespace marvane {
@@ -13,5 +14,8 @@ std::uint32_t dominanceSet(HandCategory category);
 
 // T[i] = sum of source[j] over the dominance set of i, wrapping.
 CategoryCounts computeTotals(const CategoryCounts& source);
+
+// The same over hands of six or seven cards, in 64 bits.
+CategoryCounts64 computeTotals(const CategoryCounts64& source);
 
 }  // namespace marvane

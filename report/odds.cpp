@@ -17,13 +17,13 @@ Wide powerOfTen(int exponent) {
 
 // hands * 10^decimals / count, rounded half up. Exact, so the shown digits do
 // not depend on how a double happens to round.
-Wide scaledRatio(std::uint32_t count, std::uint32_t hands, int decimals) {
+Wide scaledRatio(std::uint64_t count, std::uint64_t hands, int decimals) {
     const Wide scale = powerOfTen(decimals);
     return (Wide{hands} * scale * 2 + count) / (Wide{count} * 2);
 }
 
 // The exponent e with 10^e <= hands / count < 10^(e + 1).
-int decimalExponent(std::uint32_t count, std::uint32_t hands) {
+int decimalExponent(std::uint64_t count, std::uint64_t hands) {
     int exponent = 0;
     while (Wide{hands} >= Wide{count} * powerOfTen(exponent + 1)) {
         ++exponent;
@@ -57,7 +57,7 @@ std::string withDecimals(Wide value, int decimals) {
     return digits;
 }
 
-std::string oddsNumber(std::uint32_t count, std::uint32_t hands) {
+std::string oddsNumber(std::uint64_t count, std::uint64_t hands) {
     constexpr int kSignificantFigures = 3;
     if (hands == 0) {
         return "0";  // no hands at all: nothing to scale
@@ -86,6 +86,24 @@ double probability(std::uint32_t count, std::uint32_t hands) {
 }
 
 std::optional<std::string> oddsText(std::uint32_t count, std::uint32_t hands) {
+    if (count == 0) {
+        return std::nullopt;
+    }
+    return "1 in " + oddsNumber(count, hands);
+}
+
+}  // namespace marvane
+
+namespace marvane {
+
+double probability64(std::uint64_t count, std::uint64_t hands) {
+    if (hands == 0) {
+        return 0.0;
+    }
+    return static_cast<double>(count) / static_cast<double>(hands);
+}
+
+std::optional<std::string> oddsText64(std::uint64_t count, std::uint64_t hands) {
     if (count == 0) {
         return std::nullopt;
     }

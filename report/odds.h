@@ -17,4 +17,8 @@ double probability(std::uint32_t count, std::uint32_t hands);
 // is 0: the hand never occurs.
 std::optional<std::string> oddsText(std::uint32_t count, std::uint32_t hands);
 
+// The same for hands of six or seven cards, whose counts need 64 bits.
+double probability64(std::uint64_t count, std::uint64_t hands);
+std::optional<std::string> oddsText64(std::uint64_t count, std::uint64_t hands);
+
 }  // namespace marvane

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/card_counts.h"
+#include "engine/cards_enumerator.h"
+#include "engine/category_order.h"
+#include "engine/deck.h"
+#include "engine/enumeration.h"
+#include "engine/hand_category.h"
+
+namespace marvane {
+
+// What to compute for hands of six or seven cards in one deck.
+struct CardsReportOptions {
+    Deck deck{};
+    std::uint32_t cards = 6;  // 6 or 7; five cards are DeckReport's
+    CategoryOrder order{};    // empty: the deck's own order (defaultOrder)
+    bool enumerate = false;   // also visit every hand and check the exact count
+    CardsProgress progress{};
+    const std::atomic<bool>* stop = nullptr;  // cancels the enumeration
+    std::uint32_t workers = defaultWorkerCount();
+};
+
+struct CardsReportRow {
+    HandCategory category;
+    std::string_view name;
+    std::optional<std::uint64_t> enumerated;  // only when the deck was enumerated
+    std::uint64_t computed;
+    std::uint64_t total;
+    double probability;               // of the source count among all hands
+    std::optional<std::string> odds;  // "1 in N"; nothing for a count of 0
+
+    std::uint64_t sourceCount() const { return enumerated.value_or(computed); }
+};
+
+struct CardsMismatch {
+    HandCategory category;
+    std::uint64_t enumerated;
+    std::uint64_t computed;
+};
+
+struct CardsReport {
+    Deck deck;
+    std::uint32_t cards = 6;
+    std::uint64_t hands = 0;  // C(S*R, cards), exact
+    CategoryOrder order;
+    bool enumerated = false;  // an enumeration ran to the end
+    bool cancelled = false;   // an enumeration was asked for and stopped
+    CategoryCounts64 enumeratedCounts;
+    CategoryCounts64 computed;
+    CategoryCounts64 totals;                // from the enumerated counts when there are any
+    std::vector<CardsReportRow> rows;       // the 17 categories, in display order
+    std::vector<CardsMismatch> mismatches;  // empty unless enumeration disagrees
+};
+
+// The exact count, and on request the enumeration, the Totals and the rows.
+// Throws std::invalid_argument for an inadmissible deck, a hand size other
+// than 6 or 7, a worker count outside 1..kMaxWorkers or an order that can't
+// rank the deck's hands. A cancelled enumeration leaves the report as if
+// none was asked for, with cancelled set.
+CardsReport buildCardsReport(const CardsReportOptions& options);
+
+// "5 suits x 7 ranks, 6 cards: Flush: enumerated 84, computed 85".
+std::string describeMismatch(const CardsReport& report, const CardsMismatch& mismatch);
+
+}  // namespace marvane

@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: MIT
+#include "engine/cards_enumerator.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <vector>
+
+#include "engine/best_of_k_reference.h"
+#include "engine/enumeration.h"
+
+namespace marvane {
+namespace {
+
+struct Case {
+    Deck deck;
+    std::uint32_t cards;
+    bool reversedOrder;
+};
+
+CategoryOrder orderFor(const Case& c) {
+    CategoryOrder order = defaultOrder(c.deck);
+    if (c.reversedOrder) {
+        std::reverse(order.begin(), order.end());
+    }
+    return order;
+}
+
+// Hand by hand: the same hands in the same order, each in the reference's category.
+TEST(CardsEnumerator, VisitsEveryHandInTheReferencesOrderAndCategory) {
+    for (const Case& c : {Case{{4, 7}, 6, false}, Case{{4, 7}, 7, true}, Case{{5, 7}, 6, true},
+                          Case{{5, 7}, 6, false}, Case{{4, 9}, 6, false}}) {
+        const CategoryOrder order = orderFor(c);
+        std::vector<std::uint8_t> expected;
+        const auto reference = enumerateCardsReference(
+            c.deck, c.cards, order, [&](const Hand& hand, HandCategory category) {
+                for (const Card& card : hand) {
+                    expected.push_back(static_cast<std::uint8_t>(card.number(c.deck.suits)));
+                }
+                expected.push_back(static_cast<std::uint8_t>(indexOf(category)));
+            });
+        ASSERT_TRUE(reference);
+        std::vector<std::uint8_t> seen;
+        seen.reserve(expected.size());
+        const CardsEnumeration fast = enumerateCardsVisiting(
+            c.deck, c.cards, order, [&](const CardsHand& hand, HandCategory category) {
+                seen.insert(seen.end(), hand.begin(), hand.begin() + c.cards);
+                seen.push_back(static_cast<std::uint8_t>(indexOf(category)));
+            });
+        EXPECT_EQ(fast.status, CardsRunStatus::Completed);
+        EXPECT_TRUE(seen == expected) << c.deck.suits << "x" << c.deck.ranks << " " << c.cards;
+        EXPECT_EQ(fast.counts, *reference);
+        // And on threads, without a visitor.
+        const CardsEnumeration threaded = enumerateCards(c.deck, c.cards, order, {.workers = 3});
+        EXPECT_EQ(threaded.status, CardsRunStatus::Completed);
+        EXPECT_EQ(threaded.counts, *reference);
+    }
+}
+
+TEST(CardsEnumerator, ReportsProgressAndStopsWhenAsked) {
+    const Deck deck{4, 13};
+    std::uint64_t last = 0;
+    bool ascending = true;
+    const CardsEnumeration stopped =
+        enumerateCards(deck, 7, defaultOrder(deck),
+                       {.workers = 2, .progress = [&](std::uint64_t done, std::uint64_t total) {
+                            ascending = ascending && done >= last && total == 133'784'560u;
+                            last = done;
+                            return false;  // stop at the first report
+                        }});
+    EXPECT_TRUE(ascending);
+    EXPECT_EQ(stopped.status, CardsRunStatus::Cancelled);
+    EXPECT_LT(stopped.handsVisited, 133'784'560u);
+
+    std::atomic<bool> stop{true};
+    const CardsEnumeration flagged =
+        enumerateCards(deck, 7, defaultOrder(deck), {.workers = 1, .stop = &stop});
+    EXPECT_EQ(flagged.status, CardsRunStatus::Cancelled);
+    EXPECT_EQ(flagged.handsVisited, 0u);
+}
+
+TEST(CardsEnumerator, RefusesWhatItCannotEnumerate) {
+    const Deck deck{4, 13};
+    EXPECT_EQ(enumerateCards(deck, 8, defaultOrder(deck)).status, CardsRunStatus::Refused);
+    EXPECT_EQ(enumerateCards(Deck{3, 13}, 6, defaultOrder(deck)).status, CardsRunStatus::Refused);
+    EXPECT_EQ(enumerateCards(deck, 6, {}).status, CardsRunStatus::Refused);
+    EXPECT_EQ(enumerateCards(deck, 6, defaultOrder(deck), {.workers = 0}).status,
+              CardsRunStatus::Refused);
+    EXPECT_EQ(enumerateCards(deck, 6, defaultOrder(deck), {.workers = kMaxWorkers + 1}).status,
+              CardsRunStatus::Refused);
+}
+
+}  // namespace
+}  // namespace marvane
