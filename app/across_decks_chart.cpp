@@ -19,13 +19,13 @@
 #include "app/chart_style.h"
 #include "app/engine_texts.h"
 #include "engine/suit_pattern.h"
-#include "report/deck_report.h"
+#include "report/shown_report.h"
 
 namespace marvane {
 
 using marvane::Deck;
 using marvane::DeckDimension;
-using marvane::DeckReport;
+using marvane::ShownReport;
 
 namespace {
 
@@ -87,17 +87,17 @@ QImage markerImage(QLegend::MarkerShape shape, const QColor& colour, bool filled
     return image;
 }
 
-std::vector<DeckReport> seriesReports(DeckDimension varying, Deck current) {
-    std::vector<DeckReport> reports;
+std::vector<ShownReport> seriesReports(DeckDimension varying, Deck current, std::uint32_t cards) {
+    std::vector<ShownReport> reports;
     const std::uint32_t fixed = varying == DeckDimension::Suits ? current.ranks : current.suits;
     for (Deck deck : marvane::deckSeries(varying, fixed)) {
-        reports.push_back(marvane::buildDeckReport({.deck = deck}));
+        reports.push_back(computedReport(deck, cards));
     }
     return reports;
 }
 
-double probabilityOf(const DeckReport& report, marvane::HandCategory category) {
-    for (const marvane::ReportRow& row : report.rows) {
+double probabilityOf(const ShownReport& report, marvane::HandCategory category) {
+    for (const marvane::ShownRow& row : report.rows) {
         if (row.category == category) {
             return row.sourceCount() > 0 ? row.probability : 0.0;
         }
@@ -124,9 +124,10 @@ QString acrossDecksTitle(DeckDimension varying, Deck current) {
                                                  .arg(fixedPart(varying, current));
 }
 
-QString crossingsText(DeckDimension varying, Deck current) {
+QString crossingsText(DeckDimension varying, Deck current, std::uint32_t cards) {
     const std::uint32_t fixed = varying == DeckDimension::Suits ? current.ranks : current.suits;
-    const auto crossings = marvane::findCrossings(varying, fixed);
+    const auto crossings = cards > 5 ? marvane::findCrossings(varying, fixed, cards)
+                                     : marvane::findCrossings(varying, fixed);
     if (crossings.empty()) {
         return AcrossDecksChartTexts::tr("No two categories change places across these decks.\n");
     }
@@ -138,20 +139,20 @@ QString crossingsText(DeckDimension varying, Deck current) {
 }
 
 std::unique_ptr<QChart> createAcrossDecksChart(DeckDimension varying, Deck current,
-                                               const QPalette& palette) {
-    const std::vector<DeckReport> reports = seriesReports(varying, current);
-    const DeckReport currentReport = marvane::buildDeckReport({.deck = current});
+                                               std::uint32_t cards, const QPalette& palette) {
+    const std::vector<ShownReport> reports = seriesReports(varying, current, cards);
+    const ShownReport currentReport = computedReport(current, cards);
     auto chart = std::make_unique<QChart>();
     chart->setTitle(acrossDecksTitle(varying, current));
 
     double smallest = 1.0;
     std::map<marvane::SuitPattern, int> linesOfPattern;
     std::vector<std::pair<QLineSeries*, int>> lines;  // with their shape number
-    for (const marvane::ReportRow& row : currentReport.rows) {
+    for (const marvane::ShownRow& row : currentReport.rows) {
         auto* line = new QLineSeries;
         line->setName(categoryName(row.category));
         line->setProperty(kCategoryProperty, static_cast<int>(marvane::indexOf(row.category)));
-        for (const DeckReport& report : reports) {
+        for (const ShownReport& report : reports) {
             const double p = probabilityOf(report, row.category);
             if (p > 0.0) {
                 line->append(marvane::varyingValue(report.deck, varying), p);

@@ -1,10 +1,26 @@
 // SPDX-License-Identifier: MIT
 #include "app/calculator_session.h"
 
+#include <QMetaObject>
+
 #include "app/engine_texts.h"
 #include "app/number_box_reading.h"
+#include "engine/card_counts.h"
+#include "engine/enumeration.h"
 
 namespace marvane {
+
+namespace {
+
+// A long run's bar counts in thousandths of the hands.
+constexpr int kLongRunTicks = 1000;
+
+// Hands of six or seven cards one worker visits in a second, measured with
+// marvane_bench on the development machine; the estimate before a long run
+// only has to be the right size.
+constexpr double kCardHandsPerWorkerSecond = 2.0e8;
+
+}  // namespace
 
 CalculatorSession::ExchangeLock::ExchangeLock(CalculatorSession& session)
     : session_(session), wasRunning_(session.exchangeRunning_) {
@@ -19,6 +35,10 @@ CalculatorSession::CalculatorSession(QObject* parent) : QObject(parent) {
     state_.clearTables();
 }
 
+CalculatorSession::~CalculatorSession() {
+    stopAndWait();
+}
+
 bool CalculatorSession::read(const Inputs& inputs) {
     unreadItems_.reset();
     if (!readNumber(SuitsItem, inputs.suits, enteredSuits_, kMinSuits, kMaxSuits)) {
@@ -26,6 +46,10 @@ bool CalculatorSession::read(const Inputs& inputs) {
         return false;
     }
     if (!readNumber(RanksItem, inputs.ranks, enteredRanks_, kMinRanks, kMaxRanks)) {
+        unreadItems_.set(CardsItem).set(EnumerateItem);
+        return false;
+    }
+    if (!readNumber(CardsItem, inputs.cards, enteredCards_, kMinCards, kMaxCards)) {
         unreadItems_.set(EnumerateItem);
         return false;
     }
@@ -54,6 +78,9 @@ CalculatorSession::Shown CalculatorSession::write() {
     if (!unreadItems_[RanksItem]) {
         shown.ranks = enteredRanks_;
     }
+    if (!unreadItems_[CardsItem]) {
+        shown.cards = enteredCards_;
+    }
     if (!unreadItems_[EnumerateItem]) {
         shown.enumerate = enumerateFlag_;
     }
@@ -64,33 +91,69 @@ CalculatorSession::Shown CalculatorSession::write() {
 void CalculatorSession::enterWorkingValues() {
     enteredSuits_ = workingSuits_;
     enteredRanks_ = workingRanks_;
+    enteredCards_ = workingCards_;
 }
 
 void CalculatorSession::step(Item item, int position, int delta) {
-    const bool suits = item == SuitsItem;
-    const std::uint32_t minimum = suits ? kMinSuits : kMinRanks;
-    const std::uint32_t maximum = suits ? kMaxSuits : kMaxRanks;
-    const long long stepped = static_cast<long long>(position) + delta;
-    if (item == EnumerateItem || stepped < minimum || stepped > maximum) {
+    struct Stepped {
+        std::uint32_t minimum, maximum;
+        std::uint32_t& working;
+        std::uint32_t& entered;
+    };
+    if (item == EnumerateItem || item == ItemCount) {
         return;
     }
-    std::uint32_t& working = suits ? workingSuits_ : workingRanks_;
-    working = static_cast<std::uint32_t>(stepped);
-    (suits ? enteredSuits_ : enteredRanks_) = working;
+    const Stepped s =
+        item == SuitsItem   ? Stepped{kMinSuits, kMaxSuits, workingSuits_, enteredSuits_}
+        : item == RanksItem ? Stepped{kMinRanks, kMaxRanks, workingRanks_, enteredRanks_}
+                            : Stepped{kMinCards, kMaxCards, workingCards_, enteredCards_};
+    const long long stepped = static_cast<long long>(position) + delta;
+    if (stepped < s.minimum || stepped > s.maximum) {
+        return;
+    }
+    s.working = static_cast<std::uint32_t>(stepped);
+    s.entered = s.working;
     unreadItems_.reset(item);
 }
 
+bool CalculatorSession::computeIsLong() const {
+    return enteredCards_ > kMinCards && enumerateFlag_;
+}
+
+std::uint64_t CalculatorSession::plannedHands() const {
+    return choose64(static_cast<std::uint64_t>(enteredSuits_) * enteredRanks_, enteredCards_);
+}
+
+double CalculatorSession::estimatedSeconds() const {
+    return static_cast<double>(plannedHands()) / (kCardHandsPerWorkerSecond * defaultWorkerCount());
+}
+
 void CalculatorSession::compute() {
+    if (running()) {
+        return;
+    }
     workingSuits_ = enteredSuits_;
     workingRanks_ = enteredRanks_;
+    workingCards_ = enteredCards_;
     state_.startTime = std::chrono::steady_clock::now();
+    if (workingCards_ == kMinCards) {
+        computeFiveCards();
+    } else if (enumerateFlag_) {
+        startLongRun();
+    } else {
+        computeCards();
+    }
+}
+
+void CalculatorSession::computeFiveCards() {
     // The number of hands, the "*" and the closed-form counts come first, so
     // that they show while the enumeration runs.
     DeckReportBuilder builder({.deck = workingDeck(),
                                .enumerate = enumerateFlag_,
                                .progress = [this] { onProgressTick(); }});
     progressTicks_ = 0;
-    emit runStarted(builder.report());
+    progressRange_ = enumerateFlag_ ? static_cast<int>(builder.report().progressTicks()) : 0;
+    emit runStarted(shownReport(builder.report()));
     if (enumerateFlag_) {
         progressToldAt_ = std::chrono::steady_clock::now();
         builder.enumerate();
@@ -98,8 +161,100 @@ void CalculatorSession::compute() {
     }
     const DeckReport report = builder.finish();
     keepEngineState(report);
+    show(shownReport(report));
+}
+
+void CalculatorSession::computeCards() {
+    progressRange_ = 0;
+    const ShownReport report =
+        shownReport(buildCardsReport({.deck = workingDeck(), .cards = workingCards_}));
+    emit runStarted(report);
+    show(report);
+}
+
+void CalculatorSession::show(const ShownReport& report) {
+    if (report.cards > kMinCards) {
+        // The engine state's tables are the five-card ones.
+        state_.clearTables();
+    }
     report_ = report;
     emit finished(report);
+}
+
+void CalculatorSession::startLongRun() {
+    const Deck deck = workingDeck();
+    const std::uint32_t cards = workingCards_;
+    progressRange_ = kLongRunTicks;
+    ShownReport start;
+    start.deck = deck;
+    start.cards = cards;
+    start.hands = choose64(deck.cardCount(), cards);
+    longRun_ = true;
+    emit runStarted(start);
+
+    stop_ = false;
+    const std::uint64_t run = ++runNumber_;
+    const auto started = std::chrono::steady_clock::now();
+    // The workers report through queued calls, so everything they say is
+    // shown on the dialog's thread; a call from a run that was abandoned
+    // (stopAndWait) finds another run number and does nothing.
+    const auto progress = [this, run, started](std::uint64_t done, std::uint64_t total) {
+        const int ticks =
+            total == 0 ? kLongRunTicks : static_cast<int>(done * kLongRunTicks / total);
+        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
+        const double left =
+            done == 0 ? -1.0 : elapsed.count() * static_cast<double>(total - done) / done;
+        QMetaObject::invokeMethod(
+            this,
+            [this, run, ticks, left] {
+                if (run == runNumber_) {
+                    emit progressed(ticks);
+                    emit timeLeft(left);
+                }
+            },
+            Qt::QueuedConnection);
+        return !stop_.load();
+    };
+    worker_ = std::jthread([this, deck, cards, run, progress] {
+        CardsReport report = buildCardsReport({.deck = deck,
+                                               .cards = cards,
+                                               .enumerate = true,
+                                               .progress = progress,
+                                               .stop = &stop_});
+        QMetaObject::invokeMethod(
+            this,
+            [this, run, report = std::move(report)] {
+                if (run == runNumber_) {
+                    endLongRun(report);
+                }
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void CalculatorSession::endLongRun(const CardsReport& report) {
+    worker_.join();  // it has sent its last word
+    longRun_ = false;
+    if (report.cancelled) {
+        clearResults();
+        emit cancelled();
+        return;
+    }
+    emit progressed(kLongRunTicks);
+    show(shownReport(report));
+}
+
+void CalculatorSession::cancel() {
+    stop_ = true;
+}
+
+void CalculatorSession::stopAndWait() {
+    ++runNumber_;
+    stop_ = true;
+    if (worker_.joinable()) {
+        worker_.join();
+    }
+    longRun_ = false;
 }
 
 void CalculatorSession::onProgressTick() {

@@ -3,15 +3,17 @@
 
 #include <QObject>
 #include <QString>
+#include <atomic>
 #include <bitset>
 #include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <thread>
 
 #include "engine/deck.h"
 #include "engine/engine_state.h"
-#include "report/deck_report.h"
+#include "report/shown_report.h"
 
 namespace marvane {
 
@@ -20,17 +22,23 @@ namespace marvane {
 // one), the spin steps, the guard that keeps one exchange out of another,
 // and the run of the engine with its throttled progress. The dialog shows
 // what this says; tests drive it directly.
+//
+// Every run is synchronous but one: enumerating hands of six or seven cards,
+// which can take an hour. That one runs on worker threads (a "long run")
+// while the dialog's event loop goes on; it ends in finished or cancelled.
 class CalculatorSession : public QObject {
     Q_OBJECT
 
 public:
     // The items of an exchange, in the order a reading takes them.
-    enum Item { SuitsItem, RanksItem, EnumerateItem, ItemCount };
+    enum Item { SuitsItem, RanksItem, CardsItem, EnumerateItem, ItemCount };
+    Q_ENUM(Item)
 
     // What the boxes hold when a reading starts.
     struct Inputs {
         std::string suits;
         std::string ranks;
+        std::string cards = "5";
         bool enumerate = false;
     };
     // What a writing puts in the boxes; nothing for an item that the last
@@ -38,6 +46,7 @@ public:
     struct Shown {
         std::optional<std::uint32_t> suits;
         std::optional<std::uint32_t> ranks;
+        std::optional<std::uint32_t> cards;
         std::optional<bool> enumerate;
     };
 
@@ -55,6 +64,8 @@ public:
     };
 
     explicit CalculatorSession(QObject* parent = nullptr);
+    // Stops a long run and waits for its workers.
+    ~CalculatorSession() override;
 
     // True while an exchange runs (its message included): the dialog's
     // handlers then return at once.
@@ -74,19 +85,35 @@ public:
     // value when the new one is in range.
     void step(Item item, int position, int delta);
 
+    // Whether "Compute Odds" with the values read would be a long run, and
+    // about how long it would take on this machine's workers.
+    bool computeIsLong() const;
+    std::uint64_t plannedHands() const;
+    double estimatedSeconds() const;
+
     // The run of "Compute Odds" after a good reading: runStarted with the
-    // number of hands, progress while enumerating, then finished. Synchronous.
+    // number of hands, progress while enumerating, then finished. A long run
+    // returns at once and ends later, in finished or cancelled.
     void compute();
+    bool running() const { return longRun_; }
+    // Asks a long run's workers to stop; cancelled follows when they have.
+    void cancel();
+    // Stops a long run and waits until its workers have ended; nothing follows.
+    void stopAndWait();
     // Back to the input state: no tables, no report.
     void clearResults();
 
     std::uint32_t enteredSuits() const { return enteredSuits_; }
     std::uint32_t enteredRanks() const { return enteredRanks_; }
+    std::uint32_t enteredCards() const { return enteredCards_; }
+    std::uint32_t workingCards() const { return workingCards_; }
     bool enumerateFlag() const { return enumerateFlag_; }
     Deck workingDeck() const { return {workingSuits_, workingRanks_}; }
     const EngineState& engineState() const { return state_; }
     // The results on show; nothing before a run and after clearResults.
-    const std::optional<DeckReport>& report() const { return report_; }
+    const std::optional<ShownReport>& report() const { return report_; }
+    // The progress ticks a full run of the current compute makes.
+    int progressTicks() const { return progressRange_; }
     // Seconds since the last run started.
     double elapsedSeconds() const;
 
@@ -94,16 +121,24 @@ signals:
     // A reading stopped at this item; the message says why.
     void inputRejected(marvane::CalculatorSession::Item item, const QString& message);
     // The number of hands and the "*" are known; the enumeration, if any, follows.
-    void runStarted(const marvane::DeckReport& report);
+    void runStarted(const marvane::ShownReport& report);
     // The enumeration's progress ticks so far, at most sixty times a second
-    // and once at its end.
+    // and once at its end; a long run adds the seconds it thinks are left.
     void progressed(int ticks);
-    void finished(const marvane::DeckReport& report);
+    void timeLeft(double seconds);
+    void finished(const marvane::ShownReport& report);
+    // A long run stopped before its end: nothing was computed.
+    void cancelled();
 
 private:
     bool readNumber(Item item, const std::string& text, std::uint32_t& entered,
                     std::uint32_t minimum, std::uint32_t maximum);
     void onProgressTick();
+    void computeFiveCards();
+    void computeCards();
+    void startLongRun();
+    void endLongRun(const CardsReport& report);
+    void show(const ShownReport& report);
     void keepEngineState(const DeckReport& report);
 
     bool exchangeRunning_ = false;
@@ -113,11 +148,20 @@ private:
 
     std::uint32_t enteredSuits_ = 0;
     std::uint32_t enteredRanks_ = 0;
+    std::uint32_t enteredCards_ = 5;
     bool enumerateFlag_ = false;
     std::uint32_t workingSuits_ = 4;
     std::uint32_t workingRanks_ = 13;
+    std::uint32_t workingCards_ = 5;
     EngineState state_;
-    std::optional<DeckReport> report_;
+    std::optional<ShownReport> report_;
+    int progressRange_ = 0;
+
+    // A long run: its workers' thread and the flag that stops them.
+    std::atomic<bool> stop_{false};
+    bool longRun_ = false;         // from its start until finished, cancelled or stopped
+    std::uint64_t runNumber_ = 0;  // of the latest long run; only the dialog's thread
+    std::jthread worker_;
 
     // The progress ticks of the run so far, and when they were last told.
     int progressTicks_ = 0;

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -28,9 +29,10 @@
 #include "app/results_explanations.h"
 #include "app/results_export.h"
 #include "app/updownctrl.h"
+#include "engine/card_counts.h"
 #include "listctrl/csortheaderctrl.h"
 #include "listctrl/csortlistctrl.h"
-#include "report/deck_report.h"
+#include "report/shown_report.h"
 
 namespace marvane {
 
@@ -63,12 +65,16 @@ void CHandCalcDialog::connectControls() {
     connect(ui_.close, &QPushButton::clicked, this, &CHandCalcDialog::OnOK);
     connect(ui_.suitsSpin, &UpDownCtrl::deltaPos, this, &CHandCalcDialog::OnDeltaposSuits);
     connect(ui_.ranksSpin, &UpDownCtrl::deltaPos, this, &CHandCalcDialog::OnDeltaposRanks);
+    connect(ui_.cardsSpin, &UpDownCtrl::deltaPos, this, &CHandCalcDialog::OnDeltaposCards);
+    connect(ui_.cancel, &QPushButton::clicked, &session_, &CalculatorSession::cancel);
 
     connect(&session_, &CalculatorSession::inputRejected, this,
             &CHandCalcDialog::showRejectedInput);
     connect(&session_, &CalculatorSession::runStarted, this, &CHandCalcDialog::showRunStart);
     connect(&session_, &CalculatorSession::progressed, this, &CHandCalcDialog::showProgress);
     connect(&session_, &CalculatorSession::finished, this, &CHandCalcDialog::fillResults);
+    connect(&session_, &CalculatorSession::timeLeft, this, &CHandCalcDialog::showTimeLeft);
+    connect(&session_, &CalculatorSession::cancelled, this, &CHandCalcDialog::showCancelled);
 }
 
 void CHandCalcDialog::createMenuBar() {
@@ -89,7 +95,7 @@ void CHandCalcDialog::createMenuBar() {
     // Quit ends the program as Escape does, without reading the boxes.
     QAction* quit = makeAction(tr("&Quit"), "quitAction");
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(quit, &QAction::triggered, this, &CHandCalcDialog::reject);
+    connect(quit, &QAction::triggered, this, &CHandCalcDialog::quit);
     addAction(quit);
 
     saveChartAction_ = makeAction(tr("Save C&hart As..."), "saveChartAction");
@@ -190,14 +196,14 @@ void CHandCalcDialog::createResultActions() {
 }
 
 void CHandCalcDialog::showOddsColumns() {
-    const std::optional<DeckReport>& report = session_.report();
+    const std::optional<ShownReport>& report = session_.report();
     if (!report) {
         return;  // they come with the next results
     }
     showOddsColumn(*ui_.resultsList, *report, OddsColumn::Probability,
                    probabilityAction_->isChecked());
     showOddsColumn(*ui_.resultsList, *report, OddsColumn::Odds, oddsAction_->isChecked());
-    explainResults(ui_.resultsList, report->deck);
+    explainResults(ui_.resultsList, *report);
 }
 
 void CHandCalcDialog::setPrompts(std::shared_ptr<Prompts> prompts) {
@@ -212,13 +218,14 @@ void CHandCalcDialog::showChart() {
 }
 
 void CHandCalcDialog::saveResultsAs() {
-    const std::optional<DeckReport>& report = session_.report();
+    const std::optional<ShownReport>& report = session_.report();
     if (session_.lockedOut() || !report) {
         return;
     }
     AppSettings settings;
-    const QString suggested = QDir(settings.exportFolder())
-                                  .filePath(defaultFileStem(report->deck) + QStringLiteral(".csv"));
+    const QString suggested =
+        QDir(settings.exportFolder())
+            .filePath(defaultFileStem(report->deck, report->cards) + QStringLiteral(".csv"));
     const QString path = prompts_->askSavePath(this, Prompts::FileKind::Results, suggested);
     if (path.isEmpty()) {
         return;
@@ -253,9 +260,9 @@ void CHandCalcDialog::done(int result) {
 }
 
 void CHandCalcDialog::setUpTabOrder() {
-    const std::array<QWidget*, 7> tabStops = {ui_.suitsBox,    ui_.ranksBox,    ui_.enumerateBox,
-                                              ui_.computeOdds, ui_.resultsList, ui_.again,
-                                              ui_.close};
+    const std::array<QWidget*, 9> tabStops = {ui_.suitsBox,     ui_.ranksBox,    ui_.cardsBox,
+                                              ui_.enumerateBox, ui_.computeOdds, ui_.resultsList,
+                                              ui_.again,        ui_.cancel,      ui_.close};
     for (std::size_t i = 1; i < tabStops.size(); ++i) {
         QWidget::setTabOrder(tabStops[i - 1], tabStops[i]);
     }
@@ -269,6 +276,8 @@ void CHandCalcDialog::OnInitDialog() {
     ui_.suitsSpin->setPosition(static_cast<int>(deck.suits));
     ui_.ranksSpin->setRange(static_cast<int>(kMinRanks), static_cast<int>(kMaxRanks));
     ui_.ranksSpin->setPosition(static_cast<int>(deck.ranks));
+    ui_.cardsSpin->setRange(static_cast<int>(kMinCards), static_cast<int>(kMaxCards));
+    ui_.cardsSpin->setPosition(static_cast<int>(session_.workingCards()));
     session_.enterWorkingValues();
     ui_.floatingPathMark->hide();
     ui_.progressBar->hide();
@@ -296,6 +305,7 @@ bool CHandCalcDialog::DoDataExchange(bool saveAndValidate) {
     if (saveAndValidate) {
         return session_.read({.suits = ui_.suitsBox->text().toStdString(),
                               .ranks = ui_.ranksBox->text().toStdString(),
+                              .cards = ui_.cardsBox->text().toStdString(),
                               .enumerate = ui_.enumerateBox->isChecked()});
     }
     // What a stopped reading never reached still shows what the user set.
@@ -306,6 +316,9 @@ bool CHandCalcDialog::DoDataExchange(bool saveAndValidate) {
     if (shown.ranks) {
         ui_.ranksBox->setText(QString::number(*shown.ranks));
     }
+    if (shown.cards) {
+        ui_.cardsBox->setText(QString::number(*shown.cards));
+    }
     if (shown.enumerate) {
         ui_.enumerateBox->setChecked(*shown.enumerate);
     }
@@ -313,10 +326,13 @@ bool CHandCalcDialog::DoDataExchange(bool saveAndValidate) {
 }
 
 void CHandCalcDialog::showRejectedInput(CalculatorSession::Item item, const QString& message) {
-    QLineEdit* box = item == CalculatorSession::SuitsItem ? ui_.suitsBox : ui_.ranksBox;
+    QLineEdit* box = item == CalculatorSession::SuitsItem   ? ui_.suitsBox
+                     : item == CalculatorSession::RanksItem ? ui_.ranksBox
+                                                            : ui_.cardsBox;
     // An arrow held down would keep repeating behind the message box.
-    ui_.suitsSpin->releaseButtons();
-    ui_.ranksSpin->releaseButtons();
+    for (UpDownCtrl* spin : {ui_.suitsSpin, ui_.ranksSpin, ui_.cardsSpin}) {
+        spin->releaseButtons();
+    }
     prompts_->warn(this, message);
     box->setFocus(Qt::OtherFocusReason);
     box->selectAll();
@@ -330,6 +346,10 @@ void CHandCalcDialog::OnDeltaposRanks(int position, int delta) {
     deltaPos(CalculatorSession::RanksItem, position, delta);
 }
 
+void CHandCalcDialog::OnDeltaposCards(int position, int delta) {
+    deltaPos(CalculatorSession::CardsItem, position, delta);
+}
+
 void CHandCalcDialog::deltaPos(CalculatorSession::Item item, int position, int delta) {
     if (session_.lockedOut()) {
         return;
@@ -341,19 +361,69 @@ void CHandCalcDialog::deltaPos(CalculatorSession::Item item, int position, int d
 }
 
 void CHandCalcDialog::OnComputeOdds() {
-    if (session_.lockedOut() || !UpdateData(true)) {
+    if (session_.lockedOut() || session_.running() || !UpdateData(true)) {
         return;
     }
+    if (session_.computeIsLong() && !confirmLongRun()) {
+        return;
+    }
+    againBeforeRun_ = ui_.again->isEnabled();
     EnableInputControls(false);
     EnableResultControls(true);
     EnableEndButtons(false);
     session_.compute();
+    if (!session_.running()) {
+        showResultsState();
+    }
+}
+
+bool CHandCalcDialog::confirmLongRun() {
+    const QLocale locale;
+    return prompts_->confirm(
+        this, tr("Enumerating every hand of %1 cards of %2 suits x %3 ranks visits %4 hands "
+                 "and takes about %5 on this computer. You can cancel it at any time.\n\n"
+                 "Start the enumeration?")
+                  .arg(session_.enteredCards())
+                  .arg(session_.enteredSuits())
+                  .arg(session_.enteredRanks())
+                  .arg(locale.toString(static_cast<qulonglong>(session_.plannedHands())),
+                       durationText(session_.estimatedSeconds())));
+}
+
+void CHandCalcDialog::showResultsState() {
     showElapsedTime();
     EnableEndButtons(true);
     setDefaultButton(ui_.close);
 }
 
-void CHandCalcDialog::showRunStart(const DeckReport& report) {
+void CHandCalcDialog::showLongRun(bool running) {
+    // Only Cancel (and Escape) reach the run; the close box and Quit end it
+    // with the program.
+    ui_.cancel->setVisible(running);
+    ui_.elapsedTime->setHidden(running);
+    ui_.resultsList->setEnabled(!running);
+    for (QAction* action : {probabilityAction_, oddsAction_, chartAction_}) {
+        action->setEnabled(!running);
+    }
+    if (running) {
+        ui_.cancel->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void CHandCalcDialog::showTimeLeft(double seconds) {
+    ui_.progressBar->setFormat(seconds < 0 ? tr("Starting...")
+                                           : tr("About %1 left").arg(durationText(seconds)));
+}
+
+void CHandCalcDialog::showCancelled() {
+    showLongRun(false);
+    OnAgain();
+    ui_.again->setEnabled(againBeforeRun_);
+    ui_.close->setEnabled(true);
+    ui_.suitsBox->setFocus(Qt::OtherFocusReason);
+}
+
+void CHandCalcDialog::showRunStart(const ShownReport& report) {
     // The mark shows whether the last binomial, C(S*R, 5), needed floating point.
     ui_.floatingPathMark->setHidden(!report.floatingPath);
     ui_.possibleHands->setText(QString::number(report.hands));
@@ -365,8 +435,15 @@ void CHandCalcDialog::showRunStart(const DeckReport& report) {
         return;
     }
     ui_.progressBar->show();
-    ui_.progressBar->setRange(0, static_cast<int>(report.progressTicks()));
+    ui_.progressBar->setRange(0, session_.progressTicks());
     ui_.progressBar->setValue(0);
+    // A long run says how long it has still to go; a five-card one is short.
+    ui_.progressBar->setTextVisible(session_.running());
+    ui_.progressBar->setFormat(tr("Starting..."));
+    if (session_.running()) {
+        showLongRun(true);
+        return;  // the event loop goes on: the bar paints as it grows
+    }
     // Input stays blocked until the run ends: no event processing in here.
     // Paint the running state once, "*" included (a control just shown is not
     // painted along with the bar); from then on the bar repaints itself as
@@ -378,7 +455,7 @@ void CHandCalcDialog::showProgress(int ticks) {
     ui_.progressBar->setValue(ticks);
 }
 
-void CHandCalcDialog::fillResults(const DeckReport& report) {
+void CHandCalcDialog::fillResults(const ShownReport& report) {
     for (const ResultRow& row : rowsInAddOrder(report)) {
         ui_.resultsList->AddRow(0, rowTexts(row));
     }
@@ -388,6 +465,10 @@ void CHandCalcDialog::fillResults(const DeckReport& report) {
     saveAction_->setEnabled(true);
     chartWindow_->showReport(report);
     saveChartAction_->setEnabled(true);
+    if (ui_.cancel->isVisible()) {
+        showLongRun(false);
+        showResultsState();
+    }
 }
 
 void CHandCalcDialog::showElapsedTime() {
@@ -424,9 +505,29 @@ void CHandCalcDialog::OnOK() {
 }
 
 void CHandCalcDialog::reject() {
+    if (session_.running()) {
+        session_.cancel();  // Escape is the run's Cancel
+    } else if (!session_.lockedOut()) {
+        QDialog::reject();
+    }
+}
+
+void CHandCalcDialog::quit() {
+    session_.stopAndWait();
     if (!session_.lockedOut()) {
         QDialog::reject();
     }
+}
+
+void CHandCalcDialog::closeEvent(QCloseEvent* event) {
+    if (session_.running()) {
+        // The close box ends the program, and with it the run.
+        session_.stopAndWait();
+        QDialog::reject();
+        event->accept();
+        return;
+    }
+    QDialog::closeEvent(event);
 }
 
 void CHandCalcDialog::showAboutBox() {
@@ -437,7 +538,8 @@ void CHandCalcDialog::showAboutBox() {
 void CHandCalcDialog::EnableInputControls(bool enable) {
     for (QWidget* input : std::initializer_list<QWidget*>{
              ui_.computeOdds, ui_.ranksLabel, ui_.ranksBox, ui_.ranksSpin, ui_.suitsLabel,
-             ui_.suitsBox, ui_.suitsSpin, ui_.enumerateBox}) {
+             ui_.suitsBox, ui_.suitsSpin, ui_.cardsLabel, ui_.cardsBox, ui_.cardsSpin,
+             ui_.enumerateBox}) {
         input->setEnabled(enable);
     }
 }

@@ -20,7 +20,7 @@ namespace marvane {
 class AppSettings;
 class ChartWindow;
 class HelpWindow;
-struct DeckReport;
+struct ShownReport;
 
 // The calculator: two number boxes with spin buttons, the "Enumerate?" choice,
 // the possible-hands number, the progress bar and the results list. It wires
@@ -59,6 +59,7 @@ public:
     void OnAgain();
     void OnDeltaposSuits(int position, int delta);
     void OnDeltaposRanks(int position, int delta);
+    void OnDeltaposCards(int position, int delta);
     // "Close": ends the dialog only when both boxes hold valid numbers.
     void OnOK();
 
@@ -70,10 +71,14 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 public slots:
-    // Escape and the window's close box: no validation.
+    // Escape and the window's close box: no validation. During a long run
+    // Escape cancels the run instead.
     void reject() override;
+    // Ends the program without reading the boxes, stopping a long run.
+    void quit();
 
 private:
     void connectControls();
@@ -102,9 +107,14 @@ private:
     void EnableResultControls(bool enable);
     void EnableEndButtons(bool enable);
 
-    void showRunStart(const DeckReport& report);
+    bool confirmLongRun();
+    void showRunStart(const ShownReport& report);
     void showProgress(int ticks);
-    void fillResults(const DeckReport& report);
+    void fillResults(const ShownReport& report);
+    void showLongRun(bool running);
+    void showTimeLeft(double seconds);
+    void showCancelled();
+    void showResultsState();
     void showElapsedTime();
 
     CalculatorSession session_;
@@ -120,6 +130,7 @@ private:
     QAction* chartAction_ = nullptr;
     ChartWindow* chartWindow_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;  // made on first use
+    bool againBeforeRun_ = false;       // "Again?" as it was when a long run began
 };
 
 }  // namespace marvane

@@ -160,7 +160,7 @@ void ChartWindow::createShortcuts() {
     add(QKeySequence(Qt::Key_Escape), &QWidget::close);
 }
 
-void ChartWindow::showReport(const marvane::DeckReport& report) {
+void ChartWindow::showReport(const marvane::ShownReport& report) {
     report_ = report;
     rebuildCharts();
     updateEnabled();
@@ -225,9 +225,10 @@ void ChartWindow::rebuildAcrossChart() {
         replaceChart(acrossView_, emptyChart(palette()));
         return;
     }
-    replaceChart(acrossView_, createAcrossDecksChart(dimension_, report_->deck, palette()));
+    replaceChart(acrossView_,
+                 createAcrossDecksChart(dimension_, report_->deck, report_->cards, palette()));
     connectLineHover(acrossView_->chart());
-    crossings_->setPlainText(marvane::crossingsText(dimension_, report_->deck));
+    crossings_->setPlainText(marvane::crossingsText(dimension_, report_->deck, report_->cards));
     acrossView_->setAccessibleDescription(acrossView_->chart()->title());
     suitsButton_->setText(tr("&Suits 4 to 8 at %1 ranks").arg(report_->deck.ranks));
     ranksButton_->setText(tr("&Ranks 7 to 20 at %1 suits").arg(report_->deck.suits));
@@ -275,8 +276,8 @@ void ChartWindow::connectLineHover(QChart* chart) {
             if (!deck.isAdmissible()) {
                 return;
             }
-            const marvane::DeckReport report = marvane::buildDeckReport({.deck = deck});
-            for (const marvane::ReportRow& row : report.rows) {
+            const marvane::ShownReport report = computedReport(deck, report_->cards);
+            for (const marvane::ShownRow& row : report.rows) {
                 if (static_cast<int>(marvane::indexOf(row.category)) == category.toInt()) {
                     QToolTip::showText(QCursor::pos(),
                                        deckTitle(report) + '\n' + barDetails(row, report.hands),

@@ -7,7 +7,7 @@
 
 #include "app/prompts.h"
 #include "engine/crossings.h"
-#include "report/deck_report.h"
+#include "report/shown_report.h"
 
 class QChart;
 class QChartView;
@@ -33,7 +33,7 @@ public:
     ~ChartWindow() override;
 
     // Draws this deck's results; the across-decks view follows its deck.
-    void showReport(const marvane::DeckReport& report);
+    void showReport(const marvane::ShownReport& report);
     // Back to no results.
     void clear();
     bool hasReport() const { return report_.has_value(); }
@@ -84,7 +84,7 @@ private:
     QString suggestedFileName() const;
     void rememberGeometry();
 
-    std::optional<marvane::DeckReport> report_;
+    std::optional<marvane::ShownReport> report_;
     marvane::DeckDimension dimension_ = marvane::DeckDimension::Suits;
     int pickedBar_ = -1;        // from the top, -1 for none
     bool chartsStale_ = false;  // the report changed while the window was hidden

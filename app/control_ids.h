@@ -21,6 +21,11 @@ enum ControlId : int {
     IdFloatingPathMark = 1011,
     IdProgressBar = 1012,
     IdEnumerate = 1015,
+    // Beyond the template: the cards per hand and a long run's Cancel.
+    IdCancel = 2,
+    IdCardsBox = 1016,
+    IdCardsSpin = 1017,
+    IdCardsLabel = 1018,
 };
 
 inline constexpr char kControlIdProperty[] = "controlId";

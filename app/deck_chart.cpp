@@ -19,8 +19,8 @@
 
 namespace marvane {
 
-using marvane::DeckReport;
-using marvane::ReportRow;
+using marvane::ShownReport;
+using marvane::ShownRow;
 using marvane::SuitPattern;
 
 namespace {
@@ -30,7 +30,7 @@ struct DeckChartTexts {
     Q_DECLARE_TR_FUNCTIONS(DeckChart)
 };
 
-QString nameOf(const ReportRow& row) {
+QString nameOf(const ShownRow& row) {
     return categoryName(row.category);
 }
 
@@ -39,9 +39,9 @@ constexpr SuitPattern kPatterns[] = {SuitPattern::Flush, SuitPattern::Rainbow,
 
 // The largest power of ten at or below the smallest probability, so every
 // bar starts inside the axis.
-double axisMinimum(const std::vector<ReportRow>& rows) {
+double axisMinimum(const std::vector<ShownRow>& rows) {
     double smallest = 1.0;
-    for (const ReportRow& row : rows) {
+    for (const ShownRow& row : rows) {
         smallest = std::min(smallest, row.probability);
     }
     return std::pow(10.0, std::floor(std::log10(smallest)));
@@ -49,7 +49,7 @@ double axisMinimum(const std::vector<ReportRow>& rows) {
 
 // The axis draws its labels as rich text, which would fold the two spaces
 // between name and odds into one.
-QString axisLabel(const ReportRow& row) {
+QString axisLabel(const ShownRow& row) {
     return barLabel(row).replace(QStringLiteral("  "), QStringLiteral("\u00a0\u00a0"));
 }
 
@@ -80,25 +80,32 @@ void silenceStackedBarsOnLogAxisWarning() {
 
 }  // namespace
 
-std::vector<ReportRow> chartedRows(const DeckReport& report) {
-    std::vector<ReportRow> rows;
+std::vector<ShownRow> chartedRows(const ShownReport& report) {
+    std::vector<ShownRow> rows;
     std::copy_if(report.rows.begin(), report.rows.end(), std::back_inserter(rows),
-                 [](const ReportRow& row) { return row.sourceCount() > 0; });
+                 [](const ShownRow& row) { return row.sourceCount() > 0; });
     return rows;
 }
 
-QString deckTitle(const DeckReport& report) {
+QString deckTitle(const ShownReport& report) {
+    if (report.cards > 5) {
+        return DeckChartTexts::tr("%1 suits x %2 ranks, %3 hands of %4 cards")
+            .arg(report.deck.suits)
+            .arg(report.deck.ranks)
+            .arg(report.hands)
+            .arg(report.cards);
+    }
     return DeckChartTexts::tr("%1 suits x %2 ranks, %3 hands")
         .arg(report.deck.suits)
         .arg(report.deck.ranks)
         .arg(report.hands);
 }
 
-QString barLabel(const ReportRow& row) {
+QString barLabel(const ShownRow& row) {
     return nameOf(row) + QStringLiteral("  ") + (row.odds ? oddsText(row.odds) : QString());
 }
 
-QString barDetails(const ReportRow& row, std::uint32_t hands) {
+QString barDetails(const ShownRow& row, std::uint64_t hands) {
     return DeckChartTexts::tr("%1: %2 of %3 hands, probability %4")
         .arg(nameOf(row))
         .arg(row.sourceCount())
@@ -106,9 +113,9 @@ QString barDetails(const ReportRow& row, std::uint32_t hands) {
         .arg(QString::number(row.probability, 'g', 6));
 }
 
-QString neverLine(const DeckReport& report) {
+QString neverLine(const ShownReport& report) {
     QStringList never;
-    for (const ReportRow& row : report.rows) {
+    for (const ShownRow& row : report.rows) {
         if (row.sourceCount() == 0) {
             never << nameOf(row);
         }
@@ -117,8 +124,8 @@ QString neverLine(const DeckReport& report) {
                            : DeckChartTexts::tr("never: %1").arg(never.join(QStringLiteral(", ")));
 }
 
-std::unique_ptr<QChart> createDeckChart(const DeckReport& report, const QPalette& palette) {
-    const std::vector<ReportRow> rows = chartedRows(report);
+std::unique_ptr<QChart> createDeckChart(const ShownReport& report, const QPalette& palette) {
+    const std::vector<ShownRow> rows = chartedRows(report);
     auto chart = std::make_unique<QChart>();
     chart->setTitle(deckTitle(report));
 
@@ -159,7 +166,7 @@ std::unique_ptr<QChart> createDeckChart(const DeckReport& report, const QPalette
 
     // A pattern this deck has no hand of gets no legend entry.
     for (std::size_t i = 0; i < std::size(kPatterns); ++i) {
-        const bool used = std::any_of(rows.begin(), rows.end(), [&](const ReportRow& row) {
+        const bool used = std::any_of(rows.begin(), rows.end(), [&](const ShownRow& row) {
             return marvane::suitPattern(row.category) == kPatterns[i];
         });
         chart->legend()->markers(series).at(static_cast<qsizetype>(i))->setVisible(used);

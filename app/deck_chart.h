@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "report/deck_report.h"
+#include "report/shown_report.h"
 
 class QChart;
 class QPalette;
@@ -17,23 +17,24 @@ namespace marvane {
 // axis, coloured by suit pattern.
 
 // The rows that get a bar (count above 0), in the list's order.
-std::vector<marvane::ReportRow> chartedRows(const marvane::DeckReport& report);
+std::vector<marvane::ShownRow> chartedRows(const marvane::ShownReport& report);
 
 // "8 suits x 20 ranks, 820384032 hands"
-QString deckTitle(const marvane::DeckReport& report);
+QString deckTitle(const marvane::ShownReport& report);
 
 // "Flush  1 in 509": the name and the odds as the list writes them.
-QString barLabel(const marvane::ReportRow& row);
+QString barLabel(const marvane::ShownRow& row);
 
 // The exact numbers behind a bar, for its tooltip.
-QString barDetails(const marvane::ReportRow& row, std::uint32_t hands);
+QString barDetails(const marvane::ShownRow& row, std::uint64_t hands);
 
 // "never: Five of a Kind, Rainbow 4 of a Kind, ..." or empty when every
 // category occurs.
-QString neverLine(const marvane::DeckReport& report);
+QString neverLine(const marvane::ShownReport& report);
 
 // Bar i from the top is chartedRows(report)[i]. The category axis counts from
 // the bottom, so that is its category count - 1 - i.
-std::unique_ptr<QChart> createDeckChart(const marvane::DeckReport& report, const QPalette& palette);
+std::unique_ptr<QChart> createDeckChart(const marvane::ShownReport& report,
+                                        const QPalette& palette);
 
 }  // namespace marvane

@@ -58,16 +58,26 @@ DialogControls createDialogControls(QDialog* dialog) {
         tagged(makeNumberBox(dialog), IdRanksBox, "ranksBox", ControlTexts::tr("Number of Ranks"));
     c.ranksSpin = tagged(new UpDownCtrl(dialog), IdRanksSpin, "ranksSpin",
                          ControlTexts::tr("Number of Ranks spin buttons"));
+    c.cardsBox =
+        tagged(makeNumberBox(dialog), IdCardsBox, "cardsBox", ControlTexts::tr("Cards per Hand"));
+    c.cardsSpin = tagged(new UpDownCtrl(dialog), IdCardsSpin, "cardsSpin",
+                         ControlTexts::tr("Cards per Hand spin buttons"));
     c.suitsSpin->setBuddy(c.suitsBox);
     c.ranksSpin->setBuddy(c.ranksBox);
+    c.cardsSpin->setBuddy(c.cardsBox);
 
     // Alt + the underlined letter: a label's takes the focus to its box.
     c.suitsLabel = tagged(makeLabel(ControlTexts::tr("Number of &Suits"), dialog), IdSuitsLabel,
                           "suitsLabel", ControlTexts::tr("Number of Suits"));
     c.ranksLabel = tagged(makeLabel(ControlTexts::tr("Number of &Ranks"), dialog), IdRanksLabel,
                           "ranksLabel", ControlTexts::tr("Number of Ranks"));
+    // Alt+H belongs to the Help menu.
+    c.cardsLabel = tagged(makeLabel(ControlTexts::tr("Car&ds per Hand"), dialog), IdCardsLabel,
+                          "cardsLabel", ControlTexts::tr("Cards per Hand"));
+    c.cardsLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     c.suitsLabel->setBuddy(c.suitsBox);
     c.ranksLabel->setBuddy(c.ranksBox);
+    c.cardsLabel->setBuddy(c.cardsBox);
 
     c.enumerateBox = tagged(new QCheckBox(ControlTexts::tr("&Enumerate?"), dialog), IdEnumerate,
                             "enumerateBox", ControlTexts::tr("Enumerate?"));
@@ -94,6 +104,9 @@ DialogControls createDialogControls(QDialog* dialog) {
                      ControlTexts::tr("Again?"));
     c.close = tagged(new QPushButton(ControlTexts::tr("&Close"), dialog), IdClose, "close",
                      ControlTexts::tr("Close"));
+    c.cancel = tagged(new QPushButton(ControlTexts::tr("Cancel"), dialog), IdCancel, "cancel",
+                      ControlTexts::tr("Cancel"));
+    c.cancel->hide();
 
     c.floatingPathMark = tagged(makeLabel(QStringLiteral("*"), dialog), IdFloatingPathMark,
                                 "floatingPathMark", QString());

@@ -24,6 +24,9 @@ struct DialogControls {
     UpDownCtrl* ranksSpin = nullptr;
     QLabel* suitsLabel = nullptr;
     QLabel* ranksLabel = nullptr;
+    QLineEdit* cardsBox = nullptr;
+    UpDownCtrl* cardsSpin = nullptr;
+    QLabel* cardsLabel = nullptr;
     QCheckBox* enumerateBox = nullptr;
     QPushButton* computeOdds = nullptr;
     QLabel* possibleHands = nullptr;
@@ -31,6 +34,7 @@ struct DialogControls {
     CSortListCtrl* resultsList = nullptr;
     QPushButton* again = nullptr;
     QPushButton* close = nullptr;
+    QPushButton* cancel = nullptr;  // shown only while a long run goes on
     QLabel* floatingPathMark = nullptr;
     QProgressBar* progressBar = nullptr;
     QLabel* elapsedTime = nullptr;

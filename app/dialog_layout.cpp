@@ -27,7 +27,7 @@ struct ControlPlace {
 };
 
 constexpr QSize kDialogSize(277, 277);
-constexpr std::array<ControlPlace, 15> kControlPlaces = {{
+constexpr std::array<ControlPlace, 19> kControlPlaces = {{
     {IdSuitsBox, {70, 12, 26, 12}},
     {IdSuitsSpin, {113, 12, 10, 11}},
     {IdRanksBox, {70, 29, 26, 12}},
@@ -43,6 +43,12 @@ constexpr std::array<ControlPlace, 15> kControlPlaces = {{
     {IdClose, {220, 256, 50, 14}},
     {IdFloatingPathMark, {134, 57, 8, 8}},
     {IdProgressBar, {7, 73, 263, 16}},
+    // Beyond the template: the cards per hand in the free room right of the
+    // number boxes, and a long run's Cancel where the run time shows after it.
+    {IdCardsLabel, {100, 37, 108, 11}},
+    {IdCardsBox, {208, 37, 26, 12}},
+    {IdCardsSpin, {234, 37, 10, 11}},
+    {IdCancel, {118, 256, 50, 14}},
 }};
 // The run time, between "Again?" and "Close".
 constexpr QRect kElapsedTimePlace(70, 256, 147, 14);
@@ -66,7 +72,7 @@ QSize DialogLayout::layOut(QWidget& dialog, const DialogControls& controls) {
 
     // Each spin attaches itself to the left edge of its box, which gives up
     // that much room.
-    for (UpDownCtrl* spin : {controls_.suitsSpin, controls_.ranksSpin}) {
+    for (UpDownCtrl* spin : {controls_.suitsSpin, controls_.ranksSpin, controls_.cardsSpin}) {
         QLineEdit* box = spin->buddy();
         const QRect boxPlace = box->geometry();
         const int spinWidth = spin->width();

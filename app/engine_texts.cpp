@@ -2,6 +2,7 @@
 #include "app/engine_texts.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <string>
 
 #include "report/category_definitions.h"
@@ -131,6 +132,10 @@ struct CrossingTexts {
     Q_DECLARE_TR_FUNCTIONS(Crossings)
 };
 
+struct DurationTexts {
+    Q_DECLARE_TR_FUNCTIONS(Durations)
+};
+
 }  // namespace
 
 QString engineText(std::string_view english) {
@@ -197,6 +202,18 @@ QStringList rowTexts(const ResultRow& row) {
         list.front() = categoryName(row.category);
     }
     return list;
+}
+
+QString durationText(double seconds) {
+    const auto whole = static_cast<long long>(seconds + 0.5);
+    if (whole < 60) {
+        return DurationTexts::tr("%1 s").arg(std::max(1LL, whole));
+    }
+    const long long minutes = (whole + 30) / 60;
+    if (minutes < 60) {
+        return DurationTexts::tr("%1 min").arg(minutes);
+    }
+    return DurationTexts::tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
 }
 
 }  // namespace marvane

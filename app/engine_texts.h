@@ -23,6 +23,9 @@ namespace marvane {
 // The category's name in the results list, e.g. "Drilling (bunt)".
 QString categoryName(marvane::HandCategory category);
 
+// A time span as a person says it: "40 s", "12 min", "2 h 5 min".
+QString durationText(double seconds);
+
 // A results row's texts, its category named in the user's language.
 QStringList rowTexts(const ResultRow& row);
 

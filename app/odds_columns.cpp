@@ -23,8 +23,8 @@ int findColumn(const CSortListCtrl& list, const QString& title) {
     return -1;
 }
 
-const marvane::ReportRow* rowNamed(const marvane::DeckReport& report, const QString& name) {
-    for (const marvane::ReportRow& row : report.rows) {
+const marvane::ShownRow* rowNamed(const marvane::ShownReport& report, const QString& name) {
+    for (const marvane::ShownRow& row : report.rows) {
         if (categoryName(row.category) == name) {
             return &row;
         }
@@ -40,7 +40,7 @@ QString oddsColumnTitle(OddsColumn column) {
                                               : ResultColumn::Odds);
 }
 
-void showOddsColumn(CSortListCtrl& list, const marvane::DeckReport& report, OddsColumn column,
+void showOddsColumn(CSortListCtrl& list, const marvane::ShownReport& report, OddsColumn column,
                     bool shown) {
     const QString title = oddsColumnTitle(column);
     const int present = findColumn(list, title);
@@ -62,12 +62,12 @@ void showOddsColumn(CSortListCtrl& list, const marvane::DeckReport& report, Odds
     const int added =
         list.InsertColumn(list.GetColumnCount(), title, CSortListCtrl::LVCFMT_LEFT, kColumnWidth);
     for (int row = 0; row < list.rowCount(); ++row) {
-        const marvane::ReportRow* source = rowNamed(report, list.rowTexts(row).value(0));
+        const marvane::ShownRow* source = rowNamed(report, list.rowTexts(row).value(0));
         if (!source) {
             continue;
         }
         const QString text = column == OddsColumn::Probability
-                                 ? QString::fromStdString(marvane::probabilityText(*source))
+                                 ? QString::fromStdString(probabilityText(*source))
                                  : oddsText(source->odds);
         list.setCellText(row, added, text);
         list.setCellSortKey(row, added, source->sourceCount());

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "report/deck_report.h"
+#include "report/shown_report.h"
 
 class CSortListCtrl;
 
@@ -20,7 +20,7 @@ QString oddsColumnTitle(OddsColumn column);
 // Adds the column at the end of the list, filled from the report (rows are
 // matched by their Hand text), or removes it; does nothing when the list
 // already is that way. A sort by a removed column is forgotten.
-void showOddsColumn(CSortListCtrl& list, const marvane::DeckReport& report, OddsColumn column,
+void showOddsColumn(CSortListCtrl& list, const marvane::ShownReport& report, OddsColumn column,
                     bool shown);
 
 }  // namespace marvane

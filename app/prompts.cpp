@@ -73,8 +73,9 @@ std::shared_ptr<Prompts> dialogPrompts() {
     return std::make_shared<DialogPrompts>();
 }
 
-QString defaultFileStem(const Deck& deck) {
-    return QStringLiteral("marvane-%1x%2").arg(deck.suits).arg(deck.ranks);
+QString defaultFileStem(const Deck& deck, std::uint32_t cards) {
+    const QString stem = QStringLiteral("marvane-%1x%2").arg(deck.suits).arg(deck.ranks);
+    return cards > 5 ? stem + QStringLiteral("-%1cards").arg(cards) : stem;
 }
 
 }  // namespace marvane

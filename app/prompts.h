@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <memory>
 
 #include "engine/deck.h"
@@ -35,6 +36,7 @@ public:
 std::shared_ptr<Prompts> dialogPrompts();
 
 // The name a saved file of this deck starts with: "marvane-4x13".
-QString defaultFileStem(const Deck& deck);
+// With more than five cards per hand the stem says so: "marvane-4x13-7cards".
+QString defaultFileStem(const Deck& deck, std::uint32_t cards = 5);
 
 }  // namespace marvane

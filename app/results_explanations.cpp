@@ -78,16 +78,41 @@ struct CellTexts {
     QString description;  // the same words as plain text, for screen readers
 };
 
-CellTexts explainCategory(HandCategory category, marvane::Deck deck) {
+// What the example line says for a category of the report.
+QString exampleLine(HandCategory category, const ShownReport& report) {
+    const Deck deck = report.deck;
+    CategoryExample example = exampleHand(category, deck);
+    if (example.occurs() && report.cards > 5) {
+        // A category without hands of this size needs no search to say so.
+        const ShownRow* row = report.row(category);
+        example = row != nullptr && row->sourceCount() == 0
+                      ? CategoryExample{}
+                      : exampleHand(category, deck, report.cards, report.order);
+        if (!example.occurs()) {
+            return ExplanationTexts::tr("No hand of %1 cards of this deck has it as its best five.")
+                .arg(report.cards);
+        }
+    }
+    if (example.occurs()) {
+        return ExplanationTexts::tr("Example: %1")
+            .arg(QString::fromStdString(handText(example.hand)));
+    }
+    return ExplanationTexts::tr("Cannot occur with %1 suits: %2.")
+        .arg(deck.suits)
+        .arg(engineText(example.reason));
+}
+
+CellTexts explainCategory(HandCategory category, const ShownReport& report) {
     const QString name = categoryName(category);
-    const QString definition = categoryDefinitionText(category);
-    const marvane::CategoryExample example = marvane::exampleHand(category, deck);
-    const QString instance = example.occurs()
-                                 ? ExplanationTexts::tr("Example: %1")
-                                       .arg(QString::fromStdString(marvane::handText(example.hand)))
-                                 : ExplanationTexts::tr("Cannot occur with %1 suits: %2.")
-                                       .arg(deck.suits)
-                                       .arg(engineText(example.reason));
+    QString definition = categoryDefinitionText(category);
+    if (report.cards > 5) {
+        definition = ExplanationTexts::tr(
+                         "the best five of %1 cards, best meaning rarer among this deck's "
+                         "five-card hands, are %2")
+                         .arg(report.cards)
+                         .arg(definition);
+    }
+    const QString instance = exampleLine(category, report);
     // French puts a space before the colon.
     const QString defined =
         ExplanationTexts::tr("%1: %2", "a category name and its definition").arg(name, definition);
@@ -139,7 +164,7 @@ QString explainHeading(const QString& title) {
 
 }  // namespace
 
-void explainResults(CSortListCtrl* list, marvane::Deck deck) {
+void explainResults(CSortListCtrl* list, const ShownReport& report) {
     if (!list) {
         return;
     }
@@ -168,7 +193,7 @@ void explainResults(CSortListCtrl* list, marvane::Deck deck) {
         if (!category) {
             continue;
         }
-        const CellTexts texts = explainCategory(*category, deck);
+        const CellTexts texts = explainCategory(*category, report);
         cell->setToolTip(texts.toolTip);
         cell->setData(Qt::AccessibleDescriptionRole, texts.description);
     }

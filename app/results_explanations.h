@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "engine/deck.h"
+#include "report/shown_report.h"
 
 class CSortListCtrl;
 
@@ -13,6 +13,8 @@ namespace marvane {
 // column counts. Rows are found by their Hand text, columns by their titles,
 // so it works in any row order and with any of the list's column sets. Call
 // it after the rows are in; they keep the texts through later sorts.
-void explainResults(CSortListCtrl* list, marvane::Deck deck);
+// With more than five cards a hand is its best five under the report's order,
+// and the examples have that many cards.
+void explainResults(CSortListCtrl* list, const ShownReport& report);
 
 }  // namespace marvane

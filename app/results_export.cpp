@@ -4,15 +4,13 @@
 #include <QSaveFile>
 #include <sstream>
 
-#include "report/report_format.h"
-
 namespace marvane {
 
-QString saveResults(const QString& path, const marvane::DeckReport& report, bool odds) {
+QString saveResults(const QString& path, const marvane::ShownReport& report, bool odds) {
     const bool json = path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive);
     std::ostringstream text;
-    marvane::writeReports(
-        text, {report},
+    marvane::writeShownReport(
+        text, report,
         {.format = json ? marvane::ReportFormat::Json : marvane::ReportFormat::Csv, .odds = odds});
     const std::string bytes = text.str();
 

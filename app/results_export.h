@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "report/deck_report.h"
+#include "report/shown_report.h"
 
 namespace marvane {
 
@@ -11,6 +11,6 @@ namespace marvane {
 // ending in ".json", else CSV, with the probability and odds when `odds`. The
 // file is replaced whole or not at all. An empty string on success, else
 // why it failed.
-QString saveResults(const QString& path, const marvane::DeckReport& report, bool odds);
+QString saveResults(const QString& path, const marvane::ShownReport& report, bool odds);
 
 }  // namespace marvane

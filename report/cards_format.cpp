@@ -27,12 +27,6 @@ std::string exactDecimal(double value) {
     return std::string(buffer, result.ptr);
 }
 
-std::string readableProbability(double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.4g", value);
-    return buffer;
-}
-
 std::string oddsOrNever(const CardsReportRow& row) {
     return row.odds.value_or("never");
 }

@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "engine/best_of_k_reference.h"
+#include "engine/card_counts.h"
 #include "engine/classifier.h"
 #include "engine/suit_pattern.h"
 
@@ -73,6 +75,61 @@ CategoryExample exampleHand(HandCategory category, Deck deck) {
         return noExample("no example hand was found");
     }
     return CategoryExample{std::move(hand), {}};
+}
+
+namespace {
+
+bool holds(const Hand& hand, const Card& card) {
+    for (const Card& held : hand) {
+        if (held == card) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Adds cards one at a time, each from the deck's lowest card up, as long as
+// the category stays the best; backs up when a card leaves no way on. At
+// most two cards are added, so this visits at most C(S*R, 2) hands.
+bool extend(Hand& hand, std::uint32_t cards, HandCategory category, Deck deck,
+            const OrderPlaces& places, std::uint32_t from) {
+    if (hand.size() == cards) {
+        return true;
+    }
+    for (std::uint32_t number = from; number <= deck.cardCount(); ++number) {
+        const Card card = Card::fromNumber(number, deck.suits);
+        if (holds(hand, card)) {
+            continue;
+        }
+        hand.push_back(card);
+        if (bestOfFives(hand, deck, places) == category &&
+            extend(hand, cards, category, deck, places, number + 1)) {
+            return true;
+        }
+        hand.pop_back();
+    }
+    return false;
+}
+
+}  // namespace
+
+CategoryExample exampleHand(HandCategory category, Deck deck, std::uint32_t cards,
+                            const CategoryOrder& order) {
+    CategoryExample example = exampleHand(category, deck);
+    if (!example.occurs() || cards <= kHandSize) {
+        return example;
+    }
+    if (cards > kMaxCards || orderProblem(deck, order)) {
+        return noExample("no example hand was found");
+    }
+    const OrderPlaces places = placesOf(order);
+    if (places[indexOf(category)] == kNoPlace) {
+        return noExample("no example hand was found");
+    }
+    if (!extend(example.hand, cards, category, deck, places, 1)) {
+        return noExample("no example hand was found");
+    }
+    return example;
 }
 
 }  // namespace marvane

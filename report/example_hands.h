@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "engine/card.h"
+#include "engine/category_order.h"
 #include "engine/deck.h"
 #include "engine/hand_category.h"
 
@@ -23,5 +25,11 @@ struct CategoryExample {
 // and every Rainbow one); for the others, and for decks outside 4..8 suits and
 // 7..20 ranks, the reason says what is missing.
 CategoryExample exampleHand(HandCategory category, Deck deck);
+
+// A hand of `cards` cards (5 to 7) whose best five under the order is the
+// category: the five-card example with cards added that leave it best, or
+// why there is none.
+CategoryExample exampleHand(HandCategory category, Deck deck, std::uint32_t cards,
+                            const CategoryOrder& order);
 
 }  // namespace marvane

@@ -42,13 +42,6 @@ std::string exactDecimal(double value) {
     return std::string(buffer, result.ptr);
 }
 
-// Four significant figures are plenty to read.
-std::string readableProbability(double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.4g", value);
-    return buffer;
-}
-
 // --- table -------------------------------------------------------------
 
 void addRowColumns(TextTable& table, bool enumerated, bool odds) {
@@ -224,6 +217,13 @@ nlohmann::ordered_json deckJson(const DeckReport& report, bool odds) {
     object["floating_path"] = report.floatingPath;
     object["rows"] = std::move(rows);
     return object;
+}
+
+// Four significant figures are plenty to read.
+std::string readableProbability(double value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.4g", value);
+    return buffer;
 }
 
 std::string probabilityText(const ReportRow& row) {

@@ -28,6 +28,9 @@ struct ReportOptions {
 void writeReports(std::ostream& out, const std::vector<DeckReport>& reports,
                   const ReportOptions& options);
 
+// Four significant figures: "1.539e-05".
+std::string readableProbability(double value);
+
 // A row's probability and odds as the table writes them: "1.539e-05" and
 // "1 in 64974"; "0" and "never" for a category without hands.
 std::string probabilityText(const ReportRow& row);

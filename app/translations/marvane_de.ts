@@ -124,6 +124,22 @@
         <source>Time the last computation took</source>
         <translation>Dauer der letzten Berechnung</translation>
     </message>
+    <message>
+        <source>Cards per Hand</source>
+        <translation>Karten pro Hand</translation>
+    </message>
+    <message>
+        <source>Cards per Hand spin buttons</source>
+        <translation>Drehknöpfe für Karten pro Hand</translation>
+    </message>
+    <message>
+        <source>Car&amp;ds per Hand</source>
+        <translation>&amp;Karten pro Hand</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -168,6 +184,25 @@
     <message>
         <source>Probability (logarithmic)</source>
         <translation>Wahrscheinlichkeit (logarithmisch)</translation>
+    </message>
+    <message>
+        <source>%1 suits x %2 ranks, %3 hands of %4 cards</source>
+        <translation>%1 Farben x %2 Werte, %3 Hände zu %4 Karten</translation>
+    </message>
+</context>
+<context>
+    <name>Durations</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
     </message>
 </context>
 <context>
@@ -506,6 +541,14 @@
         <source>On average one hand of this category in this many hands.</source>
         <translation>Im Mittel eine Hand dieser Kategorie auf so viele Hände.</translation>
     </message>
+    <message>
+        <source>No hand of %1 cards of this deck has it as its best five.</source>
+        <translation>Keine Hand aus %1 Karten dieses Decks hat dies als beste fünf.</translation>
+    </message>
+    <message>
+        <source>the best five of %1 cards, best meaning rarer among this deck&apos;s five-card hands, are %2</source>
+        <translation>die besten fünf von %1 Karten (beste heißt: seltener unter den Fünf-Karten-Händen dieses Decks) sind %2</translation>
+    </message>
 </context>
 <context>
     <name>marvane::AboutDialog</name>
@@ -577,6 +620,22 @@
     <message>
         <source>Save C&amp;hart As...</source>
         <translation>&amp;Diagramm speichern unter …</translation>
+    </message>
+    <message>
+        <source>Enumerating every hand of %1 cards of %2 suits x %3 ranks visits %4 hands and takes about %5 on this computer. You can cancel it at any time.
+
+Start the enumeration?</source>
+        <translation>Das Aufzählen jeder Hand aus %1 Karten bei %2 Farben x %3 Werten besucht %4 Hände und dauert auf diesem Computer etwa %5. Sie können jederzeit abbrechen.
+
+Aufzählung starten?</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Startet …</translation>
+    </message>
+    <message>
+        <source>About %1 left</source>
+        <translation>Noch etwa %1</translation>
     </message>
 </context>
 <context>

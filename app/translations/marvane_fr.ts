@@ -124,6 +124,22 @@
         <source>Time the last computation took</source>
         <translation>Durée du dernier calcul</translation>
     </message>
+    <message>
+        <source>Cards per Hand</source>
+        <translation>Cartes par main</translation>
+    </message>
+    <message>
+        <source>Cards per Hand spin buttons</source>
+        <translation>Boutons fléchés des cartes par main</translation>
+    </message>
+    <message>
+        <source>Car&amp;ds per Hand</source>
+        <translation>Cartes par &amp;main</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -168,6 +184,25 @@
     <message>
         <source>Probability (logarithmic)</source>
         <translation>Probabilité (logarithmique)</translation>
+    </message>
+    <message>
+        <source>%1 suits x %2 ranks, %3 hands of %4 cards</source>
+        <translation>%1 couleurs x %2 valeurs, %3 mains de %4 cartes</translation>
+    </message>
+</context>
+<context>
+    <name>Durations</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
     </message>
 </context>
 <context>
@@ -506,6 +541,14 @@
         <source>On average one hand of this category in this many hands.</source>
         <translation>En moyenne, une main de cette catégorie sur autant de mains.</translation>
     </message>
+    <message>
+        <source>No hand of %1 cards of this deck has it as its best five.</source>
+        <translation>Aucune main de %1 cartes de ce jeu n’en fait ses cinq meilleures.</translation>
+    </message>
+    <message>
+        <source>the best five of %1 cards, best meaning rarer among this deck&apos;s five-card hands, are %2</source>
+        <translation>les cinq meilleures de %1 cartes (meilleure voulant dire plus rare parmi les mains de cinq cartes de ce jeu) sont %2</translation>
+    </message>
 </context>
 <context>
     <name>marvane::AboutDialog</name>
@@ -577,6 +620,22 @@
     <message>
         <source>Save C&amp;hart As...</source>
         <translation>Enregistrer le &amp;graphique sous…</translation>
+    </message>
+    <message>
+        <source>Enumerating every hand of %1 cards of %2 suits x %3 ranks visits %4 hands and takes about %5 on this computer. You can cancel it at any time.
+
+Start the enumeration?</source>
+        <translation>Énumérer chaque main de %1 cartes de %2 couleurs x %3 valeurs parcourt %4 mains et prend environ %5 sur cet ordinateur. Vous pouvez l’annuler à tout moment.
+
+Lancer l’énumération ?</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Démarrage…</translation>
+    </message>
+    <message>
+        <source>About %1 left</source>
+        <translation>Encore environ %1</translation>
     </message>
 </context>
 <context>

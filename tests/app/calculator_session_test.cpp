@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 
 #include "app/calculator_session.h"
+#include "report/shown_report.h"
 
 namespace marvane {
 
@@ -17,6 +18,7 @@ TEST(CalculatorSession, ReadingStopsAtTheFirstBadBoxAndWritesBackOnlyWhatItRead)
     struct Case {
         const char* suits;
         const char* ranks;
+        const char* cards;
         bool read;
         std::optional<Item> rejected;
         const char* message;
@@ -27,21 +29,26 @@ TEST(CalculatorSession, ReadingStopsAtTheFirstBadBoxAndWritesBackOnlyWhatItRead)
         bool enumerateShown;
     };
     const Case cases[] = {
-        {"5", "20", true, {}, "", 5, 20, 5, 20, true},
-        {"005", " 7", true, {}, "", 5, 7, 5, 7, true},
-        {"", "20", false, Item::SuitsItem, "Please enter a positive integer.", 4, 13, 4, -1, false},
-        {"9", "x", false, Item::SuitsItem, "Please enter an integer between 4 and 8.", 9, 13, 9, -1,
+        {"5", "20", "7", true, {}, "", 5, 20, 5, 20, true},
+        {"005", " 7", "5", true, {}, "", 5, 7, 5, 7, true},
+        {"", "20", "6", false, Item::SuitsItem, "Please enter a positive integer.", 4, 13, 4, -1,
          false},
-        {"6", "21", false, Item::RanksItem, "Please enter an integer between 7 and 20.", 6, 21, 6,
-         21, false},
-        {"6", "", false, Item::RanksItem, "Please enter a positive integer.", 6, 13, 6, 13, false},
+        {"9", "x", "6", false, Item::SuitsItem, "Please enter an integer between 4 and 8.", 9, 13,
+         9, -1, false},
+        {"6", "21", "6", false, Item::RanksItem, "Please enter an integer between 7 and 20.", 6, 21,
+         6, 21, false},
+        {"6", "", "6", false, Item::RanksItem, "Please enter a positive integer.", 6, 13, 6, 13,
+         false},
+        // The cards box is read after the ranks box, before "Enumerate?".
+        {"6", "9", "8", false, Item::CardsItem, "Please enter an integer between 5 and 7.", 6, 9, 6,
+         9, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.suits) + " / " + c.ranks);
         CalculatorSession session;
         session.enterWorkingValues();
         QSignalSpy rejected(&session, &CalculatorSession::inputRejected);
-        EXPECT_EQ(session.read({c.suits, c.ranks, true}), c.read);
+        EXPECT_EQ(session.read({c.suits, c.ranks, c.cards, true}), c.read);
         ASSERT_EQ(rejected.size(), c.rejected ? 1 : 0);
         if (c.rejected) {
             EXPECT_EQ(rejected[0][0].value<Item>(), *c.rejected);
@@ -86,9 +93,9 @@ TEST(CalculatorSession, StepsStayInRangeAndTheGuardNests) {
 
 TEST(CalculatorSession, ARunTellsItsStartProgressAndResultInOrder) {
     CalculatorSession session;
-    ASSERT_TRUE(session.read({"4", "7", true}));
+    ASSERT_TRUE(session.read({"4", "7", "5", true}));
     QStringList told;
-    QObject::connect(&session, &CalculatorSession::runStarted, [&](const DeckReport& report) {
+    QObject::connect(&session, &CalculatorSession::runStarted, [&](const ShownReport& report) {
         told << QStringLiteral("start %1").arg(report.hands);
     });
     int lastTicks = 0;
@@ -96,18 +103,54 @@ TEST(CalculatorSession, ARunTellsItsStartProgressAndResultInOrder) {
         EXPECT_GE(ticks, lastTicks);  // never backwards
         lastTicks = ticks;
     });
-    QObject::connect(&session, &CalculatorSession::finished, [&](const DeckReport& report) {
+    QObject::connect(&session, &CalculatorSession::finished, [&](const ShownReport& report) {
         told << QStringLiteral("done %1").arg(report.rows.size());
     });
     session.compute();
     // C(28, 5) hands; the last progress is the full count.
     EXPECT_EQ(told, QStringList({"start 98280", "done 17"}));
     ASSERT_TRUE(session.report());
-    EXPECT_EQ(lastTicks, static_cast<int>(session.report()->progressTicks()));
+    EXPECT_EQ(lastTicks, session.progressTicks());
     EXPECT_EQ(session.engineState().handCounter, 98280u);
     session.clearResults();
     EXPECT_FALSE(session.report());
     EXPECT_EQ(session.engineState().computed[0], 0u);
+}
+
+// Six or seven cards with "Enumerate?" run on the workers: compute returns at
+// once, and the results (or the cancellation) arrive through the event loop.
+TEST(CalculatorSession, ALongRunEndsInItsResultsOrInACancel) {
+    CalculatorSession session;
+    ASSERT_TRUE(session.read({"4", "7", "6", true}));
+    EXPECT_TRUE(session.computeIsLong());
+    EXPECT_EQ(session.plannedHands(), 376740u);  // C(28, 6)
+    QSignalSpy finished(&session, &CalculatorSession::finished);
+    session.compute();
+    EXPECT_TRUE(session.running());
+    ASSERT_TRUE(finished.wait(10000));
+    EXPECT_FALSE(session.running());
+    ASSERT_TRUE(session.report());
+    EXPECT_EQ(session.report()->cards, 6u);
+    EXPECT_TRUE(session.report()->enumerated);
+    for (const ShownRow& row : session.report()->rows) {
+        EXPECT_EQ(row.enumerated, row.computed) << row.name;
+    }
+
+    // The largest deck would take many minutes; Cancel stops it promptly.
+    ASSERT_TRUE(session.read({"8", "20", "7", true}));
+    QSignalSpy cancelled(&session, &CalculatorSession::cancelled);
+    session.compute();
+    session.cancel();
+    ASSERT_TRUE(cancelled.wait(10000));
+    EXPECT_FALSE(session.running());
+    EXPECT_FALSE(session.report());
+
+    // Stopping and waiting says nothing afterwards.
+    session.compute();
+    session.stopAndWait();
+    EXPECT_FALSE(session.running());
+    EXPECT_FALSE(cancelled.wait(200));
+    EXPECT_EQ(cancelled.size(), 1);
 }
 
 }  // namespace

@@ -24,7 +24,7 @@
 #include "app/app_settings.h"
 #include "app/chartwindow.h"
 #include "app/translators.h"
-#include "report/deck_report.h"
+#include "report/shown_report.h"
 #include "tests/app/dark_palette.h"
 #include "tests/app/fake_prompts.h"
 
@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
         saved = window.grab().save(dir + '/' + name) && saved;
     };
     const auto deck = [](std::uint32_t suits, std::uint32_t ranks) {
-        return marvane::buildDeckReport({.deck = {suits, ranks}});
+        return shownReport(buildDeckReport({.deck = {suits, ranks}}));
     };
 
     for (const auto& [palette, suffix] : {std::pair{light, "light"}, {darkPalette(), "dark"}}) {

@@ -17,7 +17,7 @@
 
 #include "app/across_decks_chart.h"
 #include "app/chartwindow.h"
-#include "report/deck_report.h"
+#include "report/shown_report.h"
 #include "tests/app/fake_prompts.h"
 
 namespace marvane {
@@ -31,7 +31,7 @@ struct ShownChart {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
     void show(std::uint32_t suits, std::uint32_t ranks) {
-        window.showReport(marvane::buildDeckReport({.deck = {suits, ranks}}));
+        window.showReport(shownReport(buildDeckReport({.deck = {suits, ranks}})));
     }
     QPushButton* button(const QString& text) const {
         for (auto* button : window.findChildren<QPushButton*>()) {

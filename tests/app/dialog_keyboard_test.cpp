@@ -36,8 +36,9 @@ QString accessibleText(QWidget* widget, QAccessible::Text which) {
 
 TEST(DialogKeyboard, TabVisitsEveryEnabledControlInOrderAndLeavesTheList) {
     DialogDriver d;
-    EXPECT_EQ(tabWalk(5),
-              (QList<int>{IdRanksBox, IdEnumerate, IdComputeOdds, IdClose, IdSuitsBox}));
+    // The cards per hand come after the ranks.
+    EXPECT_EQ(tabWalk(6), (QList<int>{IdRanksBox, IdCardsBox, IdEnumerate, IdComputeOdds, IdClose,
+                                      IdSuitsBox}));
     EXPECT_EQ(tabWalk(2, true), (QList<int>{IdClose, IdComputeOdds}));
 
     // Enter in a box computes; the focus then rests on the list, which Tab leaves.
@@ -78,6 +79,7 @@ TEST(DialogKeyboard, AltLettersReachEveryCaptionedControl) {
         Qt::Key key;
     } captions[] = {{IdSuitsLabel, "Number of Suits", Qt::Key_S},
                     {IdRanksLabel, "Number of Ranks", Qt::Key_R},
+                    {IdCardsLabel, "Cards per Hand", Qt::Key_D},
                     {IdEnumerate, "Enumerate?", Qt::Key_E},
                     {IdComputeOdds, "Compute Odds", Qt::Key_O},
                     {IdAgain, "Again?", Qt::Key_A},
@@ -90,6 +92,8 @@ TEST(DialogKeyboard, AltLettersReachEveryCaptionedControl) {
     }
     QTest::keyClick(&d.dialog, Qt::Key_R, Qt::AltModifier);
     EXPECT_EQ(QApplication::focusWidget(), d.box(IdRanksBox));
+    QTest::keyClick(&d.dialog, Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), d.box(IdCardsBox));
     // A button's letter clicks it, after the short press it shows.
     QTest::keyClick(&d.dialog, Qt::Key_E, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return d.get<QCheckBox>(IdEnumerate)->isChecked(); }));

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "engine/category_order.h"
+#include "engine/deck.h"
+#include "engine/hand_category.h"
+#include "engine/result_rows.h"
+#include "report/cards_report.h"
+#include "report/deck_report.h"
+#include "report/report_format.h"
+
+namespace marvane {
+
+// One line of the results as a window shows it, whatever the hand size.
+struct ShownRow {
+    HandCategory category;
+    std::string_view name;
+    std::optional<std::uint64_t> enumerated;  // only when the deck was enumerated
+    std::uint64_t computed = 0;
+    std::uint64_t total = 0;
+    double probability = 0.0;
+    std::optional<std::string> odds;  // "1 in N"; nothing for a count of 0
+
+    std::uint64_t sourceCount() const { return enumerated.value_or(computed); }
+};
+
+// One deck's results for the dialog, its chart and its export: a five-card
+// report or one of six or seven cards, seen through the same fields. The
+// report it came from stays inside, so an export writes exactly what
+// marvane-count writes for it.
+struct ShownReport {
+    Deck deck;
+    std::uint32_t cards = 5;
+    std::uint64_t hands = 0;
+    bool floatingPath = false;  // the "*": only five-card counts take that path
+    bool enumerated = false;
+    CategoryOrder order;         // best first; the deck's own order unless chosen
+    std::vector<ShownRow> rows;  // the 17 categories, in display order
+    std::variant<DeckReport, CardsReport> source;
+
+    const ShownRow* row(HandCategory category) const;
+};
+
+ShownReport shownReport(const DeckReport& report);
+ShownReport shownReport(const CardsReport& report);
+
+// The deck's counts from the formulas, five cards or more, in the deck's own order.
+ShownReport computedReport(Deck deck, std::uint32_t cards);
+
+// The row's probability as marvane-count's table writes it: "1.539e-05".
+std::string probabilityText(const ShownRow& row);
+
+// The list's row texts (Hand, [Enumerated,] Computed, Total) in the order
+// the rows are added, each on top.
+std::vector<ResultRow> rowsInAddOrder(const ShownReport& report);
+
+// Writes the report as marvane-count writes this one deck.
+void writeShownReport(std::ostream& out, const ShownReport& report, const ReportOptions& options);
+
+}  // namespace marvane
