@@ -427,6 +427,7 @@ void CHandCalcDialog::showRunStart(const ShownReport& report) {
     // The mark shows whether the last binomial, C(S*R, 5), needed floating point.
     ui_.floatingPathMark->setHidden(!report.floatingPath);
     ui_.possibleHands->setText(QString::number(report.hands));
+    layout_.fitPossibleHands(size());
     CSortListCtrl* list = ui_.resultsList;
     list->SetGridLines(false);
     list->SetCheckboxes(false);
@@ -486,6 +487,7 @@ void CHandCalcDialog::OnAgain() {
     EnableInputControls(true);
     EnableResultControls(false);
     ui_.possibleHands->setText(QString());
+    layout_.fitPossibleHands(size());
     ui_.floatingPathMark->hide();
     ui_.progressBar->hide();
     ui_.resultsList->DeleteAllRows();

@@ -45,7 +45,7 @@ constexpr std::array<ControlPlace, 19> kControlPlaces = {{
     {IdProgressBar, {7, 73, 263, 16}},
     // Beyond the template: the cards per hand in the free room right of the
     // number boxes, and a long run's Cancel where the run time shows after it.
-    {IdCardsLabel, {100, 37, 108, 11}},
+    {IdCardsLabel, {100, 37, 105, 11}},
     {IdCardsBox, {208, 37, 26, 12}},
     {IdCardsSpin, {234, 37, 10, 11}},
     {IdCancel, {118, 256, 50, 14}},
@@ -81,6 +81,7 @@ QSize DialogLayout::layOut(QWidget& dialog, const DialogControls& controls) {
     }
     makeRoomForNumberCaptions();
     templatePlaces_.clear();
+    possibleHandsPlace_ = controls_.possibleHands->geometry();
     for (QWidget* child : dialog.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         // Windows of their own (the chart window) keep their own places.
         if (!child->isWindow()) {
@@ -115,6 +116,24 @@ void DialogLayout::makeRoomForNumberCaptions() const {
          std::initializer_list<QWidget*>{c.suitsSpin, c.suitsBox, c.ranksSpin, c.ranksBox}) {
         moved->move(moved->x() + shift, moved->y());
     }
+}
+
+void DialogLayout::fitPossibleHands(const QSize& size) {
+    QLabel* box = controls_.possibleHands;
+    const int needed = box->sizeHint().width();
+    QRect place = possibleHandsPlace_;
+    if (needed > place.width()) {
+        // Never past Compute Odds, with a gap of one character.
+        const int leftmost =
+            controls_.computeOdds->geometry().right() + box->fontMetrics().averageCharWidth() * 2;
+        place.setLeft(std::max(leftmost, place.right() + 1 - needed));
+    }
+    for (auto& [child, templatePlace] : templatePlaces_) {
+        if (child == box) {
+            templatePlace = place;
+        }
+    }
+    stretch(size);
 }
 
 void DialogLayout::stretch(const QSize& size) const {

@@ -21,6 +21,10 @@ public:
     QSize layOut(QWidget& dialog, const DialogControls& controls);
     // Moves and stretches the controls for the dialog's new size.
     void stretch(const QSize& size) const;
+    // Widens the possible-hands box to the left when its number needs the
+    // room (seven-card hands have twelve digits), over the "*" that such
+    // numbers never show, and back to its own width when it does not.
+    void fitPossibleHands(const QSize& size);
 
 private:
     void makeRoomForNumberCaptions() const;
@@ -29,6 +33,7 @@ private:
     QSize templateSize_;
     // Where everything sits at the template's size.
     std::vector<std::pair<QWidget*, QRect>> templatePlaces_;
+    QRect possibleHandsPlace_;  // its own place at the template's size
 };
 
 }  // namespace marvane

@@ -10,6 +10,8 @@
 //   large-8x20.png                 at one and a half times the font size
 //   odds-8x20.png                  8 x 20 with probability and odds, enlarged
 //   header-menu.png                the headings' menu open (the whole screen)
+//   cards-4x13x7.png               4 x 13 at seven cards
+//   cards-running-8x20x7.png       8 x 20 at seven cards, enumerating
 //   menu-1x.png, help-1x.png       the View menu open (the whole screen), the help window
 //   menu-large-dark.png, help-large-dark.png
 //                                  the same at one and a half times the font, dark
@@ -137,6 +139,20 @@ int main(int argc, char** argv) {
         messages += d.messages.size();
     }
     showMenuAndHelp(QStringLiteral("1x.png"));
+    {
+        // Seven cards: the counts, then a long run under way.
+        DialogDriver d;
+        d.type(IdCardsBox, QStringLiteral("7"));
+        d.compute(4, 13, false);
+        save(d, QStringLiteral("cards-4x13x7.png"));
+        d.click(IdAgain);
+        d.compute(8, 20, true);
+        QTest::qWait(1500);
+        save(d, QStringLiteral("cards-running-8x20x7.png"));
+        d.click(IdCancel);
+        saved = QTest::qWaitFor([&] { return !d.dialog.session().running(); }, 20000) && saved;
+        messages += d.messages.size();
+    }
     const QFont font = QApplication::font();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(darkPalette());

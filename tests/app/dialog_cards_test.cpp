@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: MIT
+// Hands of six and seven cards in the dialog: the counts against the
+// published seven-card table, the export against marvane-count, and the
+// long run on the workers with its question, its Cancel and its end.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "tests/app/dialog_fixture.h"
+
+namespace marvane {
+
+namespace {
+
+void computeCards(DialogDriver& d, int suits, int ranks, int cards, bool enumerate) {
+    d.type(IdCardsBox, QString::number(cards));
+    d.compute(suits, ranks, enumerate);
+}
+
+// Hand name -> one column's text.
+QMap<QString, QString> byHand(const DialogDriver& d, int column) {
+    QMap<QString, QString> texts;
+    const QStringList hands = d.column(0);
+    const QStringList values = d.column(column);
+    for (int row = 0; row < hands.size(); ++row) {
+        texts[hands[row]] = values[row];
+    }
+    return texts;
+}
+
+TEST(DialogCards, SevenCardsOfTheFamiliarDeckGiveThePublishedCountsAndTheCliBytes) {
+    DialogDriver d;
+    EXPECT_EQ(d.box(IdCardsBox)->text(), "5");
+    computeCards(d, 4, 13, 7, false);
+    EXPECT_EQ(d.get<QLabel>(IdPossibleHands)->text(), "133784560");  // C(52, 7)
+    EXPECT_FALSE(d.get(IdFloatingPathMark)->isVisible());
+    ASSERT_EQ(d.list()->rowCount(), 17);
+    const QMap<QString, QString> computed = byHand(d, 1);
+    const std::pair<const char*, const char*> published[] = {
+        {"Straight Flush", "41584"},
+        {"Hypochromatic 4 of a Kind", "224848"},
+        {"Hypochromatic Full House", "3473184"},
+        {"Flush", "4047644"},
+        {"Hypochromatic Straight", "6180020"},
+        {"Hypochromatic 3 of a Kind", "6461620"},
+        {"Hypochromatic 2 Pair", "31433400"},
+        {"Hypochromatic 1 Pair", "58627800"},
+        {"Garbage", "23294460"},
+        {"Five of a Kind", "0"},
+        {"Rainbow 1 Pair", "0"},
+    };
+    for (const auto& [hand, count] : published) {
+        EXPECT_EQ(computed.value(QLatin1String(hand)), QLatin1String(count)) << hand;
+    }
+    // The tooltips speak of the best five of seven cards.
+    const int garbage = static_cast<int>(d.column(0).indexOf("Garbage"));
+    EXPECT_TRUE(d.list()->item(garbage, 0)->toolTip().contains("best five of 7 cards"));
+
+    // The saved file is what marvane-count writes.
+    QTemporaryDir dir;
+    d.prompts->savePath = [&](const QString& suggested) {
+        EXPECT_TRUE(suggested.endsWith("marvane-4x13-7cards.csv"));
+        return dir.filePath("seven.csv");
+    };
+    d.dialog.findChild<QAction*>(QStringLiteral("saveResultsAction"))->trigger();
+    QFile saved(dir.filePath("seven.csv"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    QProcess cli;
+    cli.start(QStringLiteral(MARVANE_COUNT_PATH),
+              {"--suits", "4", "--ranks", "13", "--cards", "7", "--format", "csv"});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    EXPECT_EQ(saved.readAll(), cli.readAllStandardOutput());
+    EXPECT_TRUE(d.messages.isEmpty());
+}
+
+TEST(DialogCards, ALongRunAsksFirstAndLocksTheDialogButCancel) {
+    DialogDriver d;
+    // Declined: nothing runs.
+    d.prompts->confirmAnswer = false;
+    computeCards(d, 4, 7, 6, true);
+    ASSERT_EQ(d.prompts->questions.size(), 1);
+    EXPECT_TRUE(d.prompts->questions[0].contains("376,740 hands"))
+        << d.prompts->questions[0].toStdString();
+    EXPECT_TRUE(d.get(IdComputeOdds)->isEnabled());
+    EXPECT_EQ(d.list()->rowCount(), 0);
+
+    // Accepted: the run ends in the results, enumerated and computed alike.
+    d.prompts->confirmAnswer = true;
+    d.click(IdComputeOdds);
+    EXPECT_TRUE(d.get(IdCancel)->isVisible());
+    EXPECT_FALSE(d.get(IdComputeOdds)->isEnabled());
+    EXPECT_FALSE(d.get(IdCardsBox)->isEnabled());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return d.list()->rowCount() == 17; }, 20000));
+    EXPECT_FALSE(d.get(IdCancel)->isVisible());
+    EXPECT_TRUE(d.get(IdAgain)->isEnabled());
+    EXPECT_EQ(d.column(1), d.column(2));  // Enumerated equals Computed
+    const auto* bar = d.get<QProgressBar>(IdProgressBar);
+    EXPECT_EQ(bar->value(), bar->maximum());
+
+    // 8 x 20 at seven cards would take many minutes: Cancel, and Escape,
+    // bring back the input state with nothing computed.
+    d.click(IdAgain);
+    for (const bool byEscape : {false, true}) {
+        SCOPED_TRACE(byEscape ? "Escape" : "Cancel");
+        computeCards(d, 8, 20, 7, true);
+        ASSERT_TRUE(d.get(IdCancel)->isVisible());
+        if (byEscape) {
+            QTest::keyClick(&d.dialog, Qt::Key_Escape);
+        } else {
+            d.click(IdCancel);
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !d.get(IdCancel)->isVisible(); }, 20000));
+        EXPECT_TRUE(d.dialog.isVisible());
+        EXPECT_TRUE(d.get(IdComputeOdds)->isEnabled());
+        EXPECT_EQ(d.list()->rowCount(), 0);
+        EXPECT_EQ(d.list()->columnCount(), 0);
+        EXPECT_FALSE(d.dialog.session().report());
+    }
+
+    // The close box ends the program, and the run with it.
+    computeCards(d, 8, 20, 7, true);
+    ASSERT_TRUE(d.dialog.session().running());
+    d.dialog.close();
+    EXPECT_FALSE(d.dialog.isVisible());
+    EXPECT_FALSE(d.dialog.session().running());
+    EXPECT_TRUE(d.messages.isEmpty());
+}
+
+}  // namespace
+
+}  // namespace marvane
