@@ -79,22 +79,12 @@ std::string oddsNumber(std::uint64_t count, std::uint64_t hands) {
 }  // namespace
 
 double probability(std::uint32_t count, std::uint32_t hands) {
-    if (hands == 0) {
-        return 0.0;
-    }
-    return static_cast<double>(count) / static_cast<double>(hands);
+    return probability64(count, hands);
 }
 
 std::optional<std::string> oddsText(std::uint32_t count, std::uint32_t hands) {
-    if (count == 0) {
-        return std::nullopt;
-    }
-    return "1 in " + oddsNumber(count, hands);
+    return oddsText64(count, hands);
 }
-
-}  // namespace marvane
-
-namespace marvane {
 
 double probability64(std::uint64_t count, std::uint64_t hands) {
     if (hands == 0) {
