@@ -48,14 +48,16 @@ between neighbouring decks: as suits go from 4 to 8 at --ranks R, or as ranks go
 from 7 to 20 at --suits S, or as cards per hand go from 5 to 7 in one deck.
 With --cards 6 or 7 a hand counts as the best of its fives: the category with
 fewer five-card hands in the deck is the better, of two with equal counts the
-one listed first by --explain; counts and possible hands are exact.
+one listed first by --explain (unless --order says otherwise); counts and
+possible hands are exact.
 --order counts under an order of your own: the list's names, best first,
 commas between, every category the deck has five-card hands of exactly once
 (the others may be named or left out). At five cards every hand has one
 category, so the counts stay the same.
 An order is self-consistent for K cards when no category has more K-card hands
 than one ranked below it. --check-order lists every pair that breaks this (not
-only neighbours), in order of the rarer one's place, then the commoner one's.
+only neighbours), in order of the rarer one's place, then the commoner one's;
+it exits 0 whether pairs break or not.
 --find-order starts from the deck's own order, sorts the categories by their
 counts (equal counts keep their place) and counts again, until the order stays
 (self-consistent) or comes back (a cycle); then it says whether any order at
