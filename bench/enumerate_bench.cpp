@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Hands per second of the reference and the fast enumeration, on one worker
-// thread and on several.
+// thread and on several; the K-card counts and the search for an order.
 //
 //   build/<dir>/bench/marvane_bench
 //
@@ -18,6 +18,7 @@
 #include "engine/card_count.h"
 #include "engine/cards_enumerator.h"
 #include "engine/enumeration.h"
+#include "report/order_report.h"
 
 namespace {
 
@@ -170,6 +171,28 @@ void enumerateCardsReference(benchmark::State& bench, Deck deck, std::uint32_t c
                             static_cast<std::int64_t>(marvane::choose64(deck.cardCount(), cards)));
 }
 
+// The search for a self-consistent order and the exact answer whether one
+// exists, for every admissible deck at `cards` cards, tables and all: what
+// marvane-count --all --find-order computes.
+void findOrderAll(benchmark::State& bench, std::uint32_t cards) {
+    std::size_t searched = 0;
+    for (auto _ : bench) {
+        searched = 0;
+        for (std::uint32_t suits = marvane::kMinSuits; suits <= marvane::kMaxSuits; ++suits) {
+            for (std::uint32_t ranks = marvane::kMinRanks; ranks <= marvane::kMaxRanks; ++ranks) {
+                const marvane::OrderSearchReport report =
+                    marvane::buildOrderSearchReport(Deck{suits, ranks}, cards);
+                benchmark::DoNotOptimize(report.consistentOrder);
+                searched += report.search.steps.empty() ? 0 : 1;
+            }
+        }
+    }
+    if (searched != 70) {
+        bench.SkipWithError("a deck's search came back empty");
+    }
+    bench.SetItemsProcessed(bench.iterations() * 70);
+}
+
 std::string nameOf(const char* path, Deck deck) {
     return std::string(path) + "/" + std::to_string(deck.suits) + "x" + std::to_string(deck.ranks);
 }
@@ -208,6 +231,11 @@ void registerAll() {
                                  enumerateCards, Deck{4, 13}, 7u)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
+    for (std::uint32_t cards : {6u, 7u}) {
+        benchmark::RegisterBenchmark(("BM_FindOrderAll/" + std::to_string(cards)).c_str(),
+                                     findOrderAll, cards)
+            ->Unit(benchmark::kMillisecond);
+    }
     benchmark::RegisterBenchmark(withCards("BM_EnumerateCardsReference", Deck{4, 9}, 7).c_str(),
                                  enumerateCardsReference, Deck{4, 9}, 7u)
         ->Unit(benchmark::kMillisecond)

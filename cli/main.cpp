@@ -21,6 +21,9 @@
 #include "report/deck_report.h"
 #include "report/explanations.h"
 #include "report/number_reading.h"
+#include "report/order_format.h"
+#include "report/order_reading.h"
+#include "report/order_report.h"
 #include "report/report_format.h"
 
 namespace {
@@ -45,7 +48,20 @@ between neighbouring decks: as suits go from 4 to 8 at --ranks R, or as ranks go
 from 7 to 20 at --suits S, or as cards per hand go from 5 to 7 in one deck.
 With --cards 6 or 7 a hand counts as the best of its fives: the category with
 fewer five-card hands in the deck is the better, of two with equal counts the
-one listed first by --explain; counts and possible hands are exact.
+one listed first by --explain (unless --order says otherwise); counts and
+possible hands are exact.
+--order counts under an order of your own: the list's names, best first,
+commas between, every category the deck has five-card hands of exactly once
+(the others may be named or left out). At five cards every hand has one
+category, so the counts stay the same.
+An order is self-consistent for K cards when no category has more K-card hands
+than one ranked below it. --check-order lists every pair that breaks this (not
+only neighbours), in order of the rarer one's place, then the commoner one's;
+it exits 0 whether pairs break or not.
+--find-order starts from the deck's own order, sorts the categories by their
+counts (equal counts keep their place) and counts again, until the order stays
+(self-consistent) or comes back (a cycle); then it says whether any order at
+all is self-consistent, and names one.
 
 Examples:
   marvane-count --suits 4 --ranks 13
@@ -55,6 +71,9 @@ Examples:
   marvane-count --crossings suits --ranks 13
   marvane-count --suits 4 --ranks 13 --cards 7
   marvane-count --crossings cards --suits 4 --ranks 13
+  marvane-count --suits 4 --ranks 13 --cards 7 --check-order
+  marvane-count --suits 5 --ranks 7 --cards 6 --find-order
+  marvane-count --all --cards 7 --find-order --format json
 
 Exit status: 0 on success; 1 if enumerated and computed counts differ (each
 difference is reported on stderr) or the output could not be written;
@@ -68,6 +87,9 @@ struct CountRequest {
     std::optional<CrossingsQuery> crossings;  // instead of the decks' counts
     std::optional<Deck> cardCrossings;        // from 5 to 7 cards in one deck, instead
     std::uint32_t cards = kMinCards;          // per hand; above 5 the best five counts
+    CategoryOrder order;                      // empty: the deck's own
+    bool findOrder = false;                   // the search instead of the counts
+    bool checkOrder = false;                  // the breaking pairs instead of the counts
 };
 
 struct UsageError {
@@ -122,6 +144,28 @@ CLI::Validator leftOutWithAll(const CLI::Option* suits, const CLI::Option* ranks
         "");
 }
 
+// What can't go with --order, --find-order and --check-order.
+std::optional<std::string> orderOptionsProblem(const CountRequest& request, bool orderGiven,
+                                               bool all, bool crossings) {
+    if (request.findOrder && request.checkOrder) {
+        return "--find-order and --check-order are two reports: choose one";
+    }
+    if (orderGiven && request.findOrder) {
+        return "--find-order starts from the deck's own order: leave out --order";
+    }
+    if ((orderGiven || request.findOrder || request.checkOrder) && crossings) {
+        return "--order, --find-order and --check-order cannot be combined with --crossings";
+    }
+    if (orderGiven && all) {
+        return "--order names the categories of one deck: leave out --all";
+    }
+    if ((request.findOrder || request.checkOrder) && (request.enumerate || request.report.odds)) {
+        return std::string(request.findOrder ? "--find-order" : "--check-order") +
+               " works from the exact count: leave out --enumerate and --odds";
+    }
+    return std::nullopt;
+}
+
 ParseOutcome parseArguments(int argc, char** argv) {
     CLI::App app{
         "Counts five-card poker hands, category by category, in a deck of 4 to 8 "
@@ -167,6 +211,16 @@ ParseOutcome parseArguments(int argc, char** argv) {
                                         "Cards per hand, 5 to 7 (default 5); with 6 or 7 a hand "
                                         "counts as its best five")
                              ->type_name("K");
+    std::string orderNames;
+    CLI::Option* order =
+        app.add_option("--order", orderNames,
+                       "Count under this order: the list's names, best first, commas between")
+            ->type_name("\"NAME, NAME, ...\"");
+    app.add_flag("--find-order", request.findOrder,
+                 "Search for a self-consistent order for --cards K, and say whether one exists");
+    app.add_flag("--check-order", request.checkOrder,
+                 "List the pairs of categories that break the order's self-consistency (the "
+                 "deck's own order, or --order)");
     bool explain = false;
     app.add_flag("--explain", explain,
                  "Say what each category, suit pattern, Total and the * mark mean, and exit (no "
@@ -185,6 +239,10 @@ ParseOutcome parseArguments(int argc, char** argv) {
     }
     if (explain) {
         return HelpRequest{explanationText()};
+    }
+    if (const auto problem =
+            orderOptionsProblem(request, order->count() > 0, all, crossings->count() > 0)) {
+        return UsageError{*problem};
     }
 
     if (jobs->count() > 0) {
@@ -254,6 +312,13 @@ ParseOutcome parseArguments(int argc, char** argv) {
     deck.suits = std::get<std::uint32_t>(suitsValue);
     deck.ranks = std::get<std::uint32_t>(ranksValue);
     request.decks.push_back(deck);
+    if (order->count() > 0) {
+        auto reading = readCategoryOrder(orderNames, deck);
+        if (const auto* message = std::get_if<std::string>(&reading)) {
+            return UsageError{"--order: " + *message + "."};
+        }
+        request.order = std::get<CategoryOrder>(std::move(reading));
+    }
     return request;
 }
 
@@ -300,10 +365,10 @@ std::vector<DeckReport> countAll(const CountRequest& request, bool showProgress)
 }
 
 // One deck's hands of six or seven cards; the bar follows the enumeration.
-CardsReport countCardsDeck(Deck deck, std::uint32_t cards, bool enumerate, bool showProgress,
-                           std::uint32_t workers) {
+CardsReport countCardsDeck(Deck deck, std::uint32_t cards, const CategoryOrder& order,
+                           bool enumerate, bool showProgress, std::uint32_t workers) {
     CardsReportOptions options{
-        .deck = deck, .cards = cards, .enumerate = enumerate, .workers = workers};
+        .deck = deck, .cards = cards, .order = order, .enumerate = enumerate, .workers = workers};
     constexpr std::uint32_t kTicks = 1000;
     std::optional<ProgressBar> bar;
     std::uint32_t ticked = 0;
@@ -330,7 +395,7 @@ int runCards(const CountRequest& request) {
     const bool showProgress = request.enumerate && isatty(STDERR_FILENO) == 1;
     std::vector<CardsReport> reports;
     for (Deck deck : request.decks) {
-        reports.push_back(countCardsDeck(deck, request.cards, request.enumerate,
+        reports.push_back(countCardsDeck(deck, request.cards, request.order, request.enumerate,
                                          showProgress && request.decks.size() == 1, request.jobs));
     }
     writeCardsReports(std::cout, reports, request.report);
@@ -363,7 +428,42 @@ int runCrossings(const CrossingsQuery& query, std::uint32_t cards, ReportFormat 
     return kExitSuccess;
 }
 
+// Writes what `write` writes to stdout; 1 when that fails.
+template <class Write>
+int writeOut(const Write& write) {
+    write(std::cout);
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << kProgramName << ": could not write the output\n";
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}
+
+int runFindOrder(const CountRequest& request) {
+    std::vector<OrderSearchReport> reports;
+    for (Deck deck : request.decks) {
+        reports.push_back(buildOrderSearchReport(deck, request.cards));
+    }
+    return writeOut([&](std::ostream& out) { writeOrderSearches(out, reports, request.report); });
+}
+
+// A report, not a verdict: the status is 0 whether pairs break or not.
+int runCheckOrder(const CountRequest& request) {
+    std::vector<OrderCheckReport> reports;
+    for (Deck deck : request.decks) {
+        reports.push_back(buildOrderCheckReport(deck, request.cards, request.order));
+    }
+    return writeOut([&](std::ostream& out) { writeOrderChecks(out, reports, request.report); });
+}
+
 int run(const CountRequest& request) {
+    if (request.findOrder) {
+        return runFindOrder(request);
+    }
+    if (request.checkOrder) {
+        return runCheckOrder(request);
+    }
     if (request.cardCrossings) {
         writeCrossings(std::cout, findCardCrossings(*request.cardCrossings), "cards",
                        request.report.format);

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/card_counts.h"
+#include "engine/category_order.h"
+#include "engine/deck.h"
+#include "engine/order_search.h"
+#include "report/cards_report.h"
+
+namespace marvane {
+
+// One deck's search for a self-consistent order at K cards, and whether any
+// order is self-consistent there, as the dialog and marvane-count show it.
+struct OrderSearchReport {
+    Deck deck;
+    std::uint32_t cards = kMinCards;
+    OrderSearch search;
+    // A self-consistent order, or nothing when none exists: the search's
+    // own last order when it reached one, else the exact answer's.
+    std::optional<CategoryOrder> consistentOrder;
+};
+
+// Throws std::invalid_argument for an inadmissible deck or a hand size
+// outside kMinCards..kMaxCards.
+OrderSearchReport buildOrderSearchReport(Deck deck, std::uint32_t cards);
+
+// "self-consistent after 2 steps", or "no self-consistent order reached:
+// the orders cycle with period 2".
+std::string searchOutcomeSentence(const OrderSearch& search);
+
+// "a self-consistent order exists: Straight Flush, ...", or "no
+// self-consistent order exists".
+std::string existenceSentence(const OrderSearchReport& report);
+
+// One order's K-card counts and the pairs of categories that break its
+// self-consistency.
+struct OrderCheckReport {
+    Deck deck;
+    std::uint32_t cards = kMinCards;
+    CategoryOrder order;
+    CategoryCounts64 counts;
+    std::vector<BreakingPair> pairs;  // as breakingPairs lists them
+};
+
+// An empty order is the deck's own. Throws std::invalid_argument as
+// buildOrderSearchReport does, and for an order that can't rank the deck's
+// hands (see orderProblem).
+OrderCheckReport buildOrderCheckReport(Deck deck, std::uint32_t cards,
+                                       const CategoryOrder& order = {});
+
+// The breaking pairs of a K-card report's order, from the counts its
+// Totals use.
+std::vector<BreakingPair> breakingPairs(const CardsReport& report);
+
+// "Garbage is rarer than Hypochromatic 1 Pair, but ranks below it: 23294460
+// against 58627800 hands".
+std::string breakingPairSentence(const BreakingPair& pair);
+
+}  // namespace marvane
