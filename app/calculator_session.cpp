@@ -166,16 +166,50 @@ void CalculatorSession::computeFiveCards() {
 
 void CalculatorSession::computeCards() {
     progressRange_ = 0;
-    const ShownReport report =
-        shownReport(buildCardsReport({.deck = workingDeck(), .cards = workingCards_}));
+    const ShownReport report = shownReport(buildCardsReport(
+        {.deck = workingDeck(), .cards = workingCards_, .order = orderFor(workingDeck())}));
     emit runStarted(report);
     show(report);
+}
+
+CategoryOrder CalculatorSession::orderFor(Deck deck) const {
+    return orderProblem(deck, chosenOrder_) ? CategoryOrder{} : chosenOrder_;
+}
+
+void CalculatorSession::setChosenOrder(CategoryOrder order) {
+    chosenOrder_ = std::move(order);
+}
+
+bool CalculatorSession::canRecount() const {
+    return report_ && report_->cards > kMinCards && !report_->enumerated && !running();
+}
+
+void CalculatorSession::recount() {
+    if (!canRecount()) {
+        return;
+    }
+    show(shownReport(buildCardsReport(
+        {.deck = report_->deck, .cards = report_->cards, .order = orderFor(report_->deck)})));
+}
+
+std::vector<BreakingPair> CalculatorSession::breakingPairs() const {
+    if (!report_) {
+        return {};
+    }
+    const auto* cards = std::get_if<CardsReport>(&report_->source);
+    return cards ? marvane::breakingPairs(*cards) : std::vector<BreakingPair>{};
 }
 
 void CalculatorSession::show(const ShownReport& report) {
     if (report.cards > kMinCards) {
         // The engine state's tables are the five-card ones.
         state_.clearTables();
+        if (!orderSearch_ || orderSearch_->deck != report.deck ||
+            orderSearch_->cards != report.cards) {
+            orderSearch_ = buildOrderSearchReport(report.deck, report.cards);
+        }
+    } else {
+        orderSearch_.reset();
     }
     report_ = report;
     emit finished(report);
@@ -184,6 +218,7 @@ void CalculatorSession::show(const ShownReport& report) {
 void CalculatorSession::startLongRun() {
     const Deck deck = workingDeck();
     const std::uint32_t cards = workingCards_;
+    const CategoryOrder order = orderFor(deck);
     progressRange_ = kLongRunTicks;
     ShownReport start;
     start.deck = deck;
@@ -215,9 +250,10 @@ void CalculatorSession::startLongRun() {
             Qt::QueuedConnection);
         return !stop_.load();
     };
-    worker_ = std::jthread([this, deck, cards, run, progress] {
+    worker_ = std::jthread([this, deck, cards, order, run, progress] {
         CardsReport report = buildCardsReport({.deck = deck,
                                                .cards = cards,
+                                               .order = order,
                                                .enumerate = true,
                                                .progress = progress,
                                                .stop = &stop_});
@@ -284,6 +320,7 @@ void CalculatorSession::keepEngineState(const DeckReport& report) {
 void CalculatorSession::clearResults() {
     state_.clearTables();
     report_.reset();
+    orderSearch_.reset();
 }
 
 double CalculatorSession::elapsedSeconds() const {

@@ -11,8 +11,11 @@
 #include <string>
 #include <thread>
 
+#include "engine/category_order.h"
 #include "engine/deck.h"
 #include "engine/engine_state.h"
+#include "engine/order_search.h"
+#include "report/order_report.h"
 #include "report/shown_report.h"
 
 namespace marvane {
@@ -103,6 +106,22 @@ public:
     // Back to the input state: no tables, no report.
     void clearResults();
 
+    // The ranking of categories for hands of more than five cards: the
+    // deck's own five-card order unless one is chosen. A chosen order that
+    // does not fit the next deck (other categories occur) gives way to
+    // that deck's own.
+    void setChosenOrder(CategoryOrder order);
+    const CategoryOrder& chosenOrder() const { return chosenOrder_; }
+    // Whether the results on show can be counted again under another
+    // order at once: hands of six or seven cards, not enumerated.
+    bool canRecount() const;
+    // Counts the results on show again under the chosen order: finished follows.
+    void recount();
+    // For results of six or seven cards: the search for a self-consistent
+    // order and the pairs that break the shown order.
+    const std::optional<OrderSearchReport>& orderSearch() const { return orderSearch_; }
+    std::vector<BreakingPair> breakingPairs() const;
+
     std::uint32_t enteredSuits() const { return enteredSuits_; }
     std::uint32_t enteredRanks() const { return enteredRanks_; }
     std::uint32_t enteredCards() const { return enteredCards_; }
@@ -139,6 +158,7 @@ private:
     void startLongRun();
     void endLongRun(const CardsReport& report);
     void show(const ShownReport& report);
+    CategoryOrder orderFor(Deck deck) const;
     void keepEngineState(const DeckReport& report);
 
     bool exchangeRunning_ = false;
@@ -155,6 +175,8 @@ private:
     std::uint32_t workingCards_ = 5;
     EngineState state_;
     std::optional<ShownReport> report_;
+    CategoryOrder chosenOrder_;  // empty: the deck's own
+    std::optional<OrderSearchReport> orderSearch_;
     int progressRange_ = 0;
 
     // A long run: its workers' thread and the flag that stops them.

@@ -2,6 +2,7 @@
 #include "app/chandcalcdialog.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStringList>
@@ -108,12 +110,17 @@ void CHandCalcDialog::createMenuBar() {
         }
     });
 
+    rankingMenu_ = new QMenu(tr("&Ranking"), this);
+    rankingMenu_->setObjectName(QStringLiteral("rankingMenu"));
+    rankingMenu_->setEnabled(false);
+
     ui_.menuBar = marvane::createMenuBar(this, {.saveResults = saveAction_,
                                                 .saveChart = saveChartAction_,
                                                 .quit = quit,
                                                 .probability = probabilityAction_,
                                                 .odds = oddsAction_,
                                                 .chart = chartAction_,
+                                                .ranking = rankingMenu_,
                                                 .help = help,
                                                 .about = about});
 }
@@ -466,10 +473,82 @@ void CHandCalcDialog::fillResults(const ShownReport& report) {
     saveAction_->setEnabled(true);
     chartWindow_->showReport(report);
     saveChartAction_->setEnabled(true);
+    showRankings();
     if (ui_.cancel->isVisible()) {
         showLongRun(false);
         showResultsState();
     }
+}
+
+void CHandCalcDialog::showRankings() {
+    // One entry per order worth a look, the one on show ticked; rebuilt for
+    // every result, since each deck and hand size has its own.
+    // The old entries go later: this may run inside one of their own clicks.
+    for (QAction* old : rankingMenu_->actions()) {
+        rankingMenu_->removeAction(old);
+        old->deleteLater();
+    }
+    if (rankingGroup_ != nullptr) {
+        rankingGroup_->deleteLater();
+    }
+    const auto& search = session_.orderSearch();
+    rankingMenu_->setEnabled(search.has_value() && session_.canRecount());
+    if (!search || !session_.report()) {
+        return;
+    }
+    auto* group = new QActionGroup(rankingMenu_);
+    rankingGroup_ = group;
+    const CategoryOrder& shown = session_.report()->order;
+    bool ticked = false;
+    const auto addOrder = [&](const QString& text, const CategoryOrder& order) {
+        QAction* action = rankingMenu_->addAction(text);
+        action->setCheckable(true);
+        action->setActionGroup(group);
+        if (order == shown && !ticked) {
+            action->setChecked(true);
+            ticked = true;
+        }
+        connect(action, &QAction::triggered, this, [this, order] { chooseOrder(order); });
+    };
+    const std::vector<OrderStep>& steps = search->search.steps;
+    addOrder(tr("This deck's &five-card order"), steps.front().order);
+    const std::size_t cycleStart = search->search.outcome == OrderSearchOutcome::Cycle
+                                       ? steps.size() - search->search.period
+                                       : steps.size();
+    for (std::size_t i = 1; i < steps.size(); ++i) {
+        const QString text = i >= cycleStart         ? tr("Search step %1 (in the cycle)").arg(i)
+                             : i + 1 == steps.size() ? tr("Search step %1 (self-consistent)").arg(i)
+                                                     : tr("Search step %1").arg(i);
+        addOrder(text, steps[i].order);
+    }
+    if (search->consistentOrder) {
+        addOrder(tr("A &self-consistent order"), *search->consistentOrder);
+    } else {
+        rankingMenu_->addAction(tr("No self-consistent order exists"))->setEnabled(false);
+    }
+    rankingMenu_->addSeparator();
+    QAction* own = rankingMenu_->addAction(tr("Your &Own Order..."));
+    own->setCheckable(true);
+    own->setActionGroup(group);
+    own->setChecked(!ticked);
+    connect(own, &QAction::triggered, this, [this] {
+        const std::optional<CategoryOrder> order =
+            prompts_->askOrder(this, session_.report()->order);
+        if (order) {
+            chooseOrder(*order);
+        } else {
+            showRankings();  // the tick goes back where it was
+        }
+    });
+}
+
+void CHandCalcDialog::chooseOrder(const CategoryOrder& order) {
+    if (!session_.canRecount()) {
+        return;
+    }
+    session_.setChosenOrder(order);
+    ui_.resultsList->DeleteAllRows();
+    session_.recount();  // finished refills the list
 }
 
 void CHandCalcDialog::showElapsedTime() {
@@ -496,6 +575,7 @@ void CHandCalcDialog::OnAgain() {
     saveAction_->setEnabled(false);
     saveChartAction_->setEnabled(false);
     chartWindow_->clear();
+    showRankings();
     ui_.elapsedTime->clear();
     setDefaultButton(ui_.computeOdds);
 }

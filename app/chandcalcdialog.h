@@ -13,6 +13,8 @@
 #include "engine/engine_state.h"
 
 class QAction;
+class QActionGroup;
+class QMenu;
 class QPushButton;
 
 namespace marvane {
@@ -116,6 +118,8 @@ private:
     void showCancelled();
     void showResultsState();
     void showElapsedTime();
+    void showRankings();
+    void chooseOrder(const CategoryOrder& order);
 
     CalculatorSession session_;
     std::shared_ptr<Prompts> prompts_;
@@ -128,6 +132,8 @@ private:
     QAction* saveAction_ = nullptr;
     QAction* saveChartAction_ = nullptr;
     QAction* chartAction_ = nullptr;
+    QMenu* rankingMenu_ = nullptr;
+    QActionGroup* rankingGroup_ = nullptr;
     ChartWindow* chartWindow_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;  // made on first use
     bool againBeforeRun_ = false;       // "Again?" as it was when a long run began

@@ -32,6 +32,7 @@ QMenuBar* createMenuBar(QWidget* parent, const MenuActions& actions) {
     view->addActions({actions.probability, actions.odds});
     view->addSeparator();
     view->addAction(actions.chart);
+    view->addMenu(actions.ranking);
 
     QMenu* help = bar->addMenu(MenuTexts::tr("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));

@@ -2,6 +2,7 @@
 #pragma once
 
 class QAction;
+class QMenu;
 class QMenuBar;
 class QWidget;
 
@@ -16,6 +17,7 @@ struct MenuActions {
     QAction* probability = nullptr;
     QAction* odds = nullptr;
     QAction* chart = nullptr;
+    QMenu* ranking = nullptr;  // the ranking for hands of more than five cards
     QAction* help = nullptr;
     QAction* about = nullptr;
 };

@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "app/order_dialog.h"
+
 namespace marvane {
 
 namespace {
@@ -43,6 +45,14 @@ public:
         return QMessageBox::question(parent, QCoreApplication::applicationName(), text,
                                      QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::No) == QMessageBox::Yes;
+    }
+
+    std::optional<CategoryOrder> askOrder(QWidget* parent, const CategoryOrder& current) override {
+        OrderDialog dialog(current, parent);
+        if (dialog.exec() != QDialog::Accepted) {
+            return std::nullopt;
+        }
+        return dialog.order();
     }
 
     QString askSavePath(QWidget* parent, FileKind kind, const QString& suggestedPath) override {

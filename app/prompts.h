@@ -4,7 +4,9 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
+#include "engine/category_order.h"
 #include "engine/deck.h"
 
 class QWidget;
@@ -27,6 +29,10 @@ public:
     virtual void warn(QWidget* parent, const QString& text) = 0;
     // A question to go ahead or not (Yes and No, No the default); true for Yes.
     virtual bool confirm(QWidget* parent, const QString& text) = 0;
+    // The user's own ranking, starting from `current` (best first); nothing
+    // when the user cancels.
+    virtual std::optional<CategoryOrder> askOrder(QWidget* parent,
+                                                  const CategoryOrder& current) = 0;
     // Where to save a file of this kind, starting at suggestedPath; an empty
     // string when the user cancels.
     virtual QString askSavePath(QWidget* parent, FileKind kind, const QString& suggestedPath) = 0;

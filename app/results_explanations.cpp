@@ -2,6 +2,8 @@
 #include "app/results_explanations.h"
 
 #include <QCoreApplication>
+#include <QIcon>
+#include <QStyle>
 #include <QTableWidgetItem>
 #include <optional>
 
@@ -11,6 +13,7 @@
 #include "report/card_notation.h"
 #include "report/category_definitions.h"
 #include "report/example_hands.h"
+#include "report/order_report.h"
 
 namespace marvane {
 
@@ -102,13 +105,24 @@ QString exampleLine(HandCategory category, const ShownReport& report) {
         .arg(engineText(example.reason));
 }
 
+// The mark of a row that breaks the ranking: the style's warning sign.
+QIcon breakingIcon(const QWidget& list) {
+    return list.style()->standardIcon(QStyle::SP_MessageBoxWarning);
+}
+
 CellTexts explainCategory(HandCategory category, const ShownReport& report) {
     const QString name = categoryName(category);
     QString definition = categoryDefinitionText(category);
-    if (report.cards > 5) {
+    if (report.cards > 5 && report.order == defaultOrder(report.deck)) {
         definition = ExplanationTexts::tr(
                          "the best five of %1 cards, best meaning rarer among this deck's "
                          "five-card hands, are %2")
+                         .arg(report.cards)
+                         .arg(definition);
+    } else if (report.cards > 5) {
+        definition = ExplanationTexts::tr(
+                         "the best five of %1 cards, best meaning earlier in the chosen order, "
+                         "are %2")
                          .arg(report.cards)
                          .arg(definition);
     }
@@ -125,12 +139,32 @@ CellTexts explainCategory(HandCategory category, const ShownReport& report) {
     return {toolTip, defined + ' ' + instance};
 }
 
+// "Garbage is rarer than Hypochromatic 1 Pair, but ranks below it: 23294460
+// against 58627800 hands", in the user's language.
+QString pairSentence(const BreakingPair& pair) {
+    return ExplanationTexts::tr("%1 is rarer than %2, but ranks below it: %3 against %4 hands")
+        .arg(categoryName(pair.rarer), categoryName(pair.commoner))
+        .arg(pair.rarerCount)
+        .arg(pair.commonerCount);
+}
+
+// The pairs in which the category is the commoner one.
+QStringList brokenBy(HandCategory category, const std::vector<BreakingPair>& pairs) {
+    QStringList sentences;
+    for (const BreakingPair& pair : pairs) {
+        if (pair.commoner == category) {
+            sentences << pairSentence(pair);
+        }
+    }
+    return sentences;
+}
+
 bool isTitleOf(const QString& title, ResultColumn column) {
     return title == columnTitle(column);
 }
 
 // What a column counts, by its title; empty for a title we don't know.
-QString explainHeading(const QString& title) {
+QString explainHeading(const QString& title, std::uint32_t cards) {
     if (isTitleOf(title, ResultColumn::Hand)) {
         return ExplanationTexts::tr(
                    "The category of hand. Point at a name for its definition and an example "
@@ -147,9 +181,16 @@ QString explainHeading(const QString& title) {
             "Hands of this category, counted by formula without visiting a hand.");
     }
     if (isTitleOf(title, ResultColumn::Total)) {
-        return sentence(engineText(marvane::kTotalTerm.definition)) + ' ' +
-               ExplanationTexts::tr(
-                   "Summed from Enumerated when the hands were enumerated, else from Computed.");
+        QString text = sentence(engineText(marvane::kTotalTerm.definition)) + ' ' +
+                       ExplanationTexts::tr(
+                           "Summed from Enumerated when the hands were enumerated, else from "
+                           "Computed.");
+        if (cards > 5) {
+            text += ' ' + ExplanationTexts::tr(
+                              "With more than five cards the Totals add the same categories as "
+                              "with five, whatever the ranking.");
+        }
+        return text;
     }
     if (isTitleOf(title, ResultColumn::Probability)) {
         return ExplanationTexts::tr(
@@ -176,7 +217,7 @@ void explainResults(CSortListCtrl* list, const ShownReport& report) {
         }
         // The heading string leaves a blank before every title but the first.
         const QString title = heading->text().trimmed();
-        const QString text = explainHeading(title);
+        const QString text = explainHeading(title, report.cards);
         heading->setToolTip(text.isEmpty() ? QString() : paragraph(text));
         heading->setData(Qt::AccessibleDescriptionRole, text);
         if (isTitleOf(title, ResultColumn::Hand)) {
@@ -186,6 +227,10 @@ void explainResults(CSortListCtrl* list, const ShownReport& report) {
     if (handColumn < 0) {
         return;
     }
+    const auto* cards = std::get_if<CardsReport>(&report.source);
+    const std::vector<BreakingPair> pairs =
+        cards ? breakingPairs(*cards) : std::vector<BreakingPair>{};
+    bool marked = false;
     for (int row = 0; row < list->rowCount(); ++row) {
         QTableWidgetItem* cell = list->item(row, handColumn);
         const std::optional<HandCategory> category =
@@ -193,9 +238,21 @@ void explainResults(CSortListCtrl* list, const ShownReport& report) {
         if (!category) {
             continue;
         }
-        const CellTexts texts = explainCategory(*category, report);
+        CellTexts texts = explainCategory(*category, report);
+        // A row that is commoner than a category ranked below it is marked
+        // beside its name, and says why in its tooltip and to screen readers.
+        const QStringList broken = brokenBy(*category, pairs);
+        for (const QString& pair : broken) {
+            texts.toolTip += paragraph(pair);
+            texts.description += ' ' + pair;
+        }
+        cell->setIcon(broken.isEmpty() ? QIcon() : breakingIcon(*list));
+        marked = marked || !broken.isEmpty();
         cell->setToolTip(texts.toolTip);
         cell->setData(Qt::AccessibleDescriptionRole, texts.description);
+    }
+    if (marked) {
+        list->fitColumnsToText();  // the mark takes room beside the name
     }
 }
 

@@ -41,6 +41,9 @@ void dialogRun(benchmark::State& bench, Deck deck) {
         explicit SkippingPrompts(benchmark::State& state) : bench(state) {}
         void warn(QWidget*, const QString& text) override { bench.SkipWithError(qPrintable(text)); }
         bool confirm(QWidget*, const QString&) override { return true; }
+        std::optional<CategoryOrder> askOrder(QWidget*, const CategoryOrder&) override {
+            return std::nullopt;
+        }
         QString askSavePath(QWidget*, FileKind, const QString&) override { return {}; }
         benchmark::State& bench;
     };

@@ -314,6 +314,9 @@ void CSortListCtrl::widenColumn(int column, int width) {
 }
 
 void CSortListCtrl::fitColumnsToText() {
+    if (!columnsFitText_) {
+        return;
+    }
     for (int column = 0; column < GetColumnCount(); ++column) {
         widenColumn(column, requiredColumnWidth(column));
     }

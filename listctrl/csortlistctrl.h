@@ -81,6 +81,9 @@ public:
     // changes, and a column dragged narrower springs back. The width a column
     // was declared with stays its minimum. Off by default.
     void setColumnsFitText(bool on);
+    // Widens every column to its widest cell again, for cells changed after
+    // they were added (an icon set beside a text); only while fitting.
+    void fitColumnsToText();
     bool columnsFitText() const { return columnsFitText_; }
     // The width at which every text of the column, heading included, shows in
     // full, and never less than the column's declared width.
@@ -118,7 +121,7 @@ private:
     std::optional<std::vector<int>> orderByCellKeys(int column, bool ascending) const;
     int cellTextWidth(int row, int column) const;
     void widenColumn(int column, int width);
-    void fitColumnsToText();
+
     void keepSectionWideEnough(int section, int oldSize, int newSize);
 
     CSortHeaderCtrl* header_ = nullptr;

@@ -17,6 +17,10 @@ struct FakePrompts final : Prompts {
         questions << text;
         return confirmAnswer;
     }
+    std::optional<CategoryOrder> askOrder(QWidget*, const CategoryOrder& current) override {
+        asked = current;
+        return orderAnswer;
+    }
     QString askSavePath(QWidget*, FileKind kind, const QString& suggested) override {
         kinds.push_back(kind);
         return savePath ? savePath(suggested) : QString();
@@ -25,6 +29,8 @@ struct FakePrompts final : Prompts {
     QStringList messages;
     QStringList questions;
     bool confirmAnswer = true;
+    std::optional<CategoryOrder> asked;        // the order the last askOrder started from
+    std::optional<CategoryOrder> orderAnswer;  // nothing: cancelled
     std::vector<FileKind> kinds;
     std::function<QString(const QString& suggested)> savePath;
 };
