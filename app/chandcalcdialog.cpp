@@ -113,6 +113,7 @@ void CHandCalcDialog::createMenuBar() {
     rankingMenu_ = new QMenu(tr("&Ranking"), this);
     rankingMenu_->setObjectName(QStringLiteral("rankingMenu"));
     rankingMenu_->setEnabled(false);
+    rankingMenu_->menuAction()->setObjectName(QStringLiteral("rankingAction"));
 
     ui_.menuBar = marvane::createMenuBar(this, {.saveResults = saveAction_,
                                                 .saveChart = saveChartAction_,
@@ -490,6 +491,7 @@ void CHandCalcDialog::showRankings() {
     }
     if (rankingGroup_ != nullptr) {
         rankingGroup_->deleteLater();
+        rankingGroup_ = nullptr;
     }
     const auto& search = session_.orderSearch();
     rankingMenu_->setEnabled(search.has_value() && session_.canRecount());

@@ -549,6 +549,18 @@
         <source>the best five of %1 cards, best meaning rarer among this deck&apos;s five-card hands, are %2</source>
         <translation>die besten fünf von %1 Karten (beste heißt: seltener unter den Fünf-Karten-Händen dieses Decks) sind %2</translation>
     </message>
+    <message>
+        <source>the best five of %1 cards, best meaning earlier in the chosen order, are %2</source>
+        <translation>die besten fünf von %1 Karten (beste heißt: früher in der gewählten Reihenfolge) sind %2</translation>
+    </message>
+    <message>
+        <source>%1 is rarer than %2, but ranks below it: %3 against %4 hands</source>
+        <translation>%1 ist seltener als %2, steht aber darunter: %3 gegen %4 Hände</translation>
+    </message>
+    <message>
+        <source>With more than five cards the Totals add the same categories as with five, whatever the ranking.</source>
+        <translation>Bei mehr als fünf Karten addieren die Summen dieselben Kategorien wie bei fünf, welche Rangfolge auch gilt.</translation>
+    </message>
 </context>
 <context>
     <name>marvane::AboutDialog</name>
@@ -636,6 +648,38 @@ Aufzählung starten?</translation>
     <message>
         <source>About %1 left</source>
         <translation>Noch etwa %1</translation>
+    </message>
+    <message>
+        <source>&amp;Ranking</source>
+        <translation>&amp;Rangfolge</translation>
+    </message>
+    <message>
+        <source>This deck&apos;s &amp;five-card order</source>
+        <translation>Die Fünf-Karten-Reihenfolge dieses &amp;Decks</translation>
+    </message>
+    <message>
+        <source>Search step %1 (in the cycle)</source>
+        <translation>Suchschritt %1 (im Zyklus)</translation>
+    </message>
+    <message>
+        <source>Search step %1 (self-consistent)</source>
+        <translation>Suchschritt %1 (widerspruchsfrei)</translation>
+    </message>
+    <message>
+        <source>Search step %1</source>
+        <translation>Suchschritt %1</translation>
+    </message>
+    <message>
+        <source>A &amp;self-consistent order</source>
+        <translation>Eine &amp;widerspruchsfreie Reihenfolge</translation>
+    </message>
+    <message>
+        <source>No self-consistent order exists</source>
+        <translation>Es gibt keine widerspruchsfreie Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Your &amp;Own Order...</source>
+        <translation>&amp;Eigene Reihenfolge …</translation>
     </message>
 </context>
 <context>
@@ -776,6 +820,29 @@ Aufzählung starten?</translation>
     <message>
         <source>These options of marvane-count ask which ranking holds:</source>
         <translation>Diese Optionen von marvane-count fragen, welche Rangfolge hält:</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::OrderDialog</name>
+    <message>
+        <source>Your Own Ranking</source>
+        <translation>Eigene Rangfolge</translation>
+    </message>
+    <message>
+        <source>Best first: a hand of more than five cards counts as the first of these its fives make.</source>
+        <translation>Die beste zuerst: Eine Hand aus mehr als fünf Karten zählt als die erste dieser Kategorien, die ihre fünf Karten bilden.</translation>
+    </message>
+    <message>
+        <source>Ranking, best first</source>
+        <translation>Rangfolge, die beste zuerst</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Nach &amp;unten</translation>
     </message>
 </context>
 <context>

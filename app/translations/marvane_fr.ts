@@ -549,6 +549,18 @@
         <source>the best five of %1 cards, best meaning rarer among this deck&apos;s five-card hands, are %2</source>
         <translation>les cinq meilleures de %1 cartes (meilleure voulant dire plus rare parmi les mains de cinq cartes de ce jeu) sont %2</translation>
     </message>
+    <message>
+        <source>the best five of %1 cards, best meaning earlier in the chosen order, are %2</source>
+        <translation>les cinq meilleures de %1 cartes (meilleure voulant dire plus tôt dans l’ordre choisi) sont %2</translation>
+    </message>
+    <message>
+        <source>%1 is rarer than %2, but ranks below it: %3 against %4 hands</source>
+        <translation>%1 est plus rare que %2, mais se classe en dessous : %3 contre %4 mains</translation>
+    </message>
+    <message>
+        <source>With more than five cards the Totals add the same categories as with five, whatever the ranking.</source>
+        <translation>Avec plus de cinq cartes, les totaux additionnent les mêmes catégories qu’avec cinq, quel que soit le classement.</translation>
+    </message>
 </context>
 <context>
     <name>marvane::AboutDialog</name>
@@ -627,7 +639,7 @@
 Start the enumeration?</source>
         <translation>Énumérer chaque main de %1 cartes de %2 couleurs x %3 valeurs parcourt %4 mains et prend environ %5 sur cet ordinateur. Vous pouvez l’annuler à tout moment.
 
-Lancer l’énumération ?</translation>
+Lancer l’énumération&#xa0;?</translation>
     </message>
     <message>
         <source>Starting...</source>
@@ -636,6 +648,38 @@ Lancer l’énumération ?</translation>
     <message>
         <source>About %1 left</source>
         <translation>Encore environ %1</translation>
+    </message>
+    <message>
+        <source>&amp;Ranking</source>
+        <translation>&amp;Classement</translation>
+    </message>
+    <message>
+        <source>This deck&apos;s &amp;five-card order</source>
+        <translation>L’ordre à cinq cartes de ce &amp;jeu</translation>
+    </message>
+    <message>
+        <source>Search step %1 (in the cycle)</source>
+        <translation>Étape de recherche %1 (dans le cycle)</translation>
+    </message>
+    <message>
+        <source>Search step %1 (self-consistent)</source>
+        <translation>Étape de recherche %1 (cohérent)</translation>
+    </message>
+    <message>
+        <source>Search step %1</source>
+        <translation>Étape de recherche %1</translation>
+    </message>
+    <message>
+        <source>A &amp;self-consistent order</source>
+        <translation>Un ordre &amp;cohérent</translation>
+    </message>
+    <message>
+        <source>No self-consistent order exists</source>
+        <translation>Aucun ordre cohérent n’existe</translation>
+    </message>
+    <message>
+        <source>Your &amp;Own Order...</source>
+        <translation>Votre &amp;propre ordre…</translation>
     </message>
 </context>
 <context>
@@ -776,6 +820,29 @@ Lancer l’énumération ?</translation>
     <message>
         <source>These options of marvane-count ask which ranking holds:</source>
         <translation>Ces options de marvane-count demandent quel classement tient&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::OrderDialog</name>
+    <message>
+        <source>Your Own Ranking</source>
+        <translation>Votre propre classement</translation>
+    </message>
+    <message>
+        <source>Best first: a hand of more than five cards counts as the first of these its fives make.</source>
+        <translation>La meilleure d’abord : une main de plus de cinq cartes compte comme la première de ces catégories que forment ses cinq cartes.</translation>
+    </message>
+    <message>
+        <source>Ranking, best first</source>
+        <translation>Classement, la meilleure d’abord</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>&amp;Descendre</translation>
     </message>
 </context>
 <context>

@@ -7,11 +7,13 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "report/order_reading.h"
 #include "tests/app/dialog_fixture.h"
 
 namespace marvane {
@@ -130,6 +132,72 @@ TEST(DialogCards, ALongRunAsksFirstAndLocksTheDialogButCancel) {
     EXPECT_FALSE(d.dialog.isVisible());
     EXPECT_FALSE(d.dialog.session().running());
     EXPECT_TRUE(d.messages.isEmpty());
+}
+
+// Under the familiar order, seven-card no pair (Garbage) is rarer than one
+// pair and two pair, which rank above it: those two rows are marked. A
+// chosen order is counted at once, and the export follows it.
+TEST(DialogCards, RowsThatBreakTheRankingAreMarkedAndAnotherRankingCanBeChosen) {
+    DialogDriver d;
+    computeCards(d, 4, 13, 7, false);
+    const QStringList hands = d.column(0);
+    const auto cell = [&](const char* hand) {
+        return d.list()->item(static_cast<int>(d.column(0).indexOf(QLatin1String(hand))), 0);
+    };
+    for (const char* hand : {"Hypochromatic 1 Pair", "Hypochromatic 2 Pair"}) {
+        EXPECT_FALSE(cell(hand)->icon().isNull()) << hand;
+    }
+    for (const char* hand : {"Garbage", "Flush", "Straight Flush"}) {
+        EXPECT_TRUE(cell(hand)->icon().isNull()) << hand;
+    }
+    const QString sentence = QStringLiteral(
+        "Garbage is rarer than Hypochromatic 1 Pair, but ranks below it: 23294460 against "
+        "58627800 hands");
+    EXPECT_TRUE(cell("Hypochromatic 1 Pair")->toolTip().contains("58627800"));
+    EXPECT_TRUE(cell("Hypochromatic 1 Pair")
+                    ->data(Qt::AccessibleDescriptionRole)
+                    .toString()
+                    .contains(sentence));
+
+    // The ranking menu: the deck's own order ticked, the search's steps, and
+    // an order of one's own: here Garbage moved above one pair.
+    auto* ranking = d.dialog.findChild<QMenu*>(QStringLiteral("rankingMenu"));
+    ASSERT_TRUE(ranking->isEnabled());
+    QStringList texts;
+    for (const QAction* action : ranking->actions()) {
+        texts << action->text();
+    }
+    EXPECT_EQ(texts.value(0), "This deck's &five-card order");
+    EXPECT_TRUE(ranking->actions().value(0)->isChecked());
+    EXPECT_TRUE(texts.filter("Search step").last().endsWith("(in the cycle)"))
+        << texts.join('|').toStdString();
+    const CategoryOrder familiar = d.dialog.session().report()->order;
+    CategoryOrder own = familiar;
+    std::swap(own[own.size() - 1], own[own.size() - 2]);  // Garbage above one pair
+    d.prompts->orderAnswer = own;
+    ranking->actions().back()->trigger();
+    ASSERT_EQ(d.prompts->asked, familiar);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(d.dialog.session().report()->order, own);
+    ASSERT_EQ(d.list()->rowCount(), 17);
+    // Every hand with a pair and five other ranks now counts as no pair.
+    EXPECT_GT(byHand(d, 1).value("Garbage").toULongLong(), 58627800u);
+    EXPECT_TRUE(cell("Garbage")
+                    ->data(Qt::AccessibleDescriptionRole)
+                    .toString()
+                    .contains("earlier in the chosen order"));
+
+    QTemporaryDir dir;
+    d.prompts->savePath = [&](const QString&) { return dir.filePath("own.json"); };
+    d.dialog.findChild<QAction*>(QStringLiteral("saveResultsAction"))->trigger();
+    QFile saved(dir.filePath("own.json"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    QProcess cli;
+    cli.start(QStringLiteral(MARVANE_COUNT_PATH),
+              {"--suits", "4", "--ranks", "13", "--cards", "7", "--format", "json", "--order",
+               QString::fromStdString(orderText(own))});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    EXPECT_EQ(saved.readAll(), cli.readAllStandardOutput());
 }
 
 }  // namespace

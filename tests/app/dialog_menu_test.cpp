@@ -48,7 +48,9 @@ TEST(DialogMenu, ThreeMenusHoldTheSharedActionsWithTheirShortcuts) {
         {"fileMenu",
          "&File",
          {"saveResultsAction Ctrl+S", "saveChartAction ", "quitAction Ctrl+Q"}},
-        {"viewMenu", "&View", {"probabilityAction ", "oddsAction ", "chartAction Ctrl+G"}},
+        {"viewMenu",
+         "&View",
+         {"probabilityAction ", "oddsAction ", "chartAction Ctrl+G", "rankingAction "}},
         {"helpMenu", "&Help", {"helpAction F1", "aboutAction "}},
     };
     QStringList titles;
