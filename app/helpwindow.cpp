@@ -120,7 +120,10 @@ QString moreCardsSection() {
                "x 13 ranks, no pair (23,294,460 hands) is rarer than one pair (58,627,800), yet "
                "it ranks below it: seven cards that hold a pair count as at least that pair, so no "
                "pair keeps only the hands without one. Rows that "
-               "are commoner than a category ranked below them are marked in the list.")) +
+               "are commoner than a category ranked below them are marked in the list with a "
+               "warning sign; the tooltip names the pair. View > Ranking chooses the order the "
+               "counts use: this deck's own, an order of the search, a self-consistent order "
+               "when one exists, or your own.")) +
            paragraph(HelpWindow::tr("These options of marvane-count ask which ranking holds:")) +
            commands({"marvane-count --order", "marvane-count --find-order",
                      "marvane-count --check-order"});

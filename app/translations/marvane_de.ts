@@ -814,12 +814,12 @@ Aufzählung starten?</translation>
         <translation>%1 ist ein Paar 7er, ein Paar 4er und eine 2 in fünf verschiedenen Farben. Der Wert 1 ist der niedrigste und zählt in genau einer Straße auch über R: In einem Deck mit 13 Werten ist %2 eine Straße, %3 nicht.</translation>
     </message>
     <message>
-        <source>With six or seven cards a ranking can defeat itself. In 7-card hands of 4 suits x 13 ranks, no pair (23,294,460 hands) is rarer than one pair (58,627,800), yet it ranks below it: seven cards that hold a pair count as at least that pair, so no pair keeps only the hands without one. Rows that are commoner than a category ranked below them are marked in the list.</source>
-        <translation>Bei sechs oder sieben Karten kann sich eine Rangfolge selbst widerlegen. Bei Händen aus 7 Karten mit 4 Farben x 13 Werten ist „kein Paar“ (23.294.460 Hände) seltener als „ein Paar“ (58.627.800) und steht doch darunter: Sieben Karten mit einem Paar zählen mindestens als dieses Paar, also bleiben für „kein Paar“ nur die Hände ohne eines. Zeilen, die häufiger sind als eine Kategorie unter ihnen, sind in der Liste markiert.</translation>
-    </message>
-    <message>
         <source>These options of marvane-count ask which ranking holds:</source>
         <translation>Diese Optionen von marvane-count fragen, welche Rangfolge hält:</translation>
+    </message>
+    <message>
+        <source>With six or seven cards a ranking can defeat itself. In 7-card hands of 4 suits x 13 ranks, no pair (23,294,460 hands) is rarer than one pair (58,627,800), yet it ranks below it: seven cards that hold a pair count as at least that pair, so no pair keeps only the hands without one. Rows that are commoner than a category ranked below them are marked in the list with a warning sign; the tooltip names the pair. View &gt; Ranking chooses the order the counts use: this deck&apos;s own, an order of the search, a self-consistent order when one exists, or your own.</source>
+        <translation>Bei sechs oder sieben Karten kann sich eine Rangfolge selbst widerlegen. Bei Händen aus 7 Karten mit 4 Farben x 13 Werten ist „kein Paar“ (23.294.460 Hände) seltener als „ein Paar“ (58.627.800) und steht doch darunter: Sieben Karten mit einem Paar zählen mindestens als dieses Paar, also bleiben für „kein Paar“ nur die Hände ohne eines. Zeilen, die häufiger sind als eine Kategorie unter ihnen, sind in der Liste mit einem Warnzeichen markiert; der Tooltip nennt das Paar. Ansicht &gt; Rangfolge wählt die Reihenfolge, nach der gezählt wird: die dieses Decks, eine Reihenfolge der Suche, eine widerspruchsfreie, wenn es eine gibt, oder Ihre eigene.</translation>
     </message>
 </context>
 <context>

@@ -555,7 +555,7 @@
     </message>
     <message>
         <source>%1 is rarer than %2, but ranks below it: %3 against %4 hands</source>
-        <translation>%1 est plus rare que %2, mais se classe en dessous : %3 contre %4 mains</translation>
+        <translation>%1 est plus rare que %2, mais se classe en dessous&#xa0;: %3 contre %4 mains</translation>
     </message>
     <message>
         <source>With more than five cards the Totals add the same categories as with five, whatever the ranking.</source>
@@ -814,12 +814,12 @@ Lancer l’énumération&#xa0;?</translation>
         <translation>%1 est une paire de 7, une paire de 4 et un 2 de cinq couleurs différentes. La valeur 1 est la plus basse et compte aussi au-dessus de R dans exactement une quinte&#xa0;: dans un jeu de 13 valeurs, %2 est une quinte, %3 non.</translation>
     </message>
     <message>
-        <source>With six or seven cards a ranking can defeat itself. In 7-card hands of 4 suits x 13 ranks, no pair (23,294,460 hands) is rarer than one pair (58,627,800), yet it ranks below it: seven cards that hold a pair count as at least that pair, so no pair keeps only the hands without one. Rows that are commoner than a category ranked below them are marked in the list.</source>
-        <translation>Avec six ou sept cartes, un classement peut se contredire. Parmi les mains de 7 cartes d’un jeu de 4 couleurs x 13 valeurs, «&#xa0;aucune paire&#xa0;» (23&#x202f;294&#x202f;460 mains) est plus rare qu’«&#xa0;une paire&#xa0;» (58&#x202f;627&#x202f;800), et se classe pourtant en dessous&#xa0;: sept cartes qui contiennent une paire comptent au moins comme cette paire, si bien qu’«&#xa0;aucune paire&#xa0;» ne garde que les mains sans paire. Les lignes plus fréquentes qu’une catégorie classée en dessous d’elles sont marquées dans la liste.</translation>
-    </message>
-    <message>
         <source>These options of marvane-count ask which ranking holds:</source>
         <translation>Ces options de marvane-count demandent quel classement tient&#xa0;:</translation>
+    </message>
+    <message>
+        <source>With six or seven cards a ranking can defeat itself. In 7-card hands of 4 suits x 13 ranks, no pair (23,294,460 hands) is rarer than one pair (58,627,800), yet it ranks below it: seven cards that hold a pair count as at least that pair, so no pair keeps only the hands without one. Rows that are commoner than a category ranked below them are marked in the list with a warning sign; the tooltip names the pair. View &gt; Ranking chooses the order the counts use: this deck&apos;s own, an order of the search, a self-consistent order when one exists, or your own.</source>
+        <translation>Avec six ou sept cartes, un classement peut se contredire. Parmi les mains de 7 cartes d’un jeu de 4 couleurs x 13 valeurs, «&#xa0;aucune paire&#xa0;» (23&#x202f;294&#x202f;460 mains) est plus rare qu’«&#xa0;une paire&#xa0;» (58&#x202f;627&#x202f;800), et se classe pourtant en dessous&#xa0;: sept cartes qui contiennent une paire comptent au moins comme cette paire, si bien qu’«&#xa0;aucune paire&#xa0;» ne garde que les mains sans paire. Les lignes plus fréquentes qu’une catégorie classée en dessous d’elles sont marquées dans la liste d’un signe d’avertissement&#xa0;; l’info-bulle nomme la paire. Affichage &gt; Classement choisit l’ordre des décomptes&#xa0;: celui de ce jeu, un ordre de la recherche, un ordre cohérent s’il en existe un, ou le vôtre.</translation>
     </message>
 </context>
 <context>
@@ -830,7 +830,7 @@ Lancer l’énumération&#xa0;?</translation>
     </message>
     <message>
         <source>Best first: a hand of more than five cards counts as the first of these its fives make.</source>
-        <translation>La meilleure d’abord : une main de plus de cinq cartes compte comme la première de ces catégories que forment ses cinq cartes.</translation>
+        <translation>La meilleure d’abord&#xa0;: une main de plus de cinq cartes compte comme la première de ces catégories que forment ses cinq cartes.</translation>
     </message>
     <message>
         <source>Ranking, best first</source>
