@@ -11,6 +11,7 @@
 //   odds-8x20.png                  8 x 20 with probability and odds, enlarged
 //   header-menu.png                the headings' menu open (the whole screen)
 //   cards-4x13x7.png               4 x 13 at seven cards
+//   ranking-menu.png               its ranking menu open (the whole screen)
 //   cards-running-8x20x7.png       8 x 20 at seven cards, enumerating
 //   menu-1x.png, help-1x.png       the View menu open (the whole screen), the help window
 //   menu-large-dark.png, help-large-dark.png
@@ -144,7 +145,21 @@ int main(int argc, char** argv) {
         DialogDriver d;
         d.type(IdCardsBox, QStringLiteral("7"));
         d.compute(4, 13, false);
+        d.list()->scrollToBottom();  // the marked rows
         save(d, QStringLiteral("cards-4x13x7.png"));
+        // The ranking menu open over the marked rows (the whole screen).
+        auto* bar = d.dialog.findChild<QMenuBar*>(QStringLiteral("menuBar"));
+        bar->setActiveAction(bar->actions().value(1));
+        QTest::qWait(200);
+        auto* ranking = d.dialog.findChild<QMenu*>(QStringLiteral("rankingMenu"));
+        ranking->popup(d.dialog.mapToGlobal(QPoint(d.dialog.width() / 3, 60)));
+        QTest::qWait(300);
+        saved = QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/ranking-menu.png") &&
+                saved;
+        ranking->close();
+        if (QMenu* view = bar->findChild<QMenu*>(QStringLiteral("viewMenu"))) {
+            view->close();
+        }
         d.click(IdAgain);
         d.compute(8, 20, true);
         QTest::qWait(1500);
