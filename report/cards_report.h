@@ -14,6 +14,7 @@
 #include "engine/deck.h"
 #include "engine/enumeration.h"
 #include "engine/hand_category.h"
+#include "report/deck_report.h"
 
 namespace marvane {
 
@@ -28,17 +29,7 @@ struct CardsReportOptions {
     std::uint32_t workers = defaultWorkerCount();
 };
 
-struct CardsReportRow {
-    HandCategory category;
-    std::string_view name;
-    std::optional<std::uint64_t> enumerated;  // only when the deck was enumerated
-    std::uint64_t computed;
-    std::uint64_t total;
-    double probability;               // of the source count among all hands
-    std::optional<std::string> odds;  // "1 in N"; nothing for a count of 0
-
-    std::uint64_t sourceCount() const { return enumerated.value_or(computed); }
-};
+using CardsReportRow = BasicReportRow<std::uint64_t>;
 
 struct CardsMismatch {
     HandCategory category;

@@ -26,20 +26,24 @@ struct DeckReportOptions {
     std::uint32_t workers = defaultWorkerCount();
 };
 
-// One line of the results, as the list shows it.
-struct ReportRow {
+// One line of the results, as the list shows it: counts of 32 bits for
+// five-card hands, of 64 for more cards.
+template <typename Count>
+struct BasicReportRow {
     HandCategory category;
     std::string_view name;
-    std::optional<std::uint32_t> enumerated;  // only when the deck was enumerated
-    std::uint32_t computed;
-    std::uint32_t total;
-    double probability;               // of the source count among all hands
+    std::optional<Count> enumerated;  // only when the deck was enumerated
+    Count computed = 0;
+    Count total = 0;
+    double probability = 0.0;         // of the source count among all hands
     std::optional<std::string> odds;  // "1 in N"; nothing for a count of 0
 
     // The count the Total and the odds are built from: the enumerated one
     // when there is one.
-    std::uint32_t sourceCount() const { return enumerated.value_or(computed); }
+    Count sourceCount() const { return enumerated.value_or(computed); }
 };
+
+using ReportRow = BasicReportRow<std::uint32_t>;
 
 // Everything one computation of a deck gives: what the dialog shows, what
 // marvane-count prints and what an export writes.

@@ -7,8 +7,7 @@ namespace marvane {
 
 namespace {
 
-template <typename Row>
-ShownRow shownRow(const Row& row) {
+ShownRow shownRow(const ReportRow& row) {
     ShownRow shown{row.category, row.name,        std::nullopt, row.computed,
                    row.total,    row.probability, row.odds};
     if (row.enumerated) {
@@ -52,9 +51,7 @@ ShownReport shownReport(const CardsReport& report) {
                       .order = report.order,
                       .rows = {},
                       .source = report};
-    for (const CardsReportRow& row : report.rows) {
-        shown.rows.push_back(shownRow(row));
-    }
+    shown.rows = report.rows;  // the same rows
     return shown;
 }
 

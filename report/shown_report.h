@@ -20,17 +20,7 @@
 namespace marvane {
 
 // One line of the results as a window shows it, whatever the hand size.
-struct ShownRow {
-    HandCategory category;
-    std::string_view name;
-    std::optional<std::uint64_t> enumerated;  // only when the deck was enumerated
-    std::uint64_t computed = 0;
-    std::uint64_t total = 0;
-    double probability = 0.0;
-    std::optional<std::string> odds;  // "1 in N"; nothing for a count of 0
-
-    std::uint64_t sourceCount() const { return enumerated.value_or(computed); }
-};
+using ShownRow = BasicReportRow<std::uint64_t>;
 
 // One deck's results for the dialog, its chart and its export: a five-card
 // report or one of six or seven cards, seen through the same fields. The
