@@ -38,15 +38,36 @@ PlaceTables::PlaceTables(Deck deck, const CategoryOrder& order) : five(deck) {
     const std::size_t stateCount = *std::max_element(threes.begin(), threes.end()) + 1u;
     // Padded so that sixteen bytes can be read after any block's last row.
     pairs.assign(stateCount * kRankPatternCount * block + 16, kNoPlace);
+    suitBlind.assign(stateCount, 0);
     for (std::uint16_t three : threes) {
+        bool blind = true;
         for (std::uint32_t rp = 0; rp < kRankPatternCount; ++rp) {
             std::uint8_t* out = &pairs[(std::size_t{three} * kRankPatternCount + rp) * block];
             for (std::uint32_t s6 = 0; s6 < S; ++s6) {
                 const std::size_t four = suits.next(three, s6);
                 for (std::uint32_t s7 = 0; s7 < S; ++s7) {
                     out[s6 * S + s7] = places[(four * kRankPatternCount + rp) * S + s7];
+                    blind = blind && out[s6 * S + s7] == out[0];
                 }
             }
+        }
+        suitBlind[three] = blind ? 1 : 0;
+    }
+    // Do all blind three-states give the same place to each rank pattern?
+    ranksDecideBlind = true;
+    const std::uint16_t* firstBlind = nullptr;
+    for (const std::uint16_t& three : threes) {
+        if (suitBlind[three] == 0) {
+            continue;
+        }
+        if (firstBlind == nullptr) {
+            firstBlind = &three;
+        }
+        for (std::uint32_t rp = 0; rp < kRankPatternCount; ++rp) {
+            ranksDecideBlind =
+                ranksDecideBlind &&
+                pairs[(std::size_t{three} * kRankPatternCount + rp) * block] ==
+                    pairs[(std::size_t{*firstBlind} * kRankPatternCount + rp) * block];
         }
     }
 }
@@ -81,6 +102,10 @@ struct Bytes {
     }
     void minWith(Bytes other) {
         v = _mm_min_epu8(v, other.v);
+    }
+    // The low eight bytes, the first in the lowest bits.
+    std::uint64_t word() const {
+        return static_cast<std::uint64_t>(_mm_cvtsi128_si64(v));
     }
     void store(std::uint8_t* out) const {
         if constexpr (N == 8) {
@@ -186,6 +211,14 @@ private:
         if constexpr (kSeen) {
             hand_[k] = static_cast<std::uint8_t>(c);
         }
+        // The ranks before the prefix's last key rankPairs_.
+        if (k + 1 < kPrefix) {
+            ranks_[k] = static_cast<std::uint8_t>(r);
+            if (k + 2 == kPrefix && ranks_ != cachedRanks_) {
+                cachedRanks_ = ranks_;
+                ++generation_;
+            }
+        }
         // Fives of the prefix that end in c: the old fours plus c.
         std::uint8_t best = best_[k];
         for (std::uint32_t f = 0; f < binom(k, 4); ++f) {
@@ -224,12 +257,42 @@ private:
     void lastTwo(std::uint32_t c) {
         const std::uint32_t r0 = c / S;
         const std::uint32_t s0 = c % S;
-        const std::uint8_t* rankCodes = tables_.five.rankCodes.data();
-        const PatternAutomaton& ranks = tables_.five.ranks;
+        bool blind = tables_.ranksDecideBlind;
+        for (std::uint32_t t = 0; t < kThrees; ++t) {
+            blind = blind && tables_.suitBlind[threes_[t].suit] != 0;
+        }
+        if (blind) {
+            if (stamps_[r0] != generation_) {
+                fillRankPairs(r0);
+                stamps_[r0] = generation_;
+            }
+            countBlind(r0, s0);
+            return;
+        }
+        fillSingles(r0);
+        const std::array<const std::uint8_t*, kThrees> suitBlocks = threeBlocks();
+        std::array<const std::uint8_t*, kThrees> codes{};
+        for (std::uint32_t r6 = r0; r6 < R_; ++r6) {
+            const std::uint32_t low6 = r6 == r0 ? s0 + 1 : 0;
+            if (low6 >= S) {
+                continue;
+            }
+            rankCodesWith(r6, codes);
+            // Two cards of rank r6 follow c only if low6 < S - 1.
+            for (std::uint32_t r7 = low6 + 1 < S ? r6 : r6 + 1; r7 < R_; ++r7) {
+                pairBlock(suitBlocks, codes, r7);
+            }
+            for (std::uint32_t s6 = low6; s6 < S; ++s6) {
+                countPairs(r6, s6);
+            }
+        }
+    }
 
-        // single_[card]: the best of the prefix's fives and of its fours plus
-        // that card. Eight bytes per rank, in ascending order, so that each
-        // store's spill past the rank is overwritten by the next one's.
+    // single_[card]: the best of the prefix's fives and of its fours plus
+    // that card, for every card of rank r0 and above. Eight bytes per rank,
+    // in ascending order, so that each store's spill past the rank is
+    // overwritten by the next one's.
+    void fillSingles(std::uint32_t r0) {
         for (std::uint32_t r = r0; r < R_; ++r) {
             Eight places = Eight::all(best_[kPrefix]);
 #pragma GCC unroll 5
@@ -238,29 +301,79 @@ private:
             }
             places.store(&single_[r * S]);
         }
+    }
 
-        std::array<const std::uint8_t*, kThrees> suitBlocks{};
+    // Each three's blocks, one per rank pattern.
+    std::array<const std::uint8_t*, kThrees> threeBlocks() const {
+        std::array<const std::uint8_t*, kThrees> blocks{};
         for (std::uint32_t t = 0; t < kThrees; ++t) {
-            suitBlocks[t] =
-                &tables_.pairs[std::size_t{threes_[t].suit} * kRankPatternCount * kBlock];
+            blocks[t] = &tables_.pairs[std::size_t{threes_[t].suit} * kRankPatternCount * kBlock];
         }
+        return blocks;
+    }
+
+    // codes[t]: the rank codes of three t plus rank r6 plus a last rank. A
+    // three holds at most three cards of a rank, and S >= 4, so three plus r6
+    // is a multiset the rank automaton knows.
+    void rankCodesWith(std::uint32_t r6, std::array<const std::uint8_t*, kThrees>& codes) const {
+        const std::uint8_t* rankCodes = tables_.five.rankCodes.data();
+        const PatternAutomaton& ranks = tables_.five.ranks;
+        for (std::uint32_t t = 0; t < kThrees; ++t) {
+            codes[t] = &rankCodes[std::size_t{ranks.next(threes_[t].rank, r6)} * R_];
+        }
+    }
+
+    // rankPairs_[r0][r6][r7], r0 <= r6 <= r7: the place of every hand of a
+    // suit-blind prefix with these ranks, whose last rank is r0, and two cards
+    // of ranks r6 and r7. In a suit-blind prefix every five's place is a byte
+    // of one of its threes' blocks, which all blind three-states share
+    // (ranksDecideBlind), so it depends on the ranks alone and serves every
+    // such prefix until the ranks before the last change. Pairs of ranks that
+    // the prefix leaves too few cards for get a place that is never read:
+    // their rank codes are 0 where the automaton has no pattern.
+    void fillRankPairs(std::uint32_t r0) {
+        fillSingles(r0);
+        const std::array<const std::uint8_t*, kThrees> suitBlocks = threeBlocks();
         std::array<const std::uint8_t*, kThrees> codes{};
+        for (std::uint32_t r6 = r0; r6 < R_; ++r6) {
+            rankCodesWith(r6, codes);
+            const std::uint8_t six = single_[r6 * S + S - 1];
+            std::uint8_t* row = &rankPairs_[r0][r6][0];
+            for (std::uint32_t r7 = r6; r7 < R_; ++r7) {
+                std::uint8_t place = std::min(six, single_[r7 * S + S - 1]);
+#pragma GCC unroll 10
+                for (std::uint32_t t = 0; t < kThrees; ++t) {
+                    place = std::min(place, suitBlocks[t][std::size_t{codes[t][r7]} / S * kBlock]);
+                }
+                row[r7] = place;
+            }
+        }
+    }
+
+    // The hands of a suit-blind prefix whose last card is (r0, s0): per pair
+    // of ranks, one place for all of them.
+    void countBlind(std::uint32_t r0, std::uint32_t s0) {
         for (std::uint32_t r6 = r0; r6 < R_; ++r6) {
             const std::uint32_t low6 = r6 == r0 ? s0 + 1 : 0;
             if (low6 >= S) {
                 continue;
             }
-            // A card of rank r6 follows c, so every three plus r6 is a multiset
-            // the rank automaton knows.
-            for (std::uint32_t t = 0; t < kThrees; ++t) {
-                codes[t] = &rankCodes[std::size_t{ranks.next(threes_[t].rank, r6)} * R_];
-            }
-            // Two cards of rank r6 follow c only if low6 < S - 1.
-            for (std::uint32_t r7 = low6 + 1 < S ? r6 : r6 + 1; r7 < R_; ++r7) {
-                pairBlock(suitBlocks, codes, r7);
-            }
-            for (std::uint32_t s6 = low6; s6 < S; ++s6) {
-                countPairs(r6, s6);
+            const std::uint8_t* row = &rankPairs_[r0][r6][0];
+            if constexpr (kSeen) {
+                for (std::uint32_t s6 = low6; s6 < S; ++s6) {
+                    hand_[kPrefix] = static_cast<std::uint8_t>(r6 * S + s6);
+                    for (std::uint32_t r7 = r6; r7 < R_; ++r7) {
+                        for (std::uint32_t s7 = r7 == r6 ? s6 + 1 : 0; s7 < S; ++s7) {
+                            countOne(row[r7], r7, s7);
+                        }
+                    }
+                }
+            } else {
+                const std::uint64_t sixes = S - low6;
+                counts_.banks[0][row[r6]] += sixes * (sixes - 1) / 2;
+                for (std::uint32_t r7 = r6 + 1; r7 < R_; ++r7) {
+                    counts_.banks[r7 % kMaxSuits][row[r7]] += sixes * S;
+                }
             }
         }
     }
@@ -285,27 +398,45 @@ private:
         }
     }
 
-    // Every hand of the prefix, (r6, s6) and a later card.
+    // Every hand of the prefix, (r6, s6) and a later card: the rest of rank
+    // r6, then whole ranks.
     void countPairs(std::uint32_t r6, std::uint32_t s6) {
         const std::uint32_t c6 = r6 * S + s6;
         const Eight six = Eight::all(single_[c6]);
         if constexpr (kSeen) {
             hand_[kPrefix] = static_cast<std::uint8_t>(c6);
         }
-        for (std::uint32_t r7 = r6; r7 < R_; ++r7) {
-            Eight places = Eight::load(&blocks_[r7 * kBlock + s6 * S]);
-            places.minWith(&single_[r7 * S]);
-            places.minWith(six);
-            alignas(8) std::array<std::uint8_t, 8> bytes{};
-            places.store(bytes.data());
+        const std::uint64_t same = placesWith(six, r6, s6);
+        for (std::uint32_t s7 = s6 + 1; s7 < S; ++s7) {
+            count(same, r6, s7);
+        }
+        for (std::uint32_t r7 = r6 + 1; r7 < R_; ++r7) {
+            const std::uint64_t later = placesWith(six, r7, s6);
 #pragma GCC unroll 8
-            for (std::uint32_t s7 = r7 == r6 ? s6 + 1 : 0; s7 < S; ++s7) {
-                ++counts_.banks[s7][bytes[s7]];
-                if constexpr (kSeen) {
-                    hand_[kPrefix + 1] = static_cast<std::uint8_t>(r7 * S + s7);
-                    (*seen_)(hand_, bytes[s7]);
-                }
+            for (std::uint32_t s7 = 0; s7 < S; ++s7) {
+                count(later, r7, s7);
             }
+        }
+    }
+
+    // The places of the hands with a sixth card of suit s6 and a last card of
+    // rank r7, byte s7 for suit s7.
+    std::uint64_t placesWith(Eight six, std::uint32_t r7, std::uint32_t s6) const {
+        Eight places = Eight::load(&blocks_[(r7 * kBlock) + (s6 * S)]);
+        places.minWith(&single_[r7 * S]);
+        places.minWith(six);
+        return places.word();
+    }
+
+    void count(std::uint64_t places, std::uint32_t r7, std::uint32_t s7) {
+        countOne(static_cast<std::uint8_t>(places >> (8 * s7)), r7, s7);
+    }
+
+    void countOne(std::uint8_t place, std::uint32_t r7, std::uint32_t s7) {
+        ++counts_.banks[s7][place];
+        if constexpr (kSeen) {
+            hand_[kPrefix + 1] = static_cast<std::uint8_t>(r7 * S + s7);
+            (*seen_)(hand_, place);
         }
     }
 
@@ -324,6 +455,13 @@ private:
     // Padded for the eight-byte reads and writes past the last rank.
     alignas(16) std::array<std::uint8_t, kMaxRanks * S + 8> single_{};
     alignas(16) std::array<std::uint8_t, kMaxRanks * kBlock + 16> blocks_{};
+    // The ranks of the prefix but its last; those rankPairs_ holds.
+    std::array<std::uint8_t, kPrefix - 1> ranks_{};
+    std::array<std::uint8_t, kPrefix - 1> cachedRanks_{};
+    // stamps_[r0] == generation_: rankPairs_[r0] is for the cached ranks.
+    std::uint32_t generation_ = 1;
+    std::array<std::uint32_t, kMaxRanks> stamps_{};
+    std::array<std::array<std::array<std::uint8_t, kMaxRanks>, kMaxRanks>, kMaxRanks> rankPairs_{};
 };
 
 template <std::uint32_t S, bool kSeen>

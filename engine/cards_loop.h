@@ -18,6 +18,14 @@
 //     rank pattern of its ranks plus r6 and r7. The bytewise minimum of the
 //     threes' blocks gives every suit pair of the two ranks at once.
 // A hand's place is then the minimum of three bytes, counted per place.
+//
+// When every three of the prefix has blocks of one place each (no flush and
+// no rainbow can come of it with two more cards), so has every four (its
+// row of places is a row of its threes' blocks) and every five of the
+// prefix: the suits of the last two cards change nothing, and each pair of
+// ranks has one place, counted once for all its hands. If all such
+// three-states share their blocks, those places depend on the prefix's ranks
+// alone, so they are kept for every such prefix with the same ranks.
 
 #include <array>
 #include <cstdint>
@@ -47,6 +55,11 @@ struct PlaceTables {
     // the place of three cards with that suit state plus suits s6 and s7,
     // when the five's ranks have that pattern. Unused bytes hold kNoPlace.
     std::vector<std::uint8_t> pairs;
+    // [three-suit state]: 1 when each of its blocks holds one place only.
+    std::vector<std::uint8_t> suitBlind;
+    // Every blind three-state's blocks are the same: the places of a hand
+    // whose prefix is suit-blind depend on its ranks alone.
+    bool ranksDecideBlind = false;
 };
 
 // Per category place: hands counted, one bank per last suit so that
