@@ -18,7 +18,7 @@ constexpr int kLongRunTicks = 1000;
 // Hands of six or seven cards one worker visits in a second, measured with
 // marvane_bench on the development machine; the estimate before a long run
 // only has to be the right size.
-constexpr double kCardHandsPerWorkerSecond = 2.0e8;
+constexpr double kCardHandsPerWorkerSecond = 9.0e8;
 
 }  // namespace
 

@@ -72,8 +72,18 @@ CardsEnumeration enumerateCards(Deck deck, std::uint32_t cards, const CategoryOr
     std::condition_variable finished;
     std::size_t running = threadCount;
     auto work = [&](std::size_t worker) {
+        // Subtrees are small (a few thousand hands in small decks), so each
+        // worker adds its hands to the shared count in batches: the workers
+        // don't take turns on one cache line, and the count the caller
+        // reports lags by well under a millisecond of work.
+        constexpr std::uint64_t kBatch = std::uint64_t{1} << 16;
+        std::uint64_t pending = 0;
         const cardsloop::SubtreeDone report = [&](std::uint64_t hands) {
-            done.fetch_add(hands, std::memory_order_relaxed);
+            pending += hands;
+            if (pending >= kBatch) {
+                done.fetch_add(pending, std::memory_order_relaxed);
+                pending = 0;
+            }
             return !stopAsked();
         };
         std::uint32_t first = 0;
@@ -82,6 +92,7 @@ CardsEnumeration enumerateCards(Deck deck, std::uint32_t cards, const CategoryOr
                 break;
             }
         }
+        done.fetch_add(pending, std::memory_order_relaxed);
         const std::scoped_lock guard(lock);
         --running;
         finished.notify_all();

@@ -4,16 +4,32 @@
 // The loop of the K-card enumeration. Internal to the engine.
 //
 // A hand's category is the best among its fives'. The loop deals the first
-// K - 1 cards in nested loops and keeps, for the hand dealt so far, the best
-// place its own fives reach and the rank and suit automaton states
-// (pattern_automaton.h) of every four of its cards, each built from a three
-// of the level before. A four's states address a row of places, one per
-// suit of a fifth card of a given rank, so the last card's loop takes, rank
-// by rank, the bytewise minimum of the rows of the prefix's fours: one load
-// and one minimum per four for all S suits at once.
+// K - 2 cards (the prefix) in nested loops and keeps, for the prefix, the
+// best place its own fives reach and the rank and suit automaton states
+// (pattern_automaton.h) of every three and four of its cards, each built from
+// a subset of the level before. The last two cards, c6 < c7 say, then split
+// the hand's fives three ways:
+//   - the prefix's own fives: one place for the whole prefix;
+//   - a four of the prefix plus c6 or plus c7: a place per last card,
+//     tabulated once per prefix for every card after it;
+//   - a three of the prefix plus c6 and c7: for each three and each pair of
+//     ranks (r6, r7), the places of all S x S suit pairs are one block of a
+//     table made per deck and order, picked by the three's suit state and the
+//     rank pattern of its ranks plus r6 and r7. The bytewise minimum of the
+//     threes' blocks gives every suit pair of the two ranks at once.
+// A hand's place is then the minimum of three bytes, counted per place.
+//
+// When every three of the prefix has blocks of one place each (no flush and
+// no rainbow can come of it with two more cards), so has every four (its
+// row of places is a row of its threes' blocks) and every five of the
+// prefix: the suits of the last two cards change nothing, and each pair of
+// ranks has one place, counted once for all its hands. If all such
+// three-states share their blocks, those places depend on the prefix's ranks
+// alone, so they are kept for every such prefix with the same ranks.
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "engine/category_order.h"
@@ -26,10 +42,24 @@ namespace marvane::cardsloop {
 struct PlaceTables {
     PlaceTables(Deck deck, const CategoryOrder& order);
 
+    // Bytes of one block of `pairs`: S x S places, rounded up to 16.
+    static constexpr std::uint32_t blockBytes(std::uint32_t suits) {
+        return (suits * suits + 15) / 16 * 16;
+    }
+
     fastloop::LoopTables five;
     // [four-suit state * 8S + rank code + fifth suit], padded so that eight
     // bytes can be read from any entry.
     std::vector<std::uint8_t> places;
+    // [(three-suit state * 8 + rank pattern) * blockBytes(S) + s6 * S + s7]:
+    // the place of three cards with that suit state plus suits s6 and s7,
+    // when the five's ranks have that pattern. Unused bytes hold kNoPlace.
+    std::vector<std::uint8_t> pairs;
+    // [three-suit state]: 1 when each of its blocks holds one place only.
+    std::vector<std::uint8_t> suitBlind;
+    // Every blind three-state's blocks are the same: the places of a hand
+    // whose prefix is suit-blind depend on its ranks alone.
+    bool ranksDecideBlind = false;
 };
 
 // Per category place: hands counted, one bank per last suit so that
@@ -41,9 +71,9 @@ struct PlaceCounts {
 // Hands of `cards` cards whose lowest card index is `first`, in a deck of n cards.
 std::uint64_t handsFrom(std::uint32_t n, std::uint32_t cards, std::uint32_t first);
 
-// Runs every hand whose first card is `first`; after each subtree of three
-// fixed cards calls report(hands in it), and stops early when that gives
-// false. Returns false when stopped.
+// Runs every hand whose first card is `first`; after each subtree of four
+// fixed cards (three for hands of five) calls report(hands in it), and stops
+// early when that gives false. Returns false when stopped.
 using SubtreeDone = std::function<bool(std::uint64_t hands)>;
 using HandSeen =
     std::function<void(const std::array<std::uint8_t, 7>& indices, std::uint8_t place)>;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <random>
 #include <vector>
 
 #include "engine/best_of_k_reference.h"
@@ -55,6 +56,47 @@ TEST(CardsEnumerator, VisitsEveryHandInTheReferencesOrderAndCategory) {
         const CardsEnumeration threaded = enumerateCards(c.deck, c.cards, order, {.workers = 3});
         EXPECT_EQ(threaded.status, CardsRunStatus::Completed);
         EXPECT_EQ(threaded.counts, *reference);
+    }
+}
+
+// Decks of six to eight suits, where rainbows make the suits of the last two
+// cards matter in almost every hand, hand by hand.
+TEST(CardsEnumerator, VisitsHandsOfManySuitsInTheReferencesCategory) {
+    for (const Case& c : {Case{{8, 7}, 5, false}, Case{{6, 7}, 6, true}, Case{{7, 7}, 5, true}}) {
+        const CategoryOrder order = orderFor(c);
+        std::vector<std::uint8_t> expected;
+        const auto reference = enumerateCardsReference(
+            c.deck, c.cards, order, [&](const Hand&, HandCategory category) {
+                expected.push_back(static_cast<std::uint8_t>(indexOf(category)));
+            });
+        ASSERT_TRUE(reference);
+        std::vector<std::uint8_t> seen;
+        seen.reserve(expected.size());
+        const CardsEnumeration fast = enumerateCardsVisiting(
+            c.deck, c.cards, order, [&](const CardsHand&, HandCategory category) {
+                seen.push_back(static_cast<std::uint8_t>(indexOf(category)));
+            });
+        EXPECT_TRUE(seen == expected) << c.deck.suits << "x" << c.deck.ranks << " " << c.cards;
+        EXPECT_EQ(fast.counts, *reference);
+    }
+}
+
+// Any order of the categories: the places of suit-blind prefixes, kept per
+// ranks, must follow it as well as the deck's own order.
+TEST(CardsEnumerator, CountsUnderShuffledOrdersAsTheReferenceDoes) {
+    std::mt19937 random(20240611);
+    for (const Case& c : {Case{{4, 7}, 7, false}, Case{{4, 8}, 6, false}, Case{{5, 7}, 6, false}}) {
+        for (int round = 0; round < 2; ++round) {
+            CategoryOrder order = defaultOrder(c.deck);
+            std::shuffle(order.begin(), order.end(), random);
+            const auto reference = enumerateCardsReference(c.deck, c.cards, order);
+            ASSERT_TRUE(reference);
+            const CardsEnumeration threaded =
+                enumerateCards(c.deck, c.cards, order, {.workers = 2});
+            EXPECT_EQ(threaded.status, CardsRunStatus::Completed);
+            EXPECT_EQ(threaded.counts, *reference)
+                << c.deck.suits << "x" << c.deck.ranks << " " << c.cards << " round " << round;
+        }
     }
 }
 
