@@ -19,6 +19,7 @@
 #include "engine/cards_enumerator.h"
 #include "engine/enumeration.h"
 #include "report/order_report.h"
+#include "tests/published_counts.h"
 
 namespace {
 
@@ -85,27 +86,11 @@ void enumerateParallel(benchmark::State& bench, Deck deck, std::uint32_t workers
     finish(bench, deck, counter);
 }
 
-// The familiar seven-card table of a 52-card deck, by category index.
-marvane::CategoryCounts64 publishedSevenCards() {
-    using enum marvane::HandCategory;
-    marvane::CategoryCounts64 counts;
-    counts[StraightFlush] = 41'584;
-    counts[Hypochromatic4OfAKind] = 224'848;
-    counts[HypochromaticFullHouse] = 3'473'184;
-    counts[Flush] = 4'047'644;
-    counts[HypochromaticStraight] = 6'180'020;
-    counts[Hypochromatic3OfAKind] = 6'461'620;
-    counts[Hypochromatic2Pair] = 31'433'400;
-    counts[Hypochromatic1Pair] = 58'627'800;
-    counts[Garbage] = 23'294'460;
-    return counts;
-}
-
 // What a K-card count must give: the published table for 4 x 13 at seven
 // cards, otherwise every hand once.
 bool plausible(Deck deck, std::uint32_t cards, const marvane::CategoryCounts64& counts) {
     if (deck == Deck{4, 13} && cards == 7) {
-        return counts == publishedSevenCards();
+        return counts == marvane::published::sevenCardCounts();
     }
     return counts.sum() == marvane::choose64(deck.cardCount(), cards);
 }

@@ -15,6 +15,7 @@
 
 #include "report/order_reading.h"
 #include "tests/app/dialog_fixture.h"
+#include "tests/published_counts.h"
 
 namespace marvane {
 
@@ -44,22 +45,14 @@ TEST(DialogCards, SevenCardsOfTheFamiliarDeckGiveThePublishedCountsAndTheCliByte
     EXPECT_FALSE(d.get(IdFloatingPathMark)->isVisible());
     ASSERT_EQ(d.list()->rowCount(), 17);
     const QMap<QString, QString> computed = byHand(d, 1);
-    const std::pair<const char*, const char*> published[] = {
-        {"Straight Flush", "41584"},
-        {"Hypochromatic 4 of a Kind", "224848"},
-        {"Hypochromatic Full House", "3473184"},
-        {"Flush", "4047644"},
-        {"Hypochromatic Straight", "6180020"},
-        {"Hypochromatic 3 of a Kind", "6461620"},
-        {"Hypochromatic 2 Pair", "31433400"},
-        {"Hypochromatic 1 Pair", "58627800"},
-        {"Garbage", "23294460"},
-        {"Five of a Kind", "0"},
-        {"Rainbow 1 Pair", "0"},
-    };
-    for (const auto& [hand, count] : published) {
-        EXPECT_EQ(computed.value(QLatin1String(hand)), QLatin1String(count)) << hand;
+    for (const auto& entry : published::kSevenCards) {
+        EXPECT_EQ(computed.value(QString::fromLatin1(entry.name.data(),
+                                                     static_cast<qsizetype>(entry.name.size()))),
+                  QString::number(entry.hands))
+            << entry.name;
     }
+    EXPECT_EQ(computed.value("Five of a Kind"), "0");
+    EXPECT_EQ(computed.value("Rainbow 1 Pair"), "0");
     // The tooltips speak of the best five of seven cards.
     const int garbage = static_cast<int>(d.column(0).indexOf("Garbage"));
     EXPECT_TRUE(d.list()->item(garbage, 0)->toolTip().contains("best five of 7 cards"));

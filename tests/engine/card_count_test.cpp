@@ -9,30 +9,16 @@
 
 #include "engine/best_of_k_reference.h"
 #include "engine/closed_form.h"
+#include "tests/published_counts.h"
 
 namespace marvane {
 namespace {
 
 using enum HandCategory;
 
-// The familiar seven-card table of a 52-card deck, 133,784,560 hands.
-CategoryCounts64 publishedSevenCards() {
-    CategoryCounts64 counts;
-    counts[StraightFlush] = 41'584;
-    counts[Hypochromatic4OfAKind] = 224'848;
-    counts[HypochromaticFullHouse] = 3'473'184;
-    counts[Flush] = 4'047'644;
-    counts[HypochromaticStraight] = 6'180'020;
-    counts[Hypochromatic3OfAKind] = 6'461'620;
-    counts[Hypochromatic2Pair] = 31'433'400;
-    counts[Hypochromatic1Pair] = 58'627'800;
-    counts[Garbage] = 23'294'460;
-    return counts;
-}
-
 TEST(CardCount, SevenCardsOfTheFiftyTwoCardDeckGiveThePublishedTable) {
     const Deck deck{4, 13};
-    EXPECT_EQ(countCards(deck, 7, defaultOrder(deck)), publishedSevenCards());
+    EXPECT_EQ(countCards(deck, 7, defaultOrder(deck)), published::sevenCardCounts());
 }
 
 TEST(CardCount, FiveCardsGiveTheClosedFormsInEveryDeckUnderAnyOrder) {

@@ -9,6 +9,7 @@
 #include "engine/best_of_k_reference.h"
 #include "engine/card_count.h"
 #include "engine/classifier.h"
+#include "tests/published_counts.h"
 
 namespace marvane {
 namespace {
@@ -116,29 +117,9 @@ TEST(OrderSearch, FollowsTheReferenceStepByStepOnSmallDecks) {
 // The familiar order of a 52-card deck at seven cards: the published table,
 // and no pair ends up rarer than one pair and two pair.
 TEST(OrderSearch, TheFamiliarOrderAtSevenCardsBreaksOnlyAtNoPair) {
-    const CategoryOrder familiar{StraightFlush,
-                                 Hypochromatic4OfAKind,
-                                 HypochromaticFullHouse,
-                                 Flush,
-                                 HypochromaticStraight,
-                                 Hypochromatic3OfAKind,
-                                 Hypochromatic2Pair,
-                                 Hypochromatic1Pair,
-                                 Garbage};
+    const CategoryOrder familiar = published::familiarOrder();
     const CategoryCounts64 counts = OrderCounter(Deck{4, 13}, 7).counts(familiar);
-    const std::vector<std::pair<HandCategory, std::uint64_t>> published{
-        {StraightFlush, 41'584},
-        {Hypochromatic4OfAKind, 224'848},
-        {HypochromaticFullHouse, 3'473'184},
-        {Flush, 4'047'644},
-        {HypochromaticStraight, 6'180'020},
-        {Hypochromatic3OfAKind, 6'461'620},
-        {Hypochromatic2Pair, 31'433'400},
-        {Hypochromatic1Pair, 58'627'800},
-        {Garbage, 23'294'460}};
-    for (const auto& [category, hands] : published) {
-        EXPECT_EQ(counts[category], hands) << displayName(category);
-    }
+    EXPECT_EQ(counts, published::sevenCardCounts());
     EXPECT_EQ(counts.sum(), 133'784'560u);
     EXPECT_FALSE(isSelfConsistent(familiar, counts));
     const std::vector<BreakingPair> expected{{Garbage, Hypochromatic2Pair, 23'294'460, 31'433'400},

@@ -8,21 +8,14 @@
 
 #include "report/order_format.h"
 #include "report/order_reading.h"
+#include "tests/published_counts.h"
 
 namespace marvane {
 namespace {
 
 using enum HandCategory;
 
-const CategoryOrder kFamiliar{StraightFlush,
-                              Hypochromatic4OfAKind,
-                              HypochromaticFullHouse,
-                              Flush,
-                              HypochromaticStraight,
-                              Hypochromatic3OfAKind,
-                              Hypochromatic2Pair,
-                              Hypochromatic1Pair,
-                              Garbage};
+const CategoryOrder kFamiliar = published::familiarOrder();
 
 constexpr char kFamiliarText[] =
     "Straight Flush, Hypochromatic 4 of a Kind, Hypochromatic Full House, Flush, "
