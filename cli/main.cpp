@@ -391,6 +391,35 @@ CardsReport countCardsDeck(Deck deck, std::uint32_t cards, const CategoryOrder& 
     return report;
 }
 
+// Flushes what was written; false, having said so, when it could not be.
+bool outputWritten() {
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << kProgramName << ": could not write the output\n";
+        return false;
+    }
+    return true;
+}
+
+// After the reports are written: names every count the enumeration and the
+// formulas disagree on. 1 for a failed write or a disagreement, else 0.
+template <typename Report, typename Describe>
+int checkedExit(const std::vector<Report>& reports, Describe describe) {
+    if (!outputWritten()) {
+        return kExitFailure;
+    }
+    bool countsDiffer = false;
+    for (const Report& report : reports) {
+        for (const auto& mismatch : report.mismatches) {
+            std::cerr << kProgramName
+                      << ": enumerated and computed counts differ: " << describe(report, mismatch)
+                      << '\n';
+            countsDiffer = true;
+        }
+    }
+    return countsDiffer ? kExitFailure : kExitSuccess;
+}
+
 int runCards(const CountRequest& request) {
     const bool showProgress = request.enumerate && isatty(STDERR_FILENO) == 1;
     std::vector<CardsReport> reports;
@@ -399,20 +428,9 @@ int runCards(const CountRequest& request) {
                                          showProgress && request.decks.size() == 1, request.jobs));
     }
     writeCardsReports(std::cout, reports, request.report);
-    std::cout.flush();
-    if (!std::cout) {
-        std::cerr << kProgramName << ": could not write the output\n";
-        return kExitFailure;
-    }
-    bool countsDiffer = false;
-    for (const CardsReport& report : reports) {
-        for (const CardsMismatch& mismatch : report.mismatches) {
-            std::cerr << kProgramName << ": enumerated and computed counts differ: "
-                      << describeMismatch(report, mismatch) << '\n';
-            countsDiffer = true;
-        }
-    }
-    return countsDiffer ? kExitFailure : kExitSuccess;
+    return checkedExit(reports, [](const CardsReport& report, const CardsMismatch& mismatch) {
+        return describeMismatch(report, mismatch);
+    });
 }
 
 int runCrossings(const CrossingsQuery& query, std::uint32_t cards, ReportFormat format) {
@@ -420,24 +438,14 @@ int runCrossings(const CrossingsQuery& query, std::uint32_t cards, ReportFormat 
                    cards == kMinCards ? findCrossings(query.varying, query.fixed)
                                       : findCrossings(query.varying, query.fixed, cards),
                    query.varying, format);
-    std::cout.flush();
-    if (!std::cout) {
-        std::cerr << kProgramName << ": could not write the output\n";
-        return kExitFailure;
-    }
-    return kExitSuccess;
+    return outputWritten() ? kExitSuccess : kExitFailure;
 }
 
 // Writes what `write` writes to stdout; 1 when that fails.
 template <class Write>
 int writeOut(const Write& write) {
     write(std::cout);
-    std::cout.flush();
-    if (!std::cout) {
-        std::cerr << kProgramName << ": could not write the output\n";
-        return kExitFailure;
-    }
-    return kExitSuccess;
+    return outputWritten() ? kExitSuccess : kExitFailure;
 }
 
 int runFindOrder(const CountRequest& request) {
@@ -467,12 +475,7 @@ int run(const CountRequest& request) {
     if (request.cardCrossings) {
         writeCrossings(std::cout, findCardCrossings(*request.cardCrossings), "cards",
                        request.report.format);
-        std::cout.flush();
-        if (!std::cout) {
-            std::cerr << kProgramName << ": could not write the output\n";
-            return kExitFailure;
-        }
-        return kExitSuccess;
+        return outputWritten() ? kExitSuccess : kExitFailure;
     }
     if (request.crossings) {
         return runCrossings(*request.crossings, request.cards, request.report.format);
@@ -488,21 +491,9 @@ int run(const CountRequest& request) {
             : countAll(request, showProgress);
 
     writeReports(std::cout, reports, request.report);
-    std::cout.flush();
-    if (!std::cout) {
-        std::cerr << kProgramName << ": could not write the output\n";
-        return kExitFailure;
-    }
-
-    bool countsDiffer = false;
-    for (const DeckReport& report : reports) {
-        for (const CountMismatch& mismatch : report.mismatches) {
-            std::cerr << kProgramName << ": enumerated and computed counts differ: "
-                      << describeMismatch(report.deck, mismatch) << '\n';
-            countsDiffer = true;
-        }
-    }
-    return countsDiffer ? kExitFailure : kExitSuccess;
+    return checkedExit(reports, [](const DeckReport& report, const CountMismatch& mismatch) {
+        return describeMismatch(report.deck, mismatch);
+    });
 }
 
 }  // namespace

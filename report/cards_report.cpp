@@ -53,17 +53,10 @@ CardsReport buildCardsReport(const CardsReportOptions& options) {
     }
     report.totals = computeTotals(report.enumerated ? report.enumeratedCounts : report.computed);
     for (HandCategory category : displayOrder(report.totals)) {
-        CardsReportRow row{
-            category,
-            displayName(category),
-            report.enumerated ? std::optional(report.enumeratedCounts[category]) : std::nullopt,
-            report.computed[category],
-            report.totals[category],
-            0.0,
-            std::nullopt};
-        row.probability = probability64(row.sourceCount(), report.hands);
-        row.odds = oddsText64(row.sourceCount(), report.hands);
-        report.rows.push_back(std::move(row));
+        const auto enumerated =
+            report.enumerated ? std::optional(report.enumeratedCounts[category]) : std::nullopt;
+        report.rows.push_back(makeReportRow(category, enumerated, report.computed[category],
+                                            report.totals[category], report.hands));
     }
     return report;
 }

@@ -57,16 +57,8 @@ DeckReport DeckReportBuilder::finish() {
     for (HandCategory category : displayOrder(state.totals)) {
         const auto enumerated =
             report_.enumerated ? std::optional(state.enumerated[category]) : std::nullopt;
-        ReportRow row{category,
-                      displayName(category),
-                      enumerated,
-                      state.computed[category],
-                      state.totals[category],
-                      0.0,
-                      std::nullopt};
-        row.probability = probability(row.sourceCount(), report_.hands);
-        row.odds = oddsText(row.sourceCount(), report_.hands);
-        report_.rows.push_back(std::move(row));
+        report_.rows.push_back(makeReportRow(category, enumerated, state.computed[category],
+                                             state.totals[category], report_.hands));
     }
     return report_;
 }

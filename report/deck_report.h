@@ -13,6 +13,7 @@
 #include "engine/hand_category.h"
 #include "engine/result_rows.h"
 #include "report/count_mismatch.h"
+#include "report/odds.h"
 
 namespace marvane {
 
@@ -44,6 +45,18 @@ struct BasicReportRow {
 };
 
 using ReportRow = BasicReportRow<std::uint32_t>;
+
+// The category's row from its counts: its name, and the probability and
+// odds of the count its Total is built from among `hands` hands.
+template <typename Count>
+BasicReportRow<Count> makeReportRow(HandCategory category, std::optional<Count> enumerated,
+                                    Count computed, Count total, Count hands) {
+    BasicReportRow<Count> row{category, displayName(category), enumerated, computed, total,
+                              0.0,      std::nullopt};
+    row.probability = probability64(row.sourceCount(), hands);
+    row.odds = oddsText64(row.sourceCount(), hands);
+    return row;
+}
 
 // Everything one computation of a deck gives: what the dialog shows, what
 // marvane-count prints and what an export writes.
