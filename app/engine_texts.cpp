@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "report/category_definitions.h"
@@ -205,7 +206,7 @@ QStringList rowTexts(const ResultRow& row) {
 }
 
 QString durationText(double seconds) {
-    const auto whole = static_cast<long long>(seconds + 0.5);
+    const long long whole = std::llround(seconds);
     if (whole < 60) {
         return DurationTexts::tr("%1 s").arg(std::max(1LL, whole));
     }
