@@ -9,12 +9,14 @@
 #include <QVBoxLayout>
 
 #include "app/control_ids.h"
+#include "app/helpwindow.h"
 #include "marvane_version.h"
 
 namespace marvane {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("About Marvane"));
+    HelpWindow::addHelpKey(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 

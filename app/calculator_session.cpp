@@ -2,6 +2,7 @@
 #include "app/calculator_session.h"
 
 #include <QMetaObject>
+#include <exception>
 
 #include "app/engine_texts.h"
 #include "app/number_box_reading.h"
@@ -42,7 +43,7 @@ CalculatorSession::~CalculatorSession() {
 bool CalculatorSession::read(const Inputs& inputs) {
     unreadItems_.reset();
     if (!readNumber(SuitsItem, inputs.suits, enteredSuits_, kMinSuits, kMaxSuits)) {
-        unreadItems_.set(RanksItem).set(EnumerateItem);
+        unreadItems_.set(RanksItem).set(CardsItem).set(EnumerateItem);
         return false;
     }
     if (!readNumber(RanksItem, inputs.ranks, enteredRanks_, kMinRanks, kMaxRanks)) {
@@ -136,6 +137,10 @@ void CalculatorSession::compute() {
     workingRanks_ = enteredRanks_;
     workingCards_ = enteredCards_;
     state_.startTime = std::chrono::steady_clock::now();
+    // A ranking chosen for one deck and hand size is not carried to another.
+    if (chosenFor_ != std::pair{workingDeck(), workingCards_}) {
+        chosenOrder_.clear();
+    }
     if (workingCards_ == kMinCards) {
         computeFiveCards();
     } else if (enumerateFlag_) {
@@ -178,16 +183,20 @@ CategoryOrder CalculatorSession::orderFor(Deck deck) const {
 
 void CalculatorSession::setChosenOrder(CategoryOrder order) {
     chosenOrder_ = std::move(order);
+    if (report_) {
+        chosenFor_ = {report_->deck, report_->cards};
+    }
 }
 
 bool CalculatorSession::canRecount() const {
-    return report_ && report_->cards > kMinCards && !report_->enumerated && !running();
+    return report_ && report_->cards > kMinCards && !running();
 }
 
 void CalculatorSession::recount() {
     if (!canRecount()) {
         return;
     }
+    // Counted again by the exact method: an enumeration was under the old order.
     show(shownReport(buildCardsReport(
         {.deck = report_->deck, .cards = report_->cards, .order = orderFor(report_->deck)})));
 }
@@ -251,12 +260,18 @@ void CalculatorSession::startLongRun() {
         return !stop_.load();
     };
     worker_ = std::jthread([this, deck, cards, order, run, progress] {
-        CardsReport report = buildCardsReport({.deck = deck,
-                                               .cards = cards,
-                                               .order = order,
-                                               .enumerate = true,
-                                               .progress = progress,
-                                               .stop = &stop_});
+        // Nothing may escape a thread: a refusal comes back as no report.
+        std::optional<CardsReport> report;
+        try {
+            report = buildCardsReport({.deck = deck,
+                                       .cards = cards,
+                                       .order = order,
+                                       .enumerate = true,
+                                       .progress = progress,
+                                       .stop = &stop_});
+        } catch (const std::exception&) {
+            report.reset();
+        }
         QMetaObject::invokeMethod(
             this,
             [this, run, report = std::move(report)] {
@@ -268,16 +283,22 @@ void CalculatorSession::startLongRun() {
     });
 }
 
-void CalculatorSession::endLongRun(const CardsReport& report) {
+void CalculatorSession::endLongRun(const std::optional<CardsReport>& report) {
     worker_.join();  // it has sent its last word
     longRun_ = false;
-    if (report.cancelled) {
+    // A run that ended early without a Cancel was refused.
+    if (!report || (report->cancelled && !stop_)) {
+        clearResults();
+        emit failed();
+        return;
+    }
+    if (report->cancelled) {
         clearResults();
         emit cancelled();
         return;
     }
     emit progressed(kLongRunTicks);
-    show(shownReport(report));
+    show(shownReport(*report));
 }
 
 void CalculatorSession::cancel() {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "engine/category_order.h"
 #include "engine/deck.h"
@@ -107,15 +108,17 @@ public:
     void clearResults();
 
     // The ranking of categories for hands of more than five cards: the
-    // deck's own five-card order unless one is chosen. A chosen order that
-    // does not fit the next deck (other categories occur) gives way to
-    // that deck's own.
+    // deck's own five-card order unless one is chosen for the results on
+    // show. It holds for that deck and hand size only: another run's deck or
+    // hand size starts from its own order again.
     void setChosenOrder(CategoryOrder order);
     const CategoryOrder& chosenOrder() const { return chosenOrder_; }
     // Whether the results on show can be counted again under another
-    // order at once: hands of six or seven cards, not enumerated.
+    // order at once: hands of six or seven cards, and no run under way.
     bool canRecount() const;
-    // Counts the results on show again under the chosen order: finished follows.
+    // Counts the results on show again under the chosen order, by the exact
+    // method (an enumeration's counts were under the old order): finished
+    // follows.
     void recount();
     // For results of six or seven cards: the search for a self-consistent
     // order and the pairs that break the shown order.
@@ -148,6 +151,8 @@ signals:
     void finished(const marvane::ShownReport& report);
     // A long run stopped before its end: nothing was computed.
     void cancelled();
+    // A long run could not be done (the engine refused it): nothing was computed.
+    void failed();
 
 private:
     bool readNumber(Item item, const std::string& text, std::uint32_t& entered,
@@ -156,7 +161,7 @@ private:
     void computeFiveCards();
     void computeCards();
     void startLongRun();
-    void endLongRun(const CardsReport& report);
+    void endLongRun(const std::optional<CardsReport>& report);
     void show(const ShownReport& report);
     CategoryOrder orderFor(Deck deck) const;
     void keepEngineState(const DeckReport& report);
@@ -175,7 +180,8 @@ private:
     std::uint32_t workingCards_ = 5;
     EngineState state_;
     std::optional<ShownReport> report_;
-    CategoryOrder chosenOrder_;  // empty: the deck's own
+    CategoryOrder chosenOrder_;                   // empty: the deck's own
+    std::pair<Deck, std::uint32_t> chosenFor_{};  // the deck and hand size it was chosen for
     std::optional<OrderSearchReport> orderSearch_;
     int progressRange_ = 0;
 

@@ -2,7 +2,6 @@
 #include "app/chandcalcdialog.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
@@ -26,6 +25,7 @@
 #include "app/engine_texts.h"
 #include "app/helpwindow.h"
 #include "app/odds_columns.h"
+#include "app/ranking_menu.h"
 #include "app/result_headings.h"
 #include "app/results_clipboard.h"
 #include "app/results_explanations.h"
@@ -77,6 +77,10 @@ void CHandCalcDialog::connectControls() {
     connect(&session_, &CalculatorSession::finished, this, &CHandCalcDialog::fillResults);
     connect(&session_, &CalculatorSession::timeLeft, this, &CHandCalcDialog::showTimeLeft);
     connect(&session_, &CalculatorSession::cancelled, this, &CHandCalcDialog::showCancelled);
+    connect(&session_, &CalculatorSession::failed, this, [this] {
+        showCancelled();
+        prompts_->warn(this, tr("The enumeration could not be run."));
+    });
 }
 
 void CHandCalcDialog::createMenuBar() {
@@ -110,10 +114,9 @@ void CHandCalcDialog::createMenuBar() {
         }
     });
 
-    rankingMenu_ = new QMenu(tr("&Ranking"), this);
-    rankingMenu_->setObjectName(QStringLiteral("rankingMenu"));
-    rankingMenu_->setEnabled(false);
-    rankingMenu_->menuAction()->setObjectName(QStringLiteral("rankingAction"));
+    rankingMenu_ = new RankingMenu(this);
+    connect(rankingMenu_, &RankingMenu::orderChosen, this, &CHandCalcDialog::chooseOrder);
+    connect(rankingMenu_, &RankingMenu::ownOrderRequested, this, &CHandCalcDialog::askOwnOrder);
 
     ui_.menuBar = marvane::createMenuBar(this, {.saveResults = saveAction_,
                                                 .saveChart = saveChartAction_,
@@ -407,6 +410,7 @@ void CHandCalcDialog::showResultsState() {
 void CHandCalcDialog::showLongRun(bool running) {
     // Only Cancel (and Escape) reach the run; the close box and Quit end it
     // with the program.
+    longRunShown_ = running;
     ui_.cancel->setVisible(running);
     ui_.elapsedTime->setHidden(running);
     ui_.resultsList->setEnabled(!running);
@@ -475,73 +479,24 @@ void CHandCalcDialog::fillResults(const ShownReport& report) {
     chartWindow_->showReport(report);
     saveChartAction_->setEnabled(true);
     showRankings();
-    if (ui_.cancel->isVisible()) {
+    if (longRunShown_) {
         showLongRun(false);
         showResultsState();
     }
 }
 
 void CHandCalcDialog::showRankings() {
-    // One entry per order worth a look, the one on show ticked; rebuilt for
-    // every result, since each deck and hand size has its own.
-    // The old entries go later: this may run inside one of their own clicks.
-    for (QAction* old : rankingMenu_->actions()) {
-        rankingMenu_->removeAction(old);
-        old->deleteLater();
-    }
-    if (rankingGroup_ != nullptr) {
-        rankingGroup_->deleteLater();
-        rankingGroup_ = nullptr;
-    }
-    const auto& search = session_.orderSearch();
-    rankingMenu_->setEnabled(search.has_value() && session_.canRecount());
-    if (!search || !session_.report()) {
-        return;
-    }
-    auto* group = new QActionGroup(rankingMenu_);
-    rankingGroup_ = group;
-    const CategoryOrder& shown = session_.report()->order;
-    bool ticked = false;
-    const auto addOrder = [&](const QString& text, const CategoryOrder& order) {
-        QAction* action = rankingMenu_->addAction(text);
-        action->setCheckable(true);
-        action->setActionGroup(group);
-        if (order == shown && !ticked) {
-            action->setChecked(true);
-            ticked = true;
-        }
-        connect(action, &QAction::triggered, this, [this, order] { chooseOrder(order); });
-    };
-    const std::vector<OrderStep>& steps = search->search.steps;
-    addOrder(tr("This deck's &five-card order"), steps.front().order);
-    const std::size_t cycleStart = search->search.outcome == OrderSearchOutcome::Cycle
-                                       ? steps.size() - search->search.period
-                                       : steps.size();
-    for (std::size_t i = 1; i < steps.size(); ++i) {
-        const QString text = i >= cycleStart         ? tr("Search step %1 (in the cycle)").arg(i)
-                             : i + 1 == steps.size() ? tr("Search step %1 (self-consistent)").arg(i)
-                                                     : tr("Search step %1").arg(i);
-        addOrder(text, steps[i].order);
-    }
-    if (search->consistentOrder) {
-        addOrder(tr("A &self-consistent order"), *search->consistentOrder);
+    const std::optional<ShownReport>& report = session_.report();
+    rankingMenu_->showOrders(session_.orderSearch(), report ? report->order : CategoryOrder{},
+                             session_.canRecount());
+}
+
+void CHandCalcDialog::askOwnOrder() {
+    if (const auto order = prompts_->askOrder(this, session_.report()->order)) {
+        chooseOrder(*order);
     } else {
-        rankingMenu_->addAction(tr("No self-consistent order exists"))->setEnabled(false);
+        showRankings();  // the tick goes back where it was
     }
-    rankingMenu_->addSeparator();
-    QAction* own = rankingMenu_->addAction(tr("Your &Own Order..."));
-    own->setCheckable(true);
-    own->setActionGroup(group);
-    own->setChecked(!ticked);
-    connect(own, &QAction::triggered, this, [this] {
-        const std::optional<CategoryOrder> order =
-            prompts_->askOrder(this, session_.report()->order);
-        if (order) {
-            chooseOrder(*order);
-        } else {
-            showRankings();  // the tick goes back where it was
-        }
-    });
 }
 
 void CHandCalcDialog::chooseOrder(const CategoryOrder& order) {
@@ -550,6 +505,12 @@ void CHandCalcDialog::chooseOrder(const CategoryOrder& order) {
     }
     session_.setChosenOrder(order);
     ui_.resultsList->DeleteAllRows();
+    if (session_.report()->enumerated) {
+        // The new counts come from the formulas alone.
+        ui_.resultsList->DeleteAllColumns();
+        ui_.resultsList->DefineColumns(resultHeadings(false));
+        ui_.progressBar->hide();
+    }
     session_.recount();  // finished refills the list
 }
 

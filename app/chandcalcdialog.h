@@ -13,14 +13,13 @@
 #include "engine/engine_state.h"
 
 class QAction;
-class QActionGroup;
-class QMenu;
 class QPushButton;
 
 namespace marvane {
 
 class AppSettings;
 class ChartWindow;
+class RankingMenu;
 class HelpWindow;
 struct ShownReport;
 
@@ -120,6 +119,7 @@ private:
     void showElapsedTime();
     void showRankings();
     void chooseOrder(const CategoryOrder& order);
+    void askOwnOrder();
 
     CalculatorSession session_;
     std::shared_ptr<Prompts> prompts_;
@@ -132,11 +132,12 @@ private:
     QAction* saveAction_ = nullptr;
     QAction* saveChartAction_ = nullptr;
     QAction* chartAction_ = nullptr;
-    QMenu* rankingMenu_ = nullptr;
-    QActionGroup* rankingGroup_ = nullptr;
+    RankingMenu* rankingMenu_ = nullptr;
     ChartWindow* chartWindow_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;  // made on first use
-    bool againBeforeRun_ = false;       // "Again?" as it was when a long run began
+    bool againBeforeRun_ = false;
+    bool longRunShown_ = false;  // the dialog shows a long run under way       // "Again?" as it
+                                 // was when a long run began
 };
 
 }  // namespace marvane

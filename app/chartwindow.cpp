@@ -351,7 +351,7 @@ void ChartWindow::updateEnabled() {
 }
 
 QString ChartWindow::suggestedFileName() const {
-    QString name = defaultFileStem(report_->deck);
+    QString name = defaultFileStem(report_->deck, report_->cards);
     if (view() == View::AcrossDecks) {
         name += QStringLiteral("-across-") +
                 QString::fromLatin1(marvane::dimensionName(dimension_).data());

@@ -155,6 +155,14 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     escape->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(escape, &QAction::triggered, this, &QWidget::close);
     addAction(escape);
+    // F1 here: the help is already open; bring it forward.
+    auto* help = new QAction(this);
+    help->setShortcut(QKeySequence::HelpContents);
+    connect(help, &QAction::triggered, this, [this] {
+        raise();
+        activateWindow();
+    });
+    addAction(help);
 
     setMinimumSize(420, 320);
     // Room for the category table without scrolling sideways, but never
@@ -164,6 +172,13 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         size = size.boundedTo(screen->availableSize() * 9 / 10).expandedTo(minimumSize());
     }
     resize(size);
+}
+
+void HelpWindow::addHelpKey(QWidget* window) {
+    auto* help = new QAction(window);
+    help->setShortcut(QKeySequence::HelpContents);
+    QObject::connect(help, &QAction::triggered, window, [window] { showHelp(window); });
+    window->addAction(help);
 }
 
 QWidget* HelpWindow::createButtons() {

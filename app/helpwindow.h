@@ -29,6 +29,8 @@ public:
     // dialog's exec()); later calls show the same one again. With no `from`,
     // a new window that deletes itself when closed. Returns the window shown.
     static HelpWindow* showHelp(QWidget* from);
+    // F1 in this window (a dialog of its own, say) opens the help: showHelp(window).
+    static void addHelpKey(QWidget* window);
 
     // The page, as the user reads it.
     QTextBrowser* browser() const { return browser_; }

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/engine_texts.h"
+#include "app/helpwindow.h"
 
 namespace marvane {
 
@@ -56,6 +57,7 @@ OrderDialog::OrderDialog(const CategoryOrder& start, QWidget* parent) : QDialog(
     layout->addLayout(middle, 1);
     layout->addWidget(buttons);
     resize(sizeHint().expandedTo(QSize(380, 420)));
+    HelpWindow::addHelpKey(this);
     updateButtons();
 }
 

@@ -88,12 +88,14 @@ QString exampleLine(HandCategory category, const ShownReport& report) {
     if (example.occurs() && report.cards > 5) {
         // A category without hands of this size needs no search to say so.
         const ShownRow* row = report.row(category);
-        example = row != nullptr && row->sourceCount() == 0
-                      ? CategoryExample{}
-                      : exampleHand(category, deck, report.cards, report.order);
-        if (!example.occurs()) {
+        if (row != nullptr && row->sourceCount() == 0) {
             return ExplanationTexts::tr("No hand of %1 cards of this deck has it as its best five.")
                 .arg(report.cards);
+        }
+        example = exampleHand(category, deck, report.cards, report.order);
+        if (!example.occurs()) {
+            // Hands exist, but none grows from the five-card example.
+            return ExplanationTexts::tr("No example hand of %1 cards was found.").arg(report.cards);
         }
     }
     if (example.occurs()) {

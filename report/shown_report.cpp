@@ -73,6 +73,9 @@ std::vector<ResultRow> rowsInAddOrder(const ShownReport& report) {
     std::vector<ResultRow> rows;
     for (HandCategory category : kRowAddOrder) {
         const ShownRow* row = report.row(category);
+        if (row == nullptr) {
+            continue;  // a report always has all 17; nothing to show otherwise
+        }
         ResultRow texts{category, {std::string(displayName(category))}};
         if (report.enumerated) {
             texts.texts.push_back(std::to_string(row->enumerated.value_or(0)));

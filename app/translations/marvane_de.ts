@@ -561,6 +561,10 @@
         <source>With more than five cards the Totals add the same categories as with five, whatever the ranking.</source>
         <translation>Bei mehr als fünf Karten addieren die Summen dieselben Kategorien wie bei fünf, welche Rangfolge auch gilt.</translation>
     </message>
+    <message>
+        <source>No example hand of %1 cards was found.</source>
+        <translation>Keine Beispielhand aus %1 Karten gefunden.</translation>
+    </message>
 </context>
 <context>
     <name>marvane::AboutDialog</name>
@@ -650,36 +654,8 @@ Aufzählung starten?</translation>
         <translation>Noch etwa %1</translation>
     </message>
     <message>
-        <source>&amp;Ranking</source>
-        <translation>&amp;Rangfolge</translation>
-    </message>
-    <message>
-        <source>This deck&apos;s &amp;five-card order</source>
-        <translation>Die Fünf-Karten-Reihenfolge dieses &amp;Decks</translation>
-    </message>
-    <message>
-        <source>Search step %1 (in the cycle)</source>
-        <translation>Suchschritt %1 (im Zyklus)</translation>
-    </message>
-    <message>
-        <source>Search step %1 (self-consistent)</source>
-        <translation>Suchschritt %1 (widerspruchsfrei)</translation>
-    </message>
-    <message>
-        <source>Search step %1</source>
-        <translation>Suchschritt %1</translation>
-    </message>
-    <message>
-        <source>A &amp;self-consistent order</source>
-        <translation>Eine &amp;widerspruchsfreie Reihenfolge</translation>
-    </message>
-    <message>
-        <source>No self-consistent order exists</source>
-        <translation>Es gibt keine widerspruchsfreie Reihenfolge</translation>
-    </message>
-    <message>
-        <source>Your &amp;Own Order...</source>
-        <translation>&amp;Eigene Reihenfolge …</translation>
+        <source>The enumeration could not be run.</source>
+        <translation>Die Aufzählung konnte nicht ausgeführt werden.</translation>
     </message>
 </context>
 <context>
@@ -843,6 +819,49 @@ Aufzählung starten?</translation>
     <message>
         <source>Move &amp;Down</source>
         <translation>Nach &amp;unten</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::RankingMenu</name>
+    <message>
+        <source>&amp;Ranking</source>
+        <translation>&amp;Rangfolge</translation>
+    </message>
+    <message>
+        <source>This deck&apos;s &amp;five-card order (in the cycle)</source>
+        <translation>Die Fünf-Karten-Reihenfolge dieses &amp;Decks (im Zyklus)</translation>
+    </message>
+    <message>
+        <source>This deck&apos;s &amp;five-card order (self-consistent)</source>
+        <translation>Die Fünf-Karten-Reihenfolge dieses &amp;Decks (widerspruchsfrei)</translation>
+    </message>
+    <message>
+        <source>This deck&apos;s &amp;five-card order</source>
+        <translation>Die Fünf-Karten-Reihenfolge dieses &amp;Decks</translation>
+    </message>
+    <message>
+        <source>Search step %1 (in the cycle)</source>
+        <translation>Suchschritt %1 (im Zyklus)</translation>
+    </message>
+    <message>
+        <source>Search step %1 (self-consistent)</source>
+        <translation>Suchschritt %1 (widerspruchsfrei)</translation>
+    </message>
+    <message>
+        <source>Search step %1</source>
+        <translation>Suchschritt %1</translation>
+    </message>
+    <message>
+        <source>A &amp;self-consistent order</source>
+        <translation>Eine &amp;widerspruchsfreie Reihenfolge</translation>
+    </message>
+    <message>
+        <source>No self-consistent order exists</source>
+        <translation>Es gibt keine widerspruchsfreie Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Your &amp;Own Order...</source>
+        <translation>&amp;Eigene Reihenfolge …</translation>
     </message>
 </context>
 <context>

@@ -561,6 +561,10 @@
         <source>With more than five cards the Totals add the same categories as with five, whatever the ranking.</source>
         <translation>Avec plus de cinq cartes, les totaux additionnent les mêmes catégories qu’avec cinq, quel que soit le classement.</translation>
     </message>
+    <message>
+        <source>No example hand of %1 cards was found.</source>
+        <translation>Aucun exemple de main de %1 cartes n’a été trouvé.</translation>
+    </message>
 </context>
 <context>
     <name>marvane::AboutDialog</name>
@@ -650,36 +654,8 @@ Lancer l’énumération&#xa0;?</translation>
         <translation>Encore environ %1</translation>
     </message>
     <message>
-        <source>&amp;Ranking</source>
-        <translation>&amp;Classement</translation>
-    </message>
-    <message>
-        <source>This deck&apos;s &amp;five-card order</source>
-        <translation>L’ordre à cinq cartes de ce &amp;jeu</translation>
-    </message>
-    <message>
-        <source>Search step %1 (in the cycle)</source>
-        <translation>Étape de recherche %1 (dans le cycle)</translation>
-    </message>
-    <message>
-        <source>Search step %1 (self-consistent)</source>
-        <translation>Étape de recherche %1 (cohérent)</translation>
-    </message>
-    <message>
-        <source>Search step %1</source>
-        <translation>Étape de recherche %1</translation>
-    </message>
-    <message>
-        <source>A &amp;self-consistent order</source>
-        <translation>Un ordre &amp;cohérent</translation>
-    </message>
-    <message>
-        <source>No self-consistent order exists</source>
-        <translation>Aucun ordre cohérent n’existe</translation>
-    </message>
-    <message>
-        <source>Your &amp;Own Order...</source>
-        <translation>Votre &amp;propre ordre…</translation>
+        <source>The enumeration could not be run.</source>
+        <translation>L’énumération n’a pas pu être lancée.</translation>
     </message>
 </context>
 <context>
@@ -843,6 +819,49 @@ Lancer l’énumération&#xa0;?</translation>
     <message>
         <source>Move &amp;Down</source>
         <translation>&amp;Descendre</translation>
+    </message>
+</context>
+<context>
+    <name>marvane::RankingMenu</name>
+    <message>
+        <source>&amp;Ranking</source>
+        <translation>&amp;Classement</translation>
+    </message>
+    <message>
+        <source>This deck&apos;s &amp;five-card order (in the cycle)</source>
+        <translation>L’ordre à cinq cartes de ce &amp;jeu (dans le cycle)</translation>
+    </message>
+    <message>
+        <source>This deck&apos;s &amp;five-card order (self-consistent)</source>
+        <translation>L’ordre à cinq cartes de ce &amp;jeu (cohérent)</translation>
+    </message>
+    <message>
+        <source>This deck&apos;s &amp;five-card order</source>
+        <translation>L’ordre à cinq cartes de ce &amp;jeu</translation>
+    </message>
+    <message>
+        <source>Search step %1 (in the cycle)</source>
+        <translation>Étape de recherche %1 (dans le cycle)</translation>
+    </message>
+    <message>
+        <source>Search step %1 (self-consistent)</source>
+        <translation>Étape de recherche %1 (cohérent)</translation>
+    </message>
+    <message>
+        <source>Search step %1</source>
+        <translation>Étape de recherche %1</translation>
+    </message>
+    <message>
+        <source>A &amp;self-consistent order</source>
+        <translation>Un ordre &amp;cohérent</translation>
+    </message>
+    <message>
+        <source>No self-consistent order exists</source>
+        <translation>Aucun ordre cohérent n’existe</translation>
+    </message>
+    <message>
+        <source>Your &amp;Own Order...</source>
+        <translation>Votre &amp;propre ordre…</translation>
     </message>
 </context>
 <context>

@@ -25,23 +25,23 @@ TEST(CalculatorSession, ReadingStopsAtTheFirstBadBoxAndWritesBackOnlyWhatItRead)
         // Entered after the reading (from 4 x 13, not enumerating), and what a
         // writing then shows: -1 for a box it leaves alone.
         std::uint32_t suitsAfter, ranksAfter;
-        int suitsShown, ranksShown;
+        int suitsShown, ranksShown, cardsShown;
         bool enumerateShown;
     };
     const Case cases[] = {
-        {"5", "20", "7", true, {}, "", 5, 20, 5, 20, true},
-        {"005", " 7", "5", true, {}, "", 5, 7, 5, 7, true},
+        {"5", "20", "7", true, {}, "", 5, 20, 5, 20, 7, true},
+        {"005", " 7", "5", true, {}, "", 5, 7, 5, 7, 5, true},
         {"", "20", "6", false, Item::SuitsItem, "Please enter a positive integer.", 4, 13, 4, -1,
-         false},
+         -1, false},
         {"9", "x", "6", false, Item::SuitsItem, "Please enter an integer between 4 and 8.", 9, 13,
-         9, -1, false},
+         9, -1, -1, false},
         {"6", "21", "6", false, Item::RanksItem, "Please enter an integer between 7 and 20.", 6, 21,
-         6, 21, false},
-        {"6", "", "6", false, Item::RanksItem, "Please enter a positive integer.", 6, 13, 6, 13,
+         6, 21, -1, false},
+        {"6", "", "6", false, Item::RanksItem, "Please enter a positive integer.", 6, 13, 6, 13, -1,
          false},
         // The cards box is read after the ranks box, before "Enumerate?".
         {"6", "9", "8", false, Item::CardsItem, "Please enter an integer between 5 and 7.", 6, 9, 6,
-         9, false},
+         9, 8, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.suits) + " / " + c.ranks);
@@ -59,10 +59,11 @@ TEST(CalculatorSession, ReadingStopsAtTheFirstBadBoxAndWritesBackOnlyWhatItRead)
         const CalculatorSession::Shown shown = session.write();
         EXPECT_EQ(shown.suits ? static_cast<int>(*shown.suits) : -1, c.suitsShown);
         EXPECT_EQ(shown.ranks ? static_cast<int>(*shown.ranks) : -1, c.ranksShown);
+        EXPECT_EQ(shown.cards ? static_cast<int>(*shown.cards) : -1, c.cardsShown);
         EXPECT_EQ(shown.enumerate.value_or(false), c.enumerateShown);
         // A writing forgets what went unread: the next shows everything.
         const CalculatorSession::Shown again = session.write();
-        EXPECT_TRUE(again.suits && again.ranks && again.enumerate);
+        EXPECT_TRUE(again.suits && again.ranks && again.cards && again.enumerate);
     }
 }
 
