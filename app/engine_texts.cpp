@@ -19,6 +19,23 @@ constexpr char kContext[] = "EngineTexts";
 // Keyed by the English text, so a sentence changed in the engine shows in
 // English until its translation follows (a test lists the ones missing).
 [[maybe_unused]] constexpr const char* kEngineTexts[] = {
+    // Hands of six or seven cards
+    QT_TRANSLATE_NOOP("EngineTexts", "Best five"),
+    QT_TRANSLATE_NOOP("EngineTexts", "Self-consistent"),
+    QT_TRANSLATE_NOOP("EngineTexts", "Choosing a ranking"),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "a hand of six or seven cards counts in the best category among its "
+                      "five-card hands; best means rarer among this deck's five-card hands, or "
+                      "earlier in a chosen order."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "a ranking under which no category has fewer hands of that many cards "
+                      "than one ranked above it; with six or seven cards most rankings are not."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "View > Ranking in the dialog, or --order on the command line, counts "
+                      "under another order: one the search for a self-consistent order passes "
+                      "through, a self-consistent one when it exists, or your own; a row "
+                      "commoner than a category ranked below it is marked, and --check-order "
+                      "lists such pairs."),
     // Category names
     QT_TRANSLATE_NOOP("EngineTexts", "Five of a Kind"),
     QT_TRANSLATE_NOOP("EngineTexts", "Rainbow 4 of a Kind"),

@@ -108,13 +108,11 @@ QString notationSection() {
 }
 
 QString moreCardsSection() {
-    return heading(HelpWindow::tr("The best five of six or seven cards")) +
-           paragraph(HelpWindow::tr(
-               "With six or seven cards per hand, a hand of K cards counts as the best of its "
-               "five-card sub-hands and falls into that sub-hand's category. Best means rarer: "
-               "of two categories, the one with fewer hands among this deck's five-card hands "
-               "is the better one.")) +
-           heading(HelpWindow::tr("Choosing a ranking")) +
+    QString rows;
+    for (const Term& term : kHandSizeTerms) {
+        rows += termRow(engineText(term.name), engineText(term.definition));
+    }
+    return heading(HelpWindow::tr("Hands of six or seven cards")) + table(rows) +
            paragraph(HelpWindow::tr(
                "With six or seven cards a ranking can defeat itself. In 7-card hands of 4 suits "
                "x 13 ranks, no pair (23,294,460 hands) is rarer than one pair (58,627,800), yet "

@@ -40,6 +40,21 @@ inline constexpr Term kTotalTerm = {
 inline constexpr Term kFloatingPathTerm = {
     "*", "the number of possible hands was worked out in floating point."};
 
+// Hands of more than five cards: what they count as, and which rankings hold.
+inline constexpr std::array<Term, 3> kHandSizeTerms = {{
+    {"Best five",
+     "a hand of six or seven cards counts in the best category among its five-card hands; best "
+     "means rarer among this deck's five-card hands, or earlier in a chosen order."},
+    {"Self-consistent",
+     "a ranking under which no category has fewer hands of that many cards than one ranked "
+     "above it; with six or seven cards most rankings are not."},
+    {"Choosing a ranking",
+     "View > Ranking in the dialog, or --order on the command line, counts under another "
+     "order: one the search for a self-consistent order passes through, a self-consistent one "
+     "when it exists, or your own; a row commoner than a category ranked below it is marked, "
+     "and --check-order lists such pairs."},
+}};
+
 // How example hands are written (see card_notation.h).
 inline constexpr std::string_view kCardNotation =
     "Cards are written rank then suit letter, ranks 1 to R and suits a to h; 7a is the 7 of "

@@ -26,6 +26,9 @@ std::string explanationText() {
     }
     text += line(std::string(kTotalTerm.name) + " (column)", kTotalTerm.definition);
     text += line(std::string(kFloatingPathTerm.name) + " (mark)", kFloatingPathTerm.definition);
+    for (const Term& term : kHandSizeTerms) {
+        text += line(std::string(term.name) + " (hand size)", term.definition);
+    }
     text += '\n' + std::string(kCardNotation) + '\n';
     return text;
 }

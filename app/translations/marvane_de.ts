@@ -402,6 +402,30 @@
         <source>the number of possible hands was worked out in floating point.</source>
         <translation>die Zahl der möglichen Hände wurde mit Gleitkommazahlen berechnet.</translation>
     </message>
+    <message>
+        <source>Best five</source>
+        <translation>Beste fünf</translation>
+    </message>
+    <message>
+        <source>Self-consistent</source>
+        <translation>Widerspruchsfrei</translation>
+    </message>
+    <message>
+        <source>Choosing a ranking</source>
+        <translation>Eine Rangfolge wählen</translation>
+    </message>
+    <message>
+        <source>a hand of six or seven cards counts in the best category among its five-card hands; best means rarer among this deck&apos;s five-card hands, or earlier in a chosen order.</source>
+        <translation>eine Hand aus sechs oder sieben Karten zählt in der besten Kategorie ihrer Fünf-Karten-Hände; beste heißt seltener unter den Fünf-Karten-Händen dieses Decks oder früher in einer gewählten Reihenfolge.</translation>
+    </message>
+    <message>
+        <source>a ranking under which no category has fewer hands of that many cards than one ranked above it; with six or seven cards most rankings are not.</source>
+        <translation>eine Rangfolge, bei der keine Kategorie weniger Hände dieser Kartenzahl hat als eine darüber; bei sechs oder sieben Karten sind es die meisten Rangfolgen nicht.</translation>
+    </message>
+    <message>
+        <source>View &gt; Ranking in the dialog, or --order on the command line, counts under another order: one the search for a self-consistent order passes through, a self-consistent one when it exists, or your own; a row commoner than a category ranked below it is marked, and --check-order lists such pairs.</source>
+        <translation>Ansicht &gt; Rangfolge im Dialog oder --order auf der Befehlszeile zählt nach einer anderen Reihenfolge: einer, die die Suche nach einer widerspruchsfreien Reihenfolge durchläuft, einer widerspruchsfreien, wenn es sie gibt, oder Ihrer eigenen; eine Zeile, die häufiger ist als eine Kategorie unter ihr, ist markiert, und --check-order listet solche Paare.</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar</name>
@@ -758,18 +782,6 @@ Aufzählung starten?</translation>
         <translation>Beispielhände</translation>
     </message>
     <message>
-        <source>The best five of six or seven cards</source>
-        <translation>Die besten fünf von sechs oder sieben Karten</translation>
-    </message>
-    <message>
-        <source>With six or seven cards per hand, a hand of K cards counts as the best of its five-card sub-hands and falls into that sub-hand&apos;s category. Best means rarer: of two categories, the one with fewer hands among this deck&apos;s five-card hands is the better one.</source>
-        <translation>Bei sechs oder sieben Karten je Hand zählt eine Hand aus K Karten als die beste ihrer Teilhände aus fünf Karten und fällt in deren Kategorie. Am besten heißt am seltensten: Von zwei Kategorien ist die besser, die unter den Fünf-Karten-Händen dieses Decks weniger Hände hat.</translation>
-    </message>
-    <message>
-        <source>Choosing a ranking</source>
-        <translation>Eine Rangfolge wählen</translation>
-    </message>
-    <message>
         <source>Marvane Help</source>
         <translation>Marvane-Hilfe</translation>
     </message>
@@ -796,6 +808,10 @@ Aufzählung starten?</translation>
     <message>
         <source>With six or seven cards a ranking can defeat itself. In 7-card hands of 4 suits x 13 ranks, no pair (23,294,460 hands) is rarer than one pair (58,627,800), yet it ranks below it: seven cards that hold a pair count as at least that pair, so no pair keeps only the hands without one. Rows that are commoner than a category ranked below them are marked in the list with a warning sign; the tooltip names the pair. View &gt; Ranking chooses the order the counts use: this deck&apos;s own, an order of the search, a self-consistent order when one exists, or your own.</source>
         <translation>Bei sechs oder sieben Karten kann sich eine Rangfolge selbst widerlegen. Bei Händen aus 7 Karten mit 4 Farben x 13 Werten ist „kein Paar“ (23.294.460 Hände) seltener als „ein Paar“ (58.627.800) und steht doch darunter: Sieben Karten mit einem Paar zählen mindestens als dieses Paar, also bleiben für „kein Paar“ nur die Hände ohne eines. Zeilen, die häufiger sind als eine Kategorie unter ihnen, sind in der Liste mit einem Warnzeichen markiert; der Tooltip nennt das Paar. Ansicht &gt; Rangfolge wählt die Reihenfolge, nach der gezählt wird: die dieses Decks, eine Reihenfolge der Suche, eine widerspruchsfreie, wenn es eine gibt, oder Ihre eigene.</translation>
+    </message>
+    <message>
+        <source>Hands of six or seven cards</source>
+        <translation>Hände aus sechs oder sieben Karten</translation>
     </message>
 </context>
 <context>

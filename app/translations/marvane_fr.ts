@@ -402,6 +402,30 @@
         <source>the number of possible hands was worked out in floating point.</source>
         <translation>le nombre de mains possibles a été calculé en virgule flottante.</translation>
     </message>
+    <message>
+        <source>Best five</source>
+        <translation>Cinq meilleures</translation>
+    </message>
+    <message>
+        <source>Self-consistent</source>
+        <translation>Cohérent</translation>
+    </message>
+    <message>
+        <source>Choosing a ranking</source>
+        <translation>Choisir un classement</translation>
+    </message>
+    <message>
+        <source>a hand of six or seven cards counts in the best category among its five-card hands; best means rarer among this deck&apos;s five-card hands, or earlier in a chosen order.</source>
+        <translation>une main de six ou sept cartes compte dans la meilleure catégorie de ses mains de cinq cartes ; meilleure veut dire plus rare parmi les mains de cinq cartes de ce jeu, ou plus tôt dans un ordre choisi.</translation>
+    </message>
+    <message>
+        <source>a ranking under which no category has fewer hands of that many cards than one ranked above it; with six or seven cards most rankings are not.</source>
+        <translation>un classement où aucune catégorie n’a moins de mains de ce nombre de cartes qu’une catégorie classée au-dessus ; avec six ou sept cartes, la plupart des classements ne le sont pas.</translation>
+    </message>
+    <message>
+        <source>View &gt; Ranking in the dialog, or --order on the command line, counts under another order: one the search for a self-consistent order passes through, a self-consistent one when it exists, or your own; a row commoner than a category ranked below it is marked, and --check-order lists such pairs.</source>
+        <translation>Affichage &gt; Classement dans la boîte de dialogue, ou --order en ligne de commande, compte selon un autre ordre : un ordre que parcourt la recherche d’un ordre cohérent, un ordre cohérent s’il existe, ou le vôtre ; une ligne plus fréquente qu’une catégorie classée en dessous est marquée, et --check-order liste ces paires.</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar</name>
@@ -758,18 +782,6 @@ Lancer l’énumération&#xa0;?</translation>
         <translation>Mains d’exemple</translation>
     </message>
     <message>
-        <source>The best five of six or seven cards</source>
-        <translation>Les cinq meilleures cartes parmi six ou sept</translation>
-    </message>
-    <message>
-        <source>With six or seven cards per hand, a hand of K cards counts as the best of its five-card sub-hands and falls into that sub-hand&apos;s category. Best means rarer: of two categories, the one with fewer hands among this deck&apos;s five-card hands is the better one.</source>
-        <translation>Avec six ou sept cartes par main, une main de K cartes compte comme la meilleure de ses sous-mains de cinq cartes et tombe dans la catégorie de celle-ci. Meilleure signifie plus rare&#xa0;: de deux catégories, la meilleure est celle qui a le moins de mains parmi les mains de cinq cartes de ce jeu.</translation>
-    </message>
-    <message>
-        <source>Choosing a ranking</source>
-        <translation>Choisir un classement</translation>
-    </message>
-    <message>
         <source>Marvane Help</source>
         <translation>Aide de Marvane</translation>
     </message>
@@ -796,6 +808,10 @@ Lancer l’énumération&#xa0;?</translation>
     <message>
         <source>With six or seven cards a ranking can defeat itself. In 7-card hands of 4 suits x 13 ranks, no pair (23,294,460 hands) is rarer than one pair (58,627,800), yet it ranks below it: seven cards that hold a pair count as at least that pair, so no pair keeps only the hands without one. Rows that are commoner than a category ranked below them are marked in the list with a warning sign; the tooltip names the pair. View &gt; Ranking chooses the order the counts use: this deck&apos;s own, an order of the search, a self-consistent order when one exists, or your own.</source>
         <translation>Avec six ou sept cartes, un classement peut se contredire. Parmi les mains de 7 cartes d’un jeu de 4 couleurs x 13 valeurs, «&#xa0;aucune paire&#xa0;» (23&#x202f;294&#x202f;460 mains) est plus rare qu’«&#xa0;une paire&#xa0;» (58&#x202f;627&#x202f;800), et se classe pourtant en dessous&#xa0;: sept cartes qui contiennent une paire comptent au moins comme cette paire, si bien qu’«&#xa0;aucune paire&#xa0;» ne garde que les mains sans paire. Les lignes plus fréquentes qu’une catégorie classée en dessous d’elles sont marquées dans la liste d’un signe d’avertissement&#xa0;; l’info-bulle nomme la paire. Affichage &gt; Classement choisit l’ordre des décomptes&#xa0;: celui de ce jeu, un ordre de la recherche, un ordre cohérent s’il en existe un, ou le vôtre.</translation>
+    </message>
+    <message>
+        <source>Hands of six or seven cards</source>
+        <translation>Mains de six ou sept cartes</translation>
     </message>
 </context>
 <context>

@@ -65,7 +65,7 @@ TEST(HelpWindow, ExplainsEveryCategoryAndWordOfTheResults) {
         "Rainbow",
         "Garbage",
     };
-    ASSERT_EQ(rows.size(), std::size(categories) + 5);
+    ASSERT_EQ(rows.size(), std::size(categories) + 8);
     for (std::size_t i = 0; i < std::size(categories); ++i) {
         EXPECT_EQ(rows[i].first, QString::fromLatin1(categories[i]));
         EXPECT_FALSE(rows[i].second.isEmpty()) << categories[i];
@@ -82,7 +82,12 @@ TEST(HelpWindow, ExplainsEveryCategoryAndWordOfTheResults) {
          "the number of hands at least this good."},
         {"*", "the number of possible hands was worked out in floating point."},
     };
-    EXPECT_EQ(Rows(rows.end() - 5, rows.end()), words);
+    const auto wordsAt = rows.begin() + static_cast<std::ptrdiff_t>(std::size(categories));
+    EXPECT_EQ(Rows(wordsAt, wordsAt + 5), words);
+    // Then what a hand of six or seven cards counts as, as the README says it.
+    EXPECT_EQ(rows[std::size(categories) + 5].first, "Best five");
+    EXPECT_TRUE(rows[std::size(categories) + 5].second.startsWith(
+        "a hand of six or seven cards counts in the best category"));
 
     const QString page = window.browser()->toPlainText();
     EXPECT_TRUE(page.contains(QStringLiteral("7a is the 7 of the first suit.")));

@@ -104,6 +104,10 @@ TEST(Translations, EveryEngineTextIsTranslated) {
     for (const marvane::Term& term : marvane::kSuitPatternTerms) {
         texts.push_back(term.definition);
     }
+    for (const marvane::Term& term : marvane::kHandSizeTerms) {
+        texts.push_back(term.name);
+        texts.push_back(term.definition);
+    }
     for (std::size_t i = 0; i < marvane::kCategoryCount; ++i) {
         const marvane::HandCategory category = *marvane::categoryFromIndex(i);
         texts.push_back(marvane::displayName(category));

@@ -23,7 +23,7 @@ std::string trimmed(const std::string& text) {
     return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
 }
 
-// "Name: definition" lines; a "(suit pattern)", "(column)" or "(mark)"
+// "Name: definition" lines; a "(suit pattern)", "(column)", "(mark)" or "(hand size)"
 // qualifier is dropped from the name, as the README says it with its table's
 // heading.
 Definitions explainLines(const std::string& text) {
@@ -79,11 +79,13 @@ TEST(Explain, CategoriesFirstThenTheirWordsAndTheReadmeSaysTheSame) {
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out.rfind("Five of a Kind: ", 0), 0u) << "nothing before the categories";
     const Definitions fromProgram = explainLines(run.out);
-    ASSERT_EQ(fromProgram.size(), kCategoryCount + 5) << run.out;
+    ASSERT_EQ(fromProgram.size(), kCategoryCount + 8) << run.out;
     for (std::size_t i = 0; i < kCategoryCount; ++i) {
         EXPECT_EQ(fromProgram[i].first, displayName(*categoryFromIndex(i)));
     }
-    const std::vector<std::string> words = {"Flush", "Rainbow", "Hypochromatic", "Total", "*"};
+    const std::vector<std::string> words = {
+        "Flush", "Rainbow",   "Hypochromatic",   "Total",
+        "*",     "Best five", "Self-consistent", "Choosing a ranking"};
     for (std::size_t i = 0; i < words.size(); ++i) {
         EXPECT_EQ(fromProgram[kCategoryCount + i].first, words[i]);
     }
