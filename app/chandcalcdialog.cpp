@@ -48,8 +48,7 @@ CHandCalcDialog::CHandCalcDialog(QWidget* parent) : QDialog(parent), prompts_(di
 
     ui_ = createDialogControls(this);
     connectControls();
-    createResultActions();
-    createMenuBar();
+    createActions();
     // The template's size is the smallest; the window may grow from there.
     const QSize templateSize = layout_.layOut(*this, ui_);
     setMinimumSize(templateSize);
@@ -83,52 +82,6 @@ void CHandCalcDialog::connectControls() {
     });
 }
 
-void CHandCalcDialog::createMenuBar() {
-    // The window manager's menu can't be extended, so the About box hangs off
-    // Help and the dialog's context menu; F1 opens the help window.
-    QAction* about = makeAction(tr("&About Marvane..."), "aboutAction");
-    connect(about, &QAction::triggered, this, &CHandCalcDialog::showAboutBox);
-    addAction(about);
-    setContextMenuPolicy(Qt::ActionsContextMenu);
-
-    QAction* help = makeAction(tr("Marvane &Help"), "helpAction");
-    help->setShortcut(QKeySequence::HelpContents);
-    connect(help, &QAction::triggered, this, &CHandCalcDialog::showHelp);
-    addAction(help);
-    // F1 in the chart window too: the same action, added to that window.
-    chartWindow_->addAction(help);
-
-    // Quit ends the program as Escape does, without reading the boxes.
-    QAction* quit = makeAction(tr("&Quit"), "quitAction");
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(quit, &QAction::triggered, this, &CHandCalcDialog::quit);
-    addAction(quit);
-
-    saveChartAction_ = makeAction(tr("Save C&hart As..."), "saveChartAction");
-    saveChartAction_->setEnabled(false);
-    connect(saveChartAction_, &QAction::triggered, this, [this] {
-        // What is saved is what the chart window shows: it draws on showing.
-        if (!session_.lockedOut()) {
-            showChart();
-            chartWindow_->saveChartAs();
-        }
-    });
-
-    rankingMenu_ = new RankingMenu(this);
-    connect(rankingMenu_, &RankingMenu::orderChosen, this, &CHandCalcDialog::chooseOrder);
-    connect(rankingMenu_, &RankingMenu::ownOrderRequested, this, &CHandCalcDialog::askOwnOrder);
-
-    ui_.menuBar = marvane::createMenuBar(this, {.saveResults = saveAction_,
-                                                .saveChart = saveChartAction_,
-                                                .quit = quit,
-                                                .probability = probabilityAction_,
-                                                .odds = oddsAction_,
-                                                .chart = chartAction_,
-                                                .ranking = rankingMenu_,
-                                                .help = help,
-                                                .about = about});
-}
-
 void CHandCalcDialog::showHelp() {
     if (helpWindow_ == nullptr) {
         helpWindow_ = new HelpWindow(this);
@@ -138,72 +91,64 @@ void CHandCalcDialog::showHelp() {
     helpWindow_->activateWindow();
 }
 
-QAction* CHandCalcDialog::makeAction(const QString& text, const char* objectName) {
-    auto* action = new QAction(text, this);
-    action->setObjectName(QLatin1String(objectName));
-    return action;
-}
-
-QAction* CHandCalcDialog::makeColumnAction(const QString& text, const char* objectName, bool shown,
-                                           void (AppSettings::*remember)(bool)) {
-    QAction* action = makeAction(text, objectName);
-    action->setCheckable(true);
-    action->setChecked(shown);
-    connect(action, &QAction::toggled, this, [this, remember](bool checked) {
-        (AppSettings().*remember)(checked);
+void CHandCalcDialog::createActions() {
+    actions_ = createDialogActions(this);
+    const DialogActions& a = actions_;
+    CSortListCtrl* list = ui_.resultsList;
+    connect(a.copy, &QAction::triggered, this,
+            [list] { copyResults(*list, CopiedRows::SelectedOrAll); });
+    connect(a.copyAll, &QAction::triggered, this, [list] { copyResults(*list, CopiedRows::All); });
+    // The optional columns, remembered for the next run.
+    connect(a.probability, &QAction::toggled, this, [this](bool shown) {
+        AppSettings().setProbabilityColumn(shown);
         showOddsColumns();
     });
-    return action;
-}
+    connect(a.odds, &QAction::toggled, this, [this](bool shown) {
+        AppSettings().setOddsColumn(shown);
+        showOddsColumns();
+    });
+    connect(a.saveResults, &QAction::triggered, this, &CHandCalcDialog::saveResultsAs);
+    connect(a.saveChart, &QAction::triggered, this, [this] {
+        // What is saved is what the chart window shows: it draws on showing.
+        if (!session_.lockedOut()) {
+            showChart();
+            chartWindow_->saveChartAs();
+        }
+    });
+    connect(a.quit, &QAction::triggered, this, &CHandCalcDialog::quit);
+    connect(a.chart, &QAction::triggered, this, &CHandCalcDialog::showChart);
+    connect(a.help, &QAction::triggered, this, &CHandCalcDialog::showHelp);
+    // The window manager's menu can't be extended, so the About box hangs off
+    // Help and the dialog's context menu.
+    connect(a.about, &QAction::triggered, this, &CHandCalcDialog::showAboutBox);
+    addActions({a.about, a.help, a.quit, a.chart, a.saveResults});
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 
-QAction* CHandCalcDialog::makeSeparator() {
-    auto* separator = new QAction(this);
-    separator->setSeparator(true);
-    return separator;
-}
-
-void CHandCalcDialog::createResultActions() {
-    CSortListCtrl* list = ui_.resultsList;
-    // Copy takes the selected rows, or all when none is; Copy All always all.
-    copyAction_ = makeAction(tr("&Copy"), "copyAction");
-    copyAction_->setShortcut(QKeySequence::Copy);
-    copyAction_->setShortcutContext(Qt::WidgetShortcut);
-    connect(copyAction_, &QAction::triggered, this,
-            [list] { copyResults(*list, CopiedRows::SelectedOrAll); });
-    QAction* copyAll = makeAction(tr("Copy &All"), "copyAllAction");
-    connect(copyAll, &QAction::triggered, this, [list] { copyResults(*list, CopiedRows::All); });
-
-    // The optional columns, remembered from the last run.
-    const AppSettings settings;
-    probabilityAction_ =
-        makeColumnAction(tr("&Probability"), "probabilityAction", settings.probabilityColumn(),
-                         &AppSettings::setProbabilityColumn);
-    oddsAction_ = makeColumnAction(tr("&Odds"), "oddsAction", settings.oddsColumn(),
-                                   &AppSettings::setOddsColumn);
-
-    // The chart window: its own window, following the results.
+    // The chart window: its own window, following the results; F1 there
+    // too, by the same action.
     chartWindow_ = new ChartWindow(this);
     chartWindow_->setPrompts(prompts_);
-    chartAction_ = makeAction(tr("C&hart..."), "chartAction");
-    chartAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    connect(chartAction_, &QAction::triggered, this, &CHandCalcDialog::showChart);
-    addAction(chartAction_);
+    chartWindow_->addAction(a.help);
 
-    saveAction_ = makeAction(tr("&Save Results As..."), "saveResultsAction");
-    saveAction_->setShortcut(QKeySequence::Save);
-    saveAction_->setEnabled(false);
-    connect(saveAction_, &QAction::triggered, this, &CHandCalcDialog::saveResultsAs);
-    addAction(saveAction_);
-
-    list->addActions({copyAction_, copyAll, makeSeparator(), probabilityAction_, oddsAction_,
-                      makeSeparator(), chartAction_, saveAction_});
+    const auto separator = [this] {
+        auto* action = new QAction(this);
+        action->setSeparator(true);
+        return action;
+    };
+    list->addActions({a.copy, a.copyAll, separator(), a.probability, a.odds, separator(), a.chart,
+                      a.saveResults});
     list->setContextMenuPolicy(Qt::ActionsContextMenu);
     // Right-click on the headings: which columns to show.
-    list->sortHeader()->addActions({probabilityAction_, oddsAction_});
+    list->sortHeader()->addActions({a.probability, a.odds});
     list->sortHeader()->setContextMenuPolicy(Qt::ActionsContextMenu);
     // A Copy key sent to the list while it lacks the focus misses the
     // shortcut; catch it on its way in.
     list->installEventFilter(this);
+
+    rankingMenu_ = new RankingMenu(this);
+    connect(rankingMenu_, &RankingMenu::orderChosen, this, &CHandCalcDialog::chooseOrder);
+    connect(rankingMenu_, &RankingMenu::ownOrderRequested, this, &CHandCalcDialog::askOwnOrder);
+    ui_.menuBar = createMenuBar(this, a, rankingMenu_);
 }
 
 void CHandCalcDialog::showOddsColumns() {
@@ -212,8 +157,8 @@ void CHandCalcDialog::showOddsColumns() {
         return;  // they come with the next results
     }
     showOddsColumn(*ui_.resultsList, *report, OddsColumn::Probability,
-                   probabilityAction_->isChecked());
-    showOddsColumn(*ui_.resultsList, *report, OddsColumn::Odds, oddsAction_->isChecked());
+                   actions_.probability->isChecked());
+    showOddsColumn(*ui_.resultsList, *report, OddsColumn::Odds, actions_.odds->isChecked());
     explainResults(ui_.resultsList, *report);
 }
 
@@ -242,7 +187,7 @@ void CHandCalcDialog::saveResultsAs() {
         return;
     }
     settings.setExportFolder(QFileInfo(path).absolutePath());
-    const bool odds = probabilityAction_->isChecked() || oddsAction_->isChecked();
+    const bool odds = actions_.probability->isChecked() || actions_.odds->isChecked();
     const QString error = saveResults(path, *report, odds);
     if (!error.isEmpty()) {
         prompts_->warn(
@@ -254,7 +199,7 @@ void CHandCalcDialog::saveResultsAs() {
 bool CHandCalcDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui_.resultsList && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-        copyAction_->trigger();
+        actions_.copy->trigger();
         return true;
     }
     return QDialog::eventFilter(watched, event);
@@ -414,7 +359,7 @@ void CHandCalcDialog::showLongRun(bool running) {
     ui_.cancel->setVisible(running);
     ui_.elapsedTime->setHidden(running);
     ui_.resultsList->setEnabled(!running);
-    for (QAction* action : {probabilityAction_, oddsAction_, chartAction_}) {
+    for (QAction* action : {actions_.probability, actions_.odds, actions_.chart}) {
         action->setEnabled(!running);
     }
     if (running) {
@@ -475,9 +420,9 @@ void CHandCalcDialog::fillResults(const ShownReport& report) {
     const int totalColumn = report.enumerated ? 3 : 2;
     ui_.resultsList->SortByColumn(totalColumn, true);
     showOddsColumns();
-    saveAction_->setEnabled(true);
+    actions_.saveResults->setEnabled(true);
     chartWindow_->showReport(report);
-    saveChartAction_->setEnabled(true);
+    actions_.saveChart->setEnabled(true);
     showRankings();
     if (longRunShown_) {
         showLongRun(false);
@@ -535,8 +480,8 @@ void CHandCalcDialog::OnAgain() {
     ui_.resultsList->DeleteAllRows();
     ui_.resultsList->DeleteAllColumns();
     session_.clearResults();
-    saveAction_->setEnabled(false);
-    saveChartAction_->setEnabled(false);
+    actions_.saveResults->setEnabled(false);
+    actions_.saveChart->setEnabled(false);
     chartWindow_->clear();
     showRankings();
     ui_.elapsedTime->clear();

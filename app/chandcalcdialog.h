@@ -8,6 +8,7 @@
 #include "app/calculator_session.h"
 #include "app/dialog_controls.h"
 #include "app/dialog_layout.h"
+#include "app/dialog_menu_bar.h"
 #include "app/prompts.h"
 #include "engine/deck.h"
 #include "engine/engine_state.h"
@@ -17,7 +18,6 @@ class QPushButton;
 
 namespace marvane {
 
-class AppSettings;
 class ChartWindow;
 class RankingMenu;
 class HelpWindow;
@@ -83,13 +83,7 @@ public slots:
 
 private:
     void connectControls();
-    QAction* makeAction(const QString& text, const char* objectName);
-    // A checkable column choice, starting as shown and remembered on change.
-    QAction* makeColumnAction(const QString& text, const char* objectName, bool shown,
-                              void (AppSettings::*remember)(bool));
-    QAction* makeSeparator();
-    void createResultActions();
-    void createMenuBar();
+    void createActions();
     void showHelp();
     // Adds or removes the probability and odds columns as their entries say.
     void showOddsColumns();
@@ -126,12 +120,7 @@ private:
     // Controls, owned through Qt's parent chain.
     DialogControls ui_;
     DialogLayout layout_;
-    QAction* copyAction_ = nullptr;
-    QAction* probabilityAction_ = nullptr;
-    QAction* oddsAction_ = nullptr;
-    QAction* saveAction_ = nullptr;
-    QAction* saveChartAction_ = nullptr;
-    QAction* chartAction_ = nullptr;
+    DialogActions actions_;
     RankingMenu* rankingMenu_ = nullptr;
     ChartWindow* chartWindow_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;  // made on first use

@@ -4,25 +4,32 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class QObject;
 class QWidget;
 
 namespace marvane {
 
-// The actions the menu bar shows, each the same object as in the context
-// menus, so enabling and checking show everywhere at once.
-struct MenuActions {
+// The calculator's actions, each one object wherever it shows (menu bar,
+// context menus, shortcuts), so enabling and checking show everywhere at once.
+struct DialogActions {
+    QAction* copy = nullptr;
+    QAction* copyAll = nullptr;
     QAction* saveResults = nullptr;
     QAction* saveChart = nullptr;
     QAction* quit = nullptr;
     QAction* probability = nullptr;
     QAction* odds = nullptr;
     QAction* chart = nullptr;
-    QMenu* ranking = nullptr;  // the ranking for hands of more than five cards
     QAction* help = nullptr;
     QAction* about = nullptr;
 };
 
-// File, View and Help, with their mnemonics.
-QMenuBar* createMenuBar(QWidget* parent, const MenuActions& actions);
+// The actions with their texts, shortcuts and object names: the saves off
+// until there are results, the column choices checked as they were last
+// time. The owner connects them.
+DialogActions createDialogActions(QObject* owner);
+
+// File, View (with the ranking menu) and Help, with their mnemonics.
+QMenuBar* createMenuBar(QWidget* parent, const DialogActions& actions, QMenu* ranking);
 
 }  // namespace marvane

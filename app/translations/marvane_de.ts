@@ -441,6 +441,46 @@
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>&amp;Alles kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save Results As...</source>
+        <translation>Ergebnisse &amp;speichern unter …</translation>
+    </message>
+    <message>
+        <source>Save C&amp;hart As...</source>
+        <translation>&amp;Diagramm speichern unter …</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Probability</source>
+        <translation>&amp;Wahrscheinlichkeit</translation>
+    </message>
+    <message>
+        <source>&amp;Odds</source>
+        <translation>&amp;Häufigkeit</translation>
+    </message>
+    <message>
+        <source>C&amp;hart...</source>
+        <translation>&amp;Diagramm …</translation>
+    </message>
+    <message>
+        <source>Marvane &amp;Help</source>
+        <translation>Marvane-&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Marvane...</source>
+        <translation>Ü&amp;ber Marvane …</translation>
+    </message>
 </context>
 <context>
     <name>NumberBox</name>
@@ -612,34 +652,6 @@
 <context>
     <name>marvane::CHandCalcDialog</name>
     <message>
-        <source>&amp;About Marvane...</source>
-        <translation>Ü&amp;ber Marvane …</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Kopieren</translation>
-    </message>
-    <message>
-        <source>Copy &amp;All</source>
-        <translation>&amp;Alles kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Probability</source>
-        <translation>&amp;Wahrscheinlichkeit</translation>
-    </message>
-    <message>
-        <source>&amp;Odds</source>
-        <translation>&amp;Häufigkeit</translation>
-    </message>
-    <message>
-        <source>C&amp;hart...</source>
-        <translation>&amp;Diagramm …</translation>
-    </message>
-    <message>
-        <source>&amp;Save Results As...</source>
-        <translation>Ergebnisse &amp;speichern unter …</translation>
-    </message>
-    <message>
         <source>Could not save the results to %1:
 %2</source>
         <translation>Die Ergebnisse konnten nicht in %1 gespeichert werden:
@@ -648,18 +660,6 @@
     <message>
         <source>Elapsed Time: %1 s</source>
         <translation>Rechenzeit: %1 s</translation>
-    </message>
-    <message>
-        <source>Marvane &amp;Help</source>
-        <translation>Marvane-&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>Save C&amp;hart As...</source>
-        <translation>&amp;Diagramm speichern unter …</translation>
     </message>
     <message>
         <source>Enumerating every hand of %1 cards of %2 suits x %3 ranks visits %4 hands and takes about %5 on this computer. You can cancel it at any time.

@@ -416,15 +416,15 @@
     </message>
     <message>
         <source>a hand of six or seven cards counts in the best category among its five-card hands; best means rarer among this deck&apos;s five-card hands, or earlier in a chosen order.</source>
-        <translation>une main de six ou sept cartes compte dans la meilleure catégorie de ses mains de cinq cartes ; meilleure veut dire plus rare parmi les mains de cinq cartes de ce jeu, ou plus tôt dans un ordre choisi.</translation>
+        <translation>une main de six ou sept cartes compte dans la meilleure catégorie de ses mains de cinq cartes&#xa0;; meilleure veut dire plus rare parmi les mains de cinq cartes de ce jeu, ou plus tôt dans un ordre choisi.</translation>
     </message>
     <message>
         <source>a ranking under which no category has fewer hands of that many cards than one ranked above it; with six or seven cards most rankings are not.</source>
-        <translation>un classement où aucune catégorie n’a moins de mains de ce nombre de cartes qu’une catégorie classée au-dessus ; avec six ou sept cartes, la plupart des classements ne le sont pas.</translation>
+        <translation>un classement où aucune catégorie n’a moins de mains de ce nombre de cartes qu’une catégorie classée au-dessus&#xa0;; avec six ou sept cartes, la plupart des classements ne le sont pas.</translation>
     </message>
     <message>
         <source>View &gt; Ranking in the dialog, or --order on the command line, counts under another order: one the search for a self-consistent order passes through, a self-consistent one when it exists, or your own; a row commoner than a category ranked below it is marked, and --check-order lists such pairs.</source>
-        <translation>Affichage &gt; Classement dans la boîte de dialogue, ou --order en ligne de commande, compte selon un autre ordre : un ordre que parcourt la recherche d’un ordre cohérent, un ordre cohérent s’il existe, ou le vôtre ; une ligne plus fréquente qu’une catégorie classée en dessous est marquée, et --check-order liste ces paires.</translation>
+        <translation>Affichage &gt; Classement dans la boîte de dialogue, ou --order en ligne de commande, compte selon un autre ordre&#xa0;: un ordre que parcourt la recherche d’un ordre cohérent, un ordre cohérent s’il existe, ou le vôtre&#xa0;; une ligne plus fréquente qu’une catégorie classée en dessous est marquée, et --check-order liste ces paires.</translation>
     </message>
 </context>
 <context>
@@ -440,6 +440,46 @@
     <message>
         <source>&amp;Help</source>
         <translation>Ai&amp;de</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Copy &amp;All</source>
+        <translation>Copier &amp;tout</translation>
+    </message>
+    <message>
+        <source>&amp;Save Results As...</source>
+        <translation>&amp;Enregistrer les résultats sous…</translation>
+    </message>
+    <message>
+        <source>Save C&amp;hart As...</source>
+        <translation>Enregistrer le &amp;graphique sous…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Probability</source>
+        <translation>&amp;Probabilité</translation>
+    </message>
+    <message>
+        <source>&amp;Odds</source>
+        <translation>&amp;Fréquence</translation>
+    </message>
+    <message>
+        <source>C&amp;hart...</source>
+        <translation>&amp;Graphique…</translation>
+    </message>
+    <message>
+        <source>Marvane &amp;Help</source>
+        <translation>&amp;Aide de Marvane</translation>
+    </message>
+    <message>
+        <source>&amp;About Marvane...</source>
+        <translation>À p&amp;ropos de Marvane…</translation>
     </message>
 </context>
 <context>
@@ -612,34 +652,6 @@
 <context>
     <name>marvane::CHandCalcDialog</name>
     <message>
-        <source>&amp;About Marvane...</source>
-        <translation>À p&amp;ropos de Marvane…</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Copier</translation>
-    </message>
-    <message>
-        <source>Copy &amp;All</source>
-        <translation>Copier &amp;tout</translation>
-    </message>
-    <message>
-        <source>&amp;Probability</source>
-        <translation>&amp;Probabilité</translation>
-    </message>
-    <message>
-        <source>&amp;Odds</source>
-        <translation>&amp;Fréquence</translation>
-    </message>
-    <message>
-        <source>C&amp;hart...</source>
-        <translation>&amp;Graphique…</translation>
-    </message>
-    <message>
-        <source>&amp;Save Results As...</source>
-        <translation>&amp;Enregistrer les résultats sous…</translation>
-    </message>
-    <message>
         <source>Could not save the results to %1:
 %2</source>
         <translation>Impossible d’enregistrer les résultats dans %1&#xa0;:
@@ -648,18 +660,6 @@
     <message>
         <source>Elapsed Time: %1 s</source>
         <translation>Temps écoulé&#xa0;: %1&#xa0;s</translation>
-    </message>
-    <message>
-        <source>Marvane &amp;Help</source>
-        <translation>&amp;Aide de Marvane</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <source>Save C&amp;hart As...</source>
-        <translation>Enregistrer le &amp;graphique sous…</translation>
     </message>
     <message>
         <source>Enumerating every hand of %1 cards of %2 suits x %3 ranks visits %4 hands and takes about %5 on this computer. You can cancel it at any time.
