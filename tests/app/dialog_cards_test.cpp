@@ -97,6 +97,17 @@ TEST(DialogCards, ALongRunAsksFirstAndLocksTheDialogButCancel) {
     EXPECT_EQ(d.column(1), d.column(2));  // Enumerated equals Computed
     const auto* bar = d.get<QProgressBar>(IdProgressBar);
     EXPECT_EQ(bar->value(), bar->maximum());
+    // Another ranking for enumerated results: counted again by the formulas.
+    CategoryOrder own = d.dialog.session().report()->order;
+    std::swap(own[0], own[1]);
+    d.prompts->orderAnswer = own;
+    auto* ranking = d.dialog.findChild<QMenu*>(QStringLiteral("rankingMenu"));
+    ASSERT_TRUE(ranking->isEnabled());
+    ranking->actions().back()->trigger();
+    EXPECT_EQ(d.dialog.session().report()->order, own);
+    EXPECT_FALSE(d.dialog.session().report()->enumerated);
+    EXPECT_EQ(d.list()->columnCount(), 3);  // Hand, Computed, Total
+    EXPECT_EQ(d.list()->rowCount(), 17);
 
     // 8 x 20 at seven cards would take many minutes: Cancel, and Escape,
     // bring back the input state with nothing computed.
