@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "engine/card_count.h"
+#include "engine/crossings.h"
 #include "engine/joker_reference.h"
 
 namespace marvane {
@@ -127,6 +128,25 @@ TEST(JokerCount, EveryHandIsCountedOnceInTheLargestDeck) {
             << jokers;
     }
     EXPECT_THROW(CardCountTable(deck, 5, kMaxJokers + 1), std::invalid_argument);
+}
+
+TEST(JokerCount, CrossingsAlongJokersSeeThroughATie) {
+    std::vector<std::string> sentences;
+    for (const Crossing& crossing : findJokerCrossings(Deck{4, 13}, 5)) {
+        sentences.push_back(describeCrossing(crossing, jokerUnit(crossing)));
+    }
+    for (const char* expected :
+         {"from 0 to 1 joker, Hypochromatic 2 Pair becomes rarer than Hypochromatic 3 of a Kind",
+          "from 2 to 3 jokers, Hypochromatic Full House becomes rarer than Hypochromatic 4 of a "
+          "Kind (equal at 2)"}) {
+        EXPECT_NE(std::find(sentences.begin(), sentences.end(), expected), sentences.end())
+            << expected;
+    }
+    // Each crossing's sentence once; no tie is reported as a crossing of its own.
+    for (const std::string& sentence : sentences) {
+        EXPECT_EQ(std::count(sentences.begin(), sentences.end(), sentence), 1) << sentence;
+        EXPECT_EQ(sentence.find("from 1 to 2 jokers, Hypochromatic Full House"), std::string::npos);
+    }
 }
 
 }  // namespace
