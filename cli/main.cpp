@@ -340,7 +340,8 @@ DeckReport countDeck(Deck deck, bool enumerate, bool showProgress, std::uint32_t
 // Several decks: one after another with --jobs 1, each deck's enumeration on
 // one thread; otherwise the decks are shared among the threads, and the bar
 // counts finished decks.
-std::vector<DeckReport> countAll(const CountRequest& request, bool showProgress) {
+std::vector<DeckReport> countAll(const CountRequest& request, bool showProgress,
+                                 std::vector<WorkersRan>& threads) {
     std::vector<DeckReport> reports;
     if (request.jobs == 1) {
         for (Deck deck : request.decks) {
@@ -353,11 +354,13 @@ std::vector<DeckReport> countAll(const CountRequest& request, bool showProgress)
         bar.emplace(std::cerr, "Enumerating " + std::to_string(request.decks.size()) + " decks",
                     static_cast<std::uint32_t>(request.decks.size()));
     }
-    reports = countDecks(request.decks, request.enumerate, request.jobs, [&bar] {
+    DeckBatch batch = countDecks(request.decks, request.enumerate, request.jobs, [&bar] {
         if (bar) {
             bar->tick();
         }
     });
+    threads.push_back(batch.threads);
+    reports = std::move(batch.reports);
     if (bar) {
         bar->finish();
     }
@@ -389,6 +392,28 @@ CardsReport countCardsDeck(Deck deck, std::uint32_t cards, const CategoryOrder& 
         bar->finish();
     }
     return report;
+}
+
+// Says once, on stderr, when the system gave fewer threads than were asked
+// for: the counts are complete, only the run took longer.
+void noteFewerThreads(const std::vector<WorkersRan>& runs) {
+    for (const WorkersRan& run : runs) {
+        if (run.fewer()) {
+            std::cerr << kProgramName << ": ran on " << run.ran
+                      << (run.ran == 1 ? " thread" : " threads") << " instead of " << run.wanted
+                      << ": the system would not start more\n";
+            return;
+        }
+    }
+}
+
+template <typename Report>
+std::vector<WorkersRan> threadsOf(const std::vector<Report>& reports) {
+    std::vector<WorkersRan> runs;
+    for (const Report& report : reports) {
+        runs.push_back(report.threads);
+    }
+    return runs;
 }
 
 // Flushes what was written; false, having said so, when it could not be.
@@ -427,6 +452,7 @@ int runCards(const CountRequest& request) {
         reports.push_back(countCardsDeck(deck, request.cards, request.order, request.enumerate,
                                          showProgress && request.decks.size() == 1, request.jobs));
     }
+    noteFewerThreads(threadsOf(reports));
     writeCardsReports(std::cout, reports, request.report);
     return checkedExit(reports, [](const CardsReport& report, const CardsMismatch& mismatch) {
         return describeMismatch(report, mismatch);
@@ -484,11 +510,15 @@ int run(const CountRequest& request) {
         return runCards(request);
     }
     const bool showProgress = request.enumerate && isatty(STDERR_FILENO) == 1;
+    std::vector<WorkersRan> batchThreads;
     const std::vector<DeckReport> reports =
         request.decks.size() == 1
             ? std::vector<DeckReport>{countDeck(request.decks.front(), request.enumerate,
                                                 showProgress, request.jobs)}
-            : countAll(request, showProgress);
+            : countAll(request, showProgress, batchThreads);
+    std::vector<WorkersRan> threads = threadsOf(reports);
+    threads.insert(threads.end(), batchThreads.begin(), batchThreads.end());
+    noteFewerThreads(threads);
 
     writeReports(std::cout, reports, request.report);
     return checkedExit(reports, [](const DeckReport& report, const CountMismatch& mismatch) {
