@@ -24,8 +24,10 @@ bool admissible(Deck deck, std::uint32_t cards, std::uint32_t jokers, const Cate
 
 void addParts(const PartCounts& parts, std::uint64_t weight, const CategoryOrder& order,
               CategoryCounts64& counts) {
-    for (std::size_t place = 0; place < order.size(); ++place) {
-        counts[order[place]] += parts[place] * weight;
+    for (const auto& bank : parts.banks) {
+        for (std::size_t place = 0; place < order.size(); ++place) {
+            counts[order[place]] += bank[place] * weight;
+        }
     }
 }
 

@@ -11,6 +11,10 @@
 #include "engine/card_counts.h"
 #include "engine/joker_reference.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace marvane::jokerloop {
 
 MultisetStates::MultisetStates(std::uint32_t alphabet, std::uint32_t maxRepeats, bool ascending)
@@ -184,6 +188,21 @@ JokerTables::JokerTables(Deck deck, std::uint32_t wilds, const CategoryOrder& or
             } while (std::next_permutation(pairing.begin(), pairing.end()));
         }
     }
+    rankCodeCount = static_cast<std::uint32_t>(rankExample.size());
+
+    const std::size_t suitStates = suits.count();
+    blocks.assign(rankCodeCount * suitStates * kBlock, kNoPlace);
+    for (std::uint32_t code = 0; code < rankCodeCount; ++code) {
+        for (std::uint16_t state = 0; state < suitStates; ++state) {
+            if (suits.symbols(state).size() + 1 != groupSize) {
+                continue;
+            }
+            std::uint8_t* block = &blocks[(code * suitStates + state) * kBlock];
+            for (std::uint32_t suit = 0; suit < S; ++suit) {
+                block[suit] = places[code * kSuitCodes + suitCodeAfter[state * S + suit]];
+            }
+        }
+    }
 }
 
 namespace {
@@ -192,8 +211,44 @@ namespace {
 struct Subset {
     std::uint16_t rank;
     std::uint16_t suit;
-    std::uint8_t size;
 };
+
+// Up to three cards among the five before a part's last: at most C(5, 2).
+constexpr std::size_t kMaxOfSize = 10;
+struct Subsets {
+    std::array<std::array<Subset, kMaxOfSize>, MultisetStates::kMaxSize> ofSize;
+    std::array<std::uint8_t, MultisetStates::kMaxSize> count{};
+};
+
+// The smallest place of each byte, sixteen at a time.
+struct Places {
+#if defined(__SSE2__)
+    explicit Places(std::uint8_t place) : v(_mm_set1_epi8(static_cast<char>(place))) {}
+    void minWith(const std::uint8_t* block) {
+        v = _mm_min_epu8(v, _mm_loadu_si128(reinterpret_cast<const __m128i*>(block)));
+    }
+    std::array<std::uint8_t, 16> bytes() const {
+        std::array<std::uint8_t, 16> out;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out.data()), v);
+        return out;
+    }
+    __m128i v;
+#else
+    explicit Places(std::uint8_t place) {
+        b.fill(place);
+    }
+    void minWith(const std::uint8_t* block) {
+        for (std::size_t i = 0; i < b.size(); ++i) {
+            b[i] = std::min(b[i], block[i]);
+        }
+    }
+    std::array<std::uint8_t, 16> bytes() const {
+        return b;
+    }
+    std::array<std::uint8_t, 16> b;
+#endif
+};
+static_assert(JokerTables::kBlock == 16, "a block is one vector register");
 
 class Loop {
 public:
@@ -201,6 +256,7 @@ public:
          const PartSeen* seen)
         : tables_(tables),
           n_(n),
+          last_(tables.groupSize - 1),
           counts_(counts),
           report_(report),
           seen_(seen),
@@ -210,17 +266,21 @@ public:
           reportLevel_(std::min<std::uint32_t>(n, 3)) {}
 
     bool run(std::uint32_t first) {
-        subsets_[0][0] = {MultisetStates::kEmpty, MultisetStates::kEmpty, 0};
-        subsetCount_[0] = 1;
+        for (Subsets& level : subsets_) {
+            level.ofSize[0][0] = {MultisetStates::kEmpty, MultisetStates::kEmpty};
+            level.count[0] = 1;
+        }
         best_[0] = kNoPlace;
         return deal(0, first, first + 1);
     }
 
 private:
-    static constexpr std::size_t kMaxSubsets = 32;  // of up to 3 cards among 5
-
     // Adds card c as the (k+1)-th and goes on; `from..to` are the choices.
     bool deal(std::uint32_t k, std::uint32_t from, std::uint32_t to) {
+        if (k + 1 == n_ && seen_ == nullptr) {
+            countLast(k, from, to);
+            return k + 1 != reportLevel_ || report_(to - from);
+        }
         for (std::uint32_t c = from; c < to; ++c) {
             indices_[k] = static_cast<std::uint8_t>(c);
             if (k + 1 == n_) {
@@ -239,56 +299,85 @@ private:
         return true;
     }
 
-    // The place of a group of the level's subset plus card c.
+    // The place of a group: a subset one short of it plus card c.
     std::uint8_t placeWith(const Subset& subset, std::uint32_t r, std::uint32_t s) const {
         const std::uint8_t rankCode = tables_.rankCodeAfter[std::size_t{subset.rank} * R_ + r];
         const std::uint8_t suitCode = tables_.suitCodeAfter[std::size_t{subset.suit} * S_ + s];
         return tables_.places[rankCode * JokerTables::kSuitCodes + suitCode];
     }
 
-    // The level's groups that end in c, and its new subsets.
+    // The level's groups that end in c, and its new subsets: the old ones of
+    // one size less plus c. The level before the last needs only the subsets
+    // one short of a group.
     void add(std::uint32_t k, std::uint32_t c) {
         const std::uint32_t r = c / S_;
         const std::uint32_t s = c % S_;
-        const std::uint32_t last = tables_.groupSize - 1;
+        const Subsets& from = subsets_[k];
+        Subsets& to = subsets_[k + 1];
         std::uint8_t best = best_[k];
-        std::size_t count = subsetCount_[k];
-        auto& from = subsets_[k];
-        auto& to = subsets_[k + 1];
-        std::copy(from.begin(), from.begin() + static_cast<std::ptrdiff_t>(count), to.begin());
-        for (std::size_t i = 0; i < subsetCount_[k]; ++i) {
-            const Subset& subset = from[i];
-            if (subset.size == last) {
-                best = std::min(best, placeWith(subset, r, s));
-            } else {
-                to[count++] = {tables_.ranks.next(subset.rank, r),
-                               tables_.suits.next(subset.suit, s),
-                               static_cast<std::uint8_t>(subset.size + 1)};
-            }
+        for (std::size_t i = 0; i < from.count[last_]; ++i) {
+            best = std::min(best, placeWith(from.ofSize[last_][i], r, s));
         }
         best_[k + 1] = best;
-        subsetCount_[k + 1] = count;
+        const std::uint32_t lowest = k + 2 == n_ ? last_ : 1;
+        for (std::uint32_t size = std::max<std::uint32_t>(lowest, 1); size <= last_; ++size) {
+            std::size_t count = from.count[size];
+            to.ofSize[size] = from.ofSize[size];
+            for (std::size_t i = 0; i < from.count[size - 1]; ++i) {
+                const Subset& old = from.ofSize[size - 1][i];
+                to.ofSize[size][count++] = {tables_.ranks.next(old.rank, r),
+                                            tables_.suits.next(old.suit, s)};
+            }
+            to.count[size] = static_cast<std::uint8_t>(count);
+        }
     }
 
     // The part's last card c: its groups that end in c decide with the rest.
     void count(std::uint32_t k, std::uint32_t c) {
         const std::uint32_t r = c / S_;
         const std::uint32_t s = c % S_;
-        const std::uint32_t last = tables_.groupSize - 1;
         std::uint8_t best = best_[k];
-        for (std::size_t i = 0; i < subsetCount_[k]; ++i) {
-            if (subsets_[k][i].size == last) {
-                best = std::min(best, placeWith(subsets_[k][i], r, s));
-            }
+        for (std::size_t i = 0; i < subsets_[k].count[last_]; ++i) {
+            best = std::min(best, placeWith(subsets_[k].ofSize[last_][i], r, s));
         }
-        ++counts_[best];
+        ++counts_.banks[s][best];
         if (seen_ != nullptr) {
             (*seen_)(indices_, best);
         }
     }
 
+    // Every last card from..to-1 at once, rank by rank: the blocks of the
+    // subsets one short of a group, each picked by the group's rank code, give
+    // the places of every suit of the rank; their bytewise minimum with the
+    // prefix's own best is each part's place.
+    void countLast(std::uint32_t k, std::uint32_t from, std::uint32_t to) {
+        const Subsets& level = subsets_[k];
+        const std::size_t count = level.count[last_];
+        std::array<const std::uint8_t*, kMaxOfSize> rankRows{};
+        std::array<const std::uint8_t*, kMaxOfSize> suitBlocks{};
+        for (std::size_t i = 0; i < count; ++i) {
+            const Subset& subset = level.ofSize[last_][i];
+            rankRows[i] = &tables_.rankCodeAfter[std::size_t{subset.rank} * R_];
+            suitBlocks[i] = &tables_.blocks[std::size_t{subset.suit} * JokerTables::kBlock];
+        }
+        const std::size_t codeStride = tables_.suits.count() * JokerTables::kBlock;
+        for (std::uint32_t r = from / S_; r * S_ < to; ++r) {
+            Places places(best_[k]);
+            for (std::size_t i = 0; i < count; ++i) {
+                places.minWith(suitBlocks[i] + rankRows[i][r] * codeStride);
+            }
+            const std::array<std::uint8_t, 16> bytes = places.bytes();
+            const std::uint32_t low = std::max(from, r * S_) - r * S_;
+            const std::uint32_t high = std::min(to, (r + 1) * S_) - r * S_;
+            for (std::uint32_t s = low; s < high; ++s) {
+                ++counts_.banks[s][bytes[s]];
+            }
+        }
+    }
+
     const JokerTables& tables_;
     std::uint32_t n_;
+    std::uint32_t last_;  // a group's size less one
     PartCounts& counts_;
     const PartsDone& report_;
     const PartSeen* seen_;
@@ -298,8 +387,7 @@ private:
     std::uint32_t reportLevel_;
     std::array<std::uint8_t, 8> indices_{};
     std::array<std::uint8_t, kMaxCards + 1> best_{};
-    std::array<std::size_t, kMaxCards + 1> subsetCount_{};
-    std::array<std::array<Subset, kMaxSubsets>, kMaxCards + 1> subsets_{};
+    std::array<Subsets, kMaxCards + 1> subsets_{};
 };
 
 }  // namespace

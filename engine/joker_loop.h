@@ -68,10 +68,21 @@ struct JokerTables {
     std::vector<std::uint8_t> suitCodeAfter;
     // [rank code * kSuitCodes + suit code]: the best place the group reaches.
     std::vector<std::uint8_t> places;
+    std::uint32_t rankCodeCount = 0;
+
+    // [(rank code * suits.count() + suit state) * kBlock + suit]: the place of
+    // a group that is a subset with that suit state plus a card of that suit,
+    // when its ranks have that rank code; kNoPlace past the deck's suits. A
+    // part's last card then takes the places of all its suits at once.
+    static constexpr std::uint32_t kBlock = 16;
+    std::vector<std::uint8_t> blocks;
 };
 
-// Per place, the natural parts counted.
-using PartCounts = std::array<std::uint64_t, 32>;
+// Per place, the natural parts counted, one bank per last suit so that
+// neighbouring parts don't wait on the same counter.
+struct PartCounts {
+    std::array<std::array<std::uint64_t, 32>, kMaxSuits> banks{};
+};
 
 // Runs every natural part of n cards whose lowest card index is `first`;
 // after each subtree of a few fixed cards calls report(parts in it), and

@@ -60,6 +60,9 @@ TEST(JokerEnumerator, VisitsEveryNaturalPartInTheReferencesOrderAndCategory) {
         EXPECT_TRUE(seen == expected) << c.deck.suits << "x" << c.deck.ranks << ", " << c.cards
                                       << " cards, " << c.jokers << " jokers";
         EXPECT_EQ(fast.counts, *reference);
+        // The workers' loop takes each part's last card a rank at a time.
+        EXPECT_EQ(enumerateJokers(c.deck, c.cards, c.jokers, order, {.workers = 2}).counts,
+                  *reference);
     }
 }
 
