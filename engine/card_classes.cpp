@@ -3,21 +3,6 @@
 
 namespace marvane::cardclasses {
 
-namespace {
-
-// The deck's straights as rank masks: five ranks in a row, and rank 0 with
-// the four highest.
-std::vector<std::uint32_t> straightsOf(std::uint32_t ranks) {
-    std::vector<std::uint32_t> straights;
-    for (std::uint32_t low = 0; low + kHandSize <= ranks; ++low) {
-        straights.push_back(0x1Fu << low);
-    }
-    straights.push_back(1u | (0xFu << (ranks - 4)));
-    return straights;
-}
-
-}  // namespace
-
 PositionGroups::PositionGroups(std::uint32_t d, std::uint32_t size) {
     number.fill(-1);
     for (std::uint32_t mask = 0; mask < (1u << d); ++mask) {
@@ -46,26 +31,30 @@ std::map<std::uint64_t, std::uint64_t> rankSetsByStraightFit(std::uint32_t ranks
         }
     }
     const std::uint32_t groupSize = std::popcount(groups.masks.front());
-    const std::vector<std::uint32_t> straights = straightsOf(ranks);
     const std::uint32_t end = 1u << ranks;
     // Every d-bit mask below 2^ranks in increasing order (Gosper's step).
     for (std::uint32_t set = (1u << d) - 1; set < end;) {
-        std::array<std::uint8_t, 32> position{};
-        std::uint32_t p = 0;
-        for (std::uint32_t rest = set; rest != 0; rest &= rest - 1) {
-            position[std::countr_zero(rest)] = static_cast<std::uint8_t>(p++);
+        // below[r]: the set's ranks under r. A straight is a run of ranks,
+        // so the set's ranks in it take a run of positions from below[low];
+        // the wrap-around one takes rank 0's position and the last ones.
+        std::array<std::uint8_t, kMaxRanks + 1> below{};
+        for (std::uint32_t r = 0; r < ranks; ++r) {
+            below[r + 1] = static_cast<std::uint8_t>(below[r] + ((set >> r) & 1u));
         }
+        auto run = [](std::uint32_t length, std::uint32_t from) {
+            return ((1u << length) - 1) << from;
+        };
         std::uint64_t fitting = 0;
-        for (std::uint32_t straight : straights) {
-            const std::uint32_t inside = straight & set;
-            if (static_cast<std::uint32_t>(std::popcount(inside)) < groupSize) {
-                continue;
+        for (std::uint32_t low = 0; low + kHandSize <= ranks; ++low) {
+            const std::uint32_t inside = below[low + kHandSize] - below[low];
+            if (inside >= groupSize) {
+                fitting |= within[run(inside, below[low])];
             }
-            std::uint32_t positions = 0;
-            for (std::uint32_t rest = inside; rest != 0; rest &= rest - 1) {
-                positions |= 1u << position[std::countr_zero(rest)];
-            }
-            fitting |= within[positions];
+        }
+        const std::uint32_t top = below[ranks] - below[ranks - 4];
+        const std::uint32_t zero = set & 1u;
+        if (top + zero >= groupSize) {
+            fitting |= within[zero | run(top, d - top)];
         }
         ++sets[fitting];
         const std::uint32_t ripple = set + (set & -set);
@@ -96,7 +85,7 @@ bool distinctSuitsPossible(const Suits& suits, std::uint32_t positions,
             together |= suits[i];
             needed += take[i];
         }
-        if (static_cast<std::uint32_t>(std::popcount(together)) < needed) {
+        if (kSuitsIn[together] < needed) {
             return false;
         }
     }

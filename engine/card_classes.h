@@ -25,6 +25,16 @@ namespace marvane::cardclasses {
 
 using SuitSet = std::uint8_t;  // bit s: suit s
 static_assert(kMaxSuits <= 8, "a suit set must fit 8 bits");
+// How many suits a set holds. A table: without -mpopcnt std::popcount is a
+// call, and the walk asks this millions of times.
+inline constexpr std::array<std::uint8_t, 256> kSuitsIn = [] {
+    std::array<std::uint8_t, 256> counts{};
+    for (std::size_t set = 0; set < counts.size(); ++set) {
+        counts[set] = static_cast<std::uint8_t>(std::popcount(set));
+    }
+    return counts;
+}();
+
 // Per distinct rank of a hand, in rank order.
 using Suits = std::array<SuitSet, kMaxCards>;
 using Multiplicities = std::array<std::uint8_t, kMaxCards>;
@@ -92,7 +102,7 @@ void forEachSuitAssignment(std::uint32_t suitCount, const Multiplicities& multip
             const auto freshSuits = static_cast<SuitSet>(((1u << fresh) - 1) << used);
             const std::uint64_t ways = weight * choose64(suitCount - used, fresh);
             for (std::uint32_t old = 0; old < (1u << used); ++old) {
-                if (static_cast<std::uint32_t>(std::popcount(old)) == m - fresh) {
+                if (kSuitsIn[old] == m - fresh) {
                     suits[position] = static_cast<SuitSet>(old | freshSuits);
                     self(self, position + 1, used + fresh, ways);
                 }

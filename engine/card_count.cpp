@@ -190,7 +190,7 @@ private:
                                          bool distinctSuits) {
         bool allSameSingle = true;
         for (std::uint32_t rest = positions; rest != 0; rest &= rest - 1) {
-            allSameSingle = allSameSingle && std::popcount(suits[std::countr_zero(rest)]) == 1;
+            allSameSingle = allSameSingle && kSuitsIn[suits[std::countr_zero(rest)]] == 1;
         }
         const bool flush = commonSuit(suits, positions) != 0;
         allSameSingle = allSameSingle && flush;
