@@ -8,6 +8,7 @@
 #include "engine/card_count.h"
 #include "engine/crossings.h"
 #include "engine/joker_reference.h"
+#include "engine/order_search.h"
 
 namespace marvane {
 namespace {
@@ -146,6 +147,27 @@ TEST(JokerCount, CrossingsAlongJokersSeeThroughATie) {
     for (const std::string& sentence : sentences) {
         EXPECT_EQ(std::count(sentences.begin(), sentences.end(), sentence), 1) << sentence;
         EXPECT_EQ(sentence.find("from 1 to 2 jokers, Hypochromatic Full House"), std::string::npos);
+    }
+}
+
+// The wild-card paradox: with a joker, a category's count depends on the
+// order even at five cards. Outcomes found once by trying every order of the
+// reachable categories against the plain reference's category sets.
+TEST(JokerCount, NoOrderHoldsWhereEveryOrderWasTried) {
+    struct Case {
+        Deck deck;
+        std::uint32_t cards;
+        std::uint32_t jokers;
+        std::size_t cyclePeriod;  // 0: not known, only that no order holds
+    };
+    for (const Case& c : {Case{{4, 13}, 5, 1, 2}, Case{{4, 7}, 5, 2, 0}, Case{{4, 7}, 6, 1, 0}}) {
+        const OrderCounter counter(c.deck, c.cards, c.jokers);
+        const OrderSearch search = searchOrder(counter);
+        EXPECT_EQ(search.outcome, OrderSearchOutcome::Cycle) << c.deck.ranks << " " << c.jokers;
+        if (c.cyclePeriod != 0) {
+            EXPECT_EQ(search.period, c.cyclePeriod);
+        }
+        EXPECT_FALSE(findSelfConsistentOrder(counter)) << c.deck.ranks << " " << c.jokers;
     }
 }
 
