@@ -94,7 +94,8 @@ TEST(JokerCount, DefaultOrderPutsWhatOnlyAJokerMakesFirst) {
 }
 
 // Every hand's set of reachable categories, by the plain reference, in small
-// decks with one to three jokers at five to seven cards.
+// decks with one to three jokers at five to seven cards; more ranks move the
+// straights apart.
 TEST(JokerCount, CategorySetsEqualTheReferenceHandByHand) {
     struct Case {
         Deck deck;
@@ -108,6 +109,8 @@ TEST(JokerCount, CategorySetsEqualTheReferenceHandByHand) {
                                            {{4, 7}, 6, 2},
                                            {{4, 7}, 6, 3},
                                            {{4, 7}, 7, 1},
+                                           {{4, 9}, 5, 2},
+                                           {{4, 11}, 5, 3},
                                            {{5, 7}, 5, 1},
                                            {{5, 7}, 6, 1},
                                            {{8, 7}, 5, 1}}) {

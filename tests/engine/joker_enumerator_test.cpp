@@ -35,7 +35,7 @@ TEST(JokerEnumerator, VisitsEveryNaturalPartInTheReferencesOrderAndCategory) {
     };
     for (const Case& c :
          {Case{{4, 7}, 5, 4, false}, Case{{4, 7}, 6, 3, true}, Case{{5, 7}, 6, 2, false},
-          Case{{4, 7}, 7, 2, true}, Case{{8, 7}, 5, 1, true}}) {
+          Case{{4, 7}, 7, 2, true}, Case{{8, 7}, 5, 1, true}, Case{{4, 10}, 5, 3, true}}) {
         const CategoryOrder order = orderFor(c.deck, c.jokers, c.shuffled);
         std::vector<std::uint8_t> expected;
         const auto reference = enumerateJokersReference(
