@@ -169,8 +169,8 @@ std::optional<std::string> orderOptionsProblem(const CountRequest& request, bool
 
 ParseOutcome parseArguments(int argc, char** argv) {
     CLI::App app{
-        "Counts five-card poker hands, category by category, in a deck of 4 to 8 "
-        "suits and 7 to 20 ranks.",
+        "Counts poker hands of five to seven cards, category by category, in a deck of 4 "
+        "to 8 suits and 7 to 20 ranks.",
         std::string(kProgramName)};
     app.footer(std::string(kFooter));
     app.set_version_flag("--version", std::string(kProgramName) + " " + kVersion,
