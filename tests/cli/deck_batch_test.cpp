@@ -17,12 +17,14 @@ TEST(DeckBatch, ThreadsThatStartCountTheDecksOfThoseThatCannot) {
     std::uint32_t starts = 0;
     const ThreadStart secondFails = [&starts](std::function<void()> body) {
         if (++starts == 2) {
-            throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+            throw std::system_error(
+                std::make_error_code(std::errc::resource_unavailable_try_again));
         }
         return std::jthread(std::move(body));
     };
     std::uint32_t decksDone = 0;
-    const DeckBatch batch = countDecks(decks, true, 3, [&] { ++decksDone; }, secondFails);
+    const DeckBatch batch = countDecks(
+        decks, true, 3, [&] { ++decksDone; }, secondFails);
     EXPECT_EQ(batch.threads.wanted, 3u);
     EXPECT_EQ(batch.threads.ran, 1u);
     EXPECT_EQ(decksDone, 3u);
