@@ -154,21 +154,21 @@ std::string describeCrossing(const Crossing& crossing, DeckDimension varying) {
 
 namespace marvane {
 
-std::vector<Crossing> findCrossings(DeckDimension varying, std::uint32_t fixed,
-                                    std::uint32_t cards) {
+std::vector<Crossing> findCrossings(DeckDimension varying, std::uint32_t fixed, std::uint32_t cards,
+                                    std::uint32_t jokers) {
     std::vector<SeriesDeck64> series;
     for (Deck deck : deckSeries(varying, fixed)) {
-        series.push_back(
-            {varyingValue(deck, varying), countCards(deck, cards, defaultOrder(deck))});
+        series.push_back({varyingValue(deck, varying),
+                          countCards(deck, cards, defaultOrder(deck, jokers), jokers)});
     }
     return findCrossings(series);
 }
 
-std::vector<Crossing> findCardCrossings(Deck deck) {
+std::vector<Crossing> findCardCrossings(Deck deck, std::uint32_t jokers) {
     std::vector<SeriesDeck64> series;
-    const CategoryOrder order = defaultOrder(deck);
+    const CategoryOrder order = defaultOrder(deck, jokers);
     for (std::uint32_t cards = kMinCards; cards <= kMaxCards; ++cards) {
-        series.push_back({cards, countCards(deck, cards, order)});
+        series.push_back({cards, countCards(deck, cards, order, jokers)});
     }
     return findCrossings(series);
 }

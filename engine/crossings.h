@@ -67,12 +67,12 @@ struct SeriesDeck64 {
     CategoryCounts64 counts;
 };
 std::vector<Crossing> findCrossings(const std::vector<SeriesDeck64>& series);
-std::vector<Crossing> findCrossings(DeckDimension varying, std::uint32_t fixed,
-                                    std::uint32_t cards);
+std::vector<Crossing> findCrossings(DeckDimension varying, std::uint32_t fixed, std::uint32_t cards,
+                                    std::uint32_t jokers = 0);
 
 // From 5 to 6 and from 6 to 7 cards per hand in one deck. Throws
 // std::invalid_argument for an inadmissible deck.
-std::vector<Crossing> findCardCrossings(Deck deck);
+std::vector<Crossing> findCardCrossings(Deck deck, std::uint32_t jokers = 0);
 
 // From 0 to kMaxJokers jokers in one deck at `cards` cards, each number of
 // jokers under the deck's own order with that many. Equal counts hide no
