@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "engine/worker_run.h"
 #include "report/deck_report.h"
 
 namespace marvane {
@@ -14,7 +15,14 @@ namespace marvane {
 // come back in the order of `decks`, identical to computing them one by one.
 // deckDone is called on the calling thread once per finished deck. An
 // exception from any deck is rethrown here once every thread has stopped.
-std::vector<DeckReport> countDecks(const std::vector<Deck>& decks, bool enumerate,
-                                   std::uint32_t jobs, const std::function<void()>& deckDone = {});
+// A thread that can't start leaves its decks to the others (to the calling
+// thread when none starts); the batch says how many threads it had.
+struct DeckBatch {
+    std::vector<DeckReport> reports;
+    WorkersRan threads;
+};
+DeckBatch countDecks(const std::vector<Deck>& decks, bool enumerate, std::uint32_t jobs,
+                     const std::function<void()>& deckDone = {},
+                     const ThreadStart& startThread = {});
 
 }  // namespace marvane

@@ -15,6 +15,7 @@
 #include "cli/crossings_command.h"
 #include "cli/deck_batch.h"
 #include "cli/progress_bar.h"
+#include "engine/card_counts.h"
 #include "marvane_version.h"
 #include "report/cards_format.h"
 #include "report/cards_report.h"
@@ -168,8 +169,8 @@ std::optional<std::string> orderOptionsProblem(const CountRequest& request, bool
 
 ParseOutcome parseArguments(int argc, char** argv) {
     CLI::App app{
-        "Counts five-card poker hands, category by category, in a deck of 4 to 8 "
-        "suits and 7 to 20 ranks.",
+        "Counts poker hands of five to seven cards, category by category, in a deck of 4 "
+        "to 8 suits and 7 to 20 ranks.",
         std::string(kProgramName)};
     app.footer(std::string(kFooter));
     app.set_version_flag("--version", std::string(kProgramName) + " " + kVersion,
@@ -340,7 +341,8 @@ DeckReport countDeck(Deck deck, bool enumerate, bool showProgress, std::uint32_t
 // Several decks: one after another with --jobs 1, each deck's enumeration on
 // one thread; otherwise the decks are shared among the threads, and the bar
 // counts finished decks.
-std::vector<DeckReport> countAll(const CountRequest& request, bool showProgress) {
+std::vector<DeckReport> countAll(const CountRequest& request, bool showProgress,
+                                 std::vector<WorkersRan>& threads) {
     std::vector<DeckReport> reports;
     if (request.jobs == 1) {
         for (Deck deck : request.decks) {
@@ -353,42 +355,79 @@ std::vector<DeckReport> countAll(const CountRequest& request, bool showProgress)
         bar.emplace(std::cerr, "Enumerating " + std::to_string(request.decks.size()) + " decks",
                     static_cast<std::uint32_t>(request.decks.size()));
     }
-    reports = countDecks(request.decks, request.enumerate, request.jobs, [&bar] {
+    DeckBatch batch = countDecks(request.decks, request.enumerate, request.jobs, [&bar] {
         if (bar) {
             bar->tick();
         }
     });
+    threads.push_back(batch.threads);
+    reports = std::move(batch.reports);
     if (bar) {
         bar->finish();
     }
     return reports;
 }
 
-// One deck's hands of six or seven cards; the bar follows the enumeration.
-CardsReport countCardsDeck(Deck deck, std::uint32_t cards, const CategoryOrder& order,
-                           bool enumerate, bool showProgress, std::uint32_t workers) {
-    CardsReportOptions options{
-        .deck = deck, .cards = cards, .order = order, .enumerate = enumerate, .workers = workers};
-    constexpr std::uint32_t kTicks = 1000;
-    std::optional<ProgressBar> bar;
-    std::uint32_t ticked = 0;
-    if (enumerate && showProgress) {
-        bar.emplace(std::cerr,
-                    "Enumerating " + std::to_string(deck.suits) + " x " +
-                        std::to_string(deck.ranks) + ", " + std::to_string(cards) + " cards",
-                    kTicks);
-        options.progress = [&](std::uint64_t done, std::uint64_t total) {
-            for (; ticked < done * kTicks / total; ++ticked) {
-                bar->tick();
+// One bar over the hands of every deck of a run, deck after deck, so that a
+// batch shows its time left as one deck does.
+class HandsProgress {
+public:
+    HandsProgress(std::string label, std::uint64_t hands) : hands_(hands) {
+        bar_.emplace(std::cerr, std::move(label), kTicks);
+    }
+
+    // The progress of the next deck, of `deckHands` hands.
+    CardsProgress forDeck(std::uint64_t deckHands) {
+        const std::uint64_t before = before_;
+        before_ += deckHands;
+        return [this, before](std::uint64_t done, std::uint64_t) {
+            for (; ticked_ < (before + done) * kTicks / hands_; ++ticked_) {
+                bar_->tick();
             }
             return true;
         };
     }
-    CardsReport report = buildCardsReport(options);
-    if (bar) {
-        bar->finish();
+
+    void finish() { bar_->finish(); }
+
+private:
+    static constexpr std::uint32_t kTicks = 1000;
+    std::optional<ProgressBar> bar_;
+    std::uint64_t hands_;
+    std::uint64_t before_ = 0;
+    std::uint32_t ticked_ = 0;
+};
+
+CardsReport countCardsDeck(Deck deck, const CountRequest& request, CardsProgress progress) {
+    return buildCardsReport({.deck = deck,
+                             .cards = request.cards,
+                             .order = request.order,
+                             .enumerate = request.enumerate,
+                             .progress = std::move(progress),
+                             .workers = request.jobs});
+}
+
+// Says once, on stderr, when the system gave fewer threads than were asked
+// for: the counts are complete, only the run took longer.
+void noteFewerThreads(const std::vector<WorkersRan>& runs) {
+    for (const WorkersRan& run : runs) {
+        if (run.fewer()) {
+            std::cerr << kProgramName << ": ran on " << run.ran
+                      << (run.ran == 1 ? " thread" : " threads") << " instead of " << run.wanted
+                      << ": the system would not start more\n";
+            return;
+        }
     }
-    return report;
+}
+
+template <typename Report>
+std::vector<WorkersRan> threadsOf(const std::vector<Report>& reports) {
+    std::vector<WorkersRan> runs;
+    runs.reserve(reports.size());
+    for (const Report& report : reports) {
+        runs.push_back(report.threads);
+    }
+    return runs;
 }
 
 // Flushes what was written; false, having said so, when it could not be.
@@ -420,13 +459,34 @@ int checkedExit(const std::vector<Report>& reports, Describe describe) {
     return countsDiffer ? kExitFailure : kExitSuccess;
 }
 
+// Hands of six or seven cards; with --enumerate on a terminal, one bar over
+// all the decks' hands.
 int runCards(const CountRequest& request) {
-    const bool showProgress = request.enumerate && isatty(STDERR_FILENO) == 1;
+    std::optional<HandsProgress> progress;
+    if (request.enumerate && isatty(STDERR_FILENO) == 1) {
+        std::uint64_t hands = 0;
+        for (Deck deck : request.decks) {
+            hands += choose64(deck.cardCount(), request.cards);
+        }
+        const Deck first = request.decks.front();
+        const std::string decks =
+            request.decks.size() == 1
+                ? std::to_string(first.suits) + " x " + std::to_string(first.ranks)
+                : std::to_string(request.decks.size()) + " decks";
+        progress.emplace("Enumerating " + decks + ", " + std::to_string(request.cards) + " cards",
+                         hands);
+    }
     std::vector<CardsReport> reports;
     for (Deck deck : request.decks) {
-        reports.push_back(countCardsDeck(deck, request.cards, request.order, request.enumerate,
-                                         showProgress && request.decks.size() == 1, request.jobs));
+        reports.push_back(
+            countCardsDeck(deck, request,
+                           progress ? progress->forDeck(choose64(deck.cardCount(), request.cards))
+                                    : CardsProgress{}));
     }
+    if (progress) {
+        progress->finish();
+    }
+    noteFewerThreads(threadsOf(reports));
     writeCardsReports(std::cout, reports, request.report);
     return checkedExit(reports, [](const CardsReport& report, const CardsMismatch& mismatch) {
         return describeMismatch(report, mismatch);
@@ -483,12 +543,21 @@ int run(const CountRequest& request) {
     if (request.cards > kMinCards) {
         return runCards(request);
     }
+    if (!request.order.empty()) {
+        std::cerr << kProgramName
+                  << ": --order changes no count at five cards: every five-card hand has one "
+                     "category\n";
+    }
     const bool showProgress = request.enumerate && isatty(STDERR_FILENO) == 1;
+    std::vector<WorkersRan> batchThreads;
     const std::vector<DeckReport> reports =
         request.decks.size() == 1
             ? std::vector<DeckReport>{countDeck(request.decks.front(), request.enumerate,
                                                 showProgress, request.jobs)}
-            : countAll(request, showProgress);
+            : countAll(request, showProgress, batchThreads);
+    std::vector<WorkersRan> threads = threadsOf(reports);
+    threads.insert(threads.end(), batchThreads.begin(), batchThreads.end());
+    noteFewerThreads(threads);
 
     writeReports(std::cout, reports, request.report);
     return checkedExit(reports, [](const DeckReport& report, const CountMismatch& mismatch) {

@@ -5,6 +5,25 @@
 
 namespace marvane {
 
+namespace {
+
+// "42 s left", "12 min left", "2 h 5 min left": rounded up, since a run
+// that ends early disappoints nobody.
+std::string timeLeftText(std::chrono::nanoseconds left) {
+    using namespace std::chrono;
+    const auto seconds = duration_cast<std::chrono::seconds>(left + 999ms).count();
+    if (seconds < 60) {
+        return std::to_string(seconds) + " s left";
+    }
+    const auto minutes = (seconds + 59) / 60;
+    if (minutes < 60) {
+        return std::to_string(minutes) + " min left";
+    }
+    return std::to_string(minutes / 60) + " h " + std::to_string(minutes % 60) + " min left";
+}
+
+}  // namespace
+
 ProgressBar::ProgressBar(std::ostream& out, std::string label, std::uint32_t totalTicks, Now now)
     : out_(out),
       label_(std::move(label)),
@@ -53,6 +72,12 @@ void ProgressBar::draw() {
         label_ + " [" + std::string(filled, '#') + std::string(kBarWidth - filled, '.') + "] ";
     const std::string percentText = std::to_string(percent) + "%";
     line += std::string(4 - std::min<std::size_t>(percentText.size(), 4), ' ') + percentText;
+    // The time left at the pace so far.
+    if (done > 0 && done < total) {
+        const auto elapsed = now_() - start_;
+        line += ", " + timeLeftText(elapsed * static_cast<std::int64_t>(total - done) /
+                                    static_cast<std::int64_t>(done));
+    }
 
     out_ << '\r' << line;
     // Never leave a longer earlier line's tail visible.

@@ -10,9 +10,9 @@
 namespace marvane {
 
 // A one-line progress bar for a terminal, driven by the enumeration's
-// progress ticks. Short runs show nothing; a long one redraws the line a few
-// times a second and erases it when finished, so that nothing of it is left
-// between the other output.
+// progress ticks, with the time left at the pace so far. Short runs show
+// nothing; a long one redraws the line a few times a second and erases it
+// when finished, so that nothing of it is left between the other output.
 class ProgressBar {
 public:
     using Clock = std::chrono::steady_clock;

@@ -49,13 +49,16 @@ set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebianStrip.cmake)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "count five-card poker hands in generalised decks")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "count poker hands of five to seven cards in generalised decks")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Marvane counts five-card poker hands, category by category, in decks of 4 to 8
-suits and 7 to 20 ranks. For 17 categories, five of a kind down to no pair
-crossed with flush, rainbow and other suit patterns, it gives exact counts by
-closed formulas, on request also by visiting and classifying every hand, and a
-cumulative total per category, in a results list that sorts by any column.
+    "Marvane counts poker hands of five, six or seven cards, category by category,
+in decks of 4 to 8 suits and 7 to 20 ranks; a hand of six or seven cards
+counts as its best five. For 17 categories, five of a kind down to no pair
+crossed with flush, rainbow and other suit patterns, it gives exact counts,
+on request also by visiting and classifying every hand, and a cumulative
+total per category, in a results list that sorts by any column. It shows
+where a ranking of the categories defeats itself with more than five cards,
+and searches for one that holds.
 
 The package also holds marvane-count, which prints the same results on the
 command line as a table, CSV or JSON.")

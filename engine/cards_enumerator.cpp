@@ -2,14 +2,11 @@
 #include "engine/cards_enumerator.h"
 
 #include <algorithm>
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
 #include <vector>
 
 #include "engine/cards_loop.h"
 #include "engine/enumeration.h"
+#include "engine/worker_run.h"
 
 namespace marvane {
 
@@ -60,18 +57,14 @@ CardsEnumeration enumerateCards(Deck deck, std::uint32_t cards, const CategoryOr
     const std::uint32_t firstCards = n - cards + 1;
     FirstCardQueue queue(firstCards);
     std::atomic<std::uint64_t> done{0};
-    std::atomic<bool> stopping{false};
-    auto stopAsked = [&] {
-        return stopping.load(std::memory_order_relaxed) ||
-               (options.stop != nullptr && options.stop->load(std::memory_order_relaxed));
-    };
 
-    const std::size_t threadCount = std::min<std::size_t>(options.workers, firstCards);
+    const auto threadCount = std::min<std::uint32_t>(options.workers, firstCards);
     std::vector<PlaceCounts> places(threadCount);
-    std::mutex lock;
-    std::condition_variable finished;
-    std::size_t running = threadCount;
-    auto work = [&](std::size_t worker) {
+    const WorkerBody work = [&](std::size_t worker, const std::atomic<bool>& stopping) {
+        auto stopAsked = [&] {
+            return stopping.load(std::memory_order_relaxed) ||
+                   (options.stop != nullptr && options.stop->load(std::memory_order_relaxed));
+        };
         // Subtrees are small (a few thousand hands in small decks), so each
         // worker adds its hands to the shared count in batches: the workers
         // don't take turns on one cache line, and the count the caller
@@ -93,26 +86,13 @@ CardsEnumeration enumerateCards(Deck deck, std::uint32_t cards, const CategoryOr
             }
         }
         done.fetch_add(pending, std::memory_order_relaxed);
-        const std::scoped_lock guard(lock);
-        --running;
-        finished.notify_all();
     };
-    {
-        std::vector<std::jthread> threads;
-        threads.reserve(threadCount);
-        for (std::size_t worker = 0; worker < threadCount; ++worker) {
-            threads.emplace_back(work, worker);
-        }
-        // The caller's thread reports progress and passes a stop on.
-        std::unique_lock guard(lock);
-        while (running != 0) {
-            finished.wait_for(guard, std::chrono::milliseconds(20));
-            if (running != 0 && options.progress &&
-                !options.progress(done.load(std::memory_order_relaxed), total)) {
-                stopping = true;
-            }
-        }
-    }  // the workers join here
+    // The caller's thread reports progress and passes a stop on.
+    WorkerRunOptions run{.startThread = options.startThread};
+    if (options.progress) {
+        run.poll = [&] { return options.progress(done.load(std::memory_order_relaxed), total); };
+    }
+    result.threads = runWorkers(threadCount, work, run);
     for (const PlaceCounts& share : places) {
         addPlaces(share, order, result.counts);
     }

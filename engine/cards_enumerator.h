@@ -10,6 +10,7 @@
 #include "engine/category_order.h"
 #include "engine/deck.h"
 #include "engine/hand_category.h"
+#include "engine/worker_run.h"
 
 namespace marvane {
 
@@ -23,6 +24,9 @@ struct CardsEnumerationOptions {
     CardsProgress progress{};
     // Set it from any thread to stop the run soon after.
     const std::atomic<bool>* stop = nullptr;
+    // Empty: real threads. A worker that can't start leaves its share to the
+    // others (to the calling thread when none starts); the counts are the same.
+    ThreadStart startThread{};
 };
 
 enum class CardsRunStatus { Completed, Cancelled, Refused };
@@ -31,6 +35,7 @@ struct CardsEnumeration {
     CardsRunStatus status = CardsRunStatus::Refused;
     CategoryCounts64 counts;  // complete only when Completed
     std::uint64_t handsVisited = 0;
+    WorkersRan threads;  // nothing wanted when Refused
 };
 
 // Visits every hand of `cards` (5 to 7) cards of the deck and counts it in

@@ -72,10 +72,6 @@ PlaceTables::PlaceTables(Deck deck, const CategoryOrder& order) : five(deck) {
     }
 }
 
-std::uint64_t handsFrom(std::uint32_t n, std::uint32_t cards, std::uint32_t first) {
-    return first >= n ? 0 : choose64(n - 1 - first, cards - 1);
-}
-
 namespace {
 
 // N places, bytewise, for N = 8 or 16.

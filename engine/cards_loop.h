@@ -68,9 +68,6 @@ struct PlaceCounts {
     std::array<std::array<std::uint64_t, 32>, kMaxSuits> banks{};
 };
 
-// Hands of `cards` cards whose lowest card index is `first`, in a deck of n cards.
-std::uint64_t handsFrom(std::uint32_t n, std::uint32_t cards, std::uint32_t first);
-
 // Runs every hand whose first card is `first`; after each subtree of four
 // fixed cards (three for hands of five) calls report(hands in it), and stops
 // early when that gives false. Returns false when stopped.

@@ -20,10 +20,19 @@ std::uint32_t defaultWorkerCount() {
 
 bool enumerateHands(Deck deck, EngineState& state, const ProgressCallback& progress,
                     std::uint32_t workers) {
-    if (workers == 1) {
-        return enumerateFast(deck, state, progress);
+    return enumerateHands(deck, state, progress, {.workers = workers}).has_value();
+}
+
+std::optional<WorkersRan> enumerateHands(Deck deck, EngineState& state,
+                                         const ProgressCallback& progress,
+                                         const HandsEnumerationOptions& options) {
+    if (options.workers == 1) {
+        if (!enumerateFast(deck, state, progress)) {
+            return std::nullopt;
+        }
+        return WorkersRan{.wanted = 1, .ran = 1};
     }
-    return enumerateFastParallel(deck, state, progress, workers);
+    return enumerateFastParallel(deck, state, progress, options);
 }
 
 }  // namespace marvane

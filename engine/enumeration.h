@@ -3,11 +3,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "engine/card.h"
 #include "engine/deck.h"
 #include "engine/engine_state.h"
 #include "engine/hand_category.h"
+#include "engine/worker_run.h"
 
 namespace marvane {
 
@@ -44,6 +46,19 @@ std::uint32_t defaultWorkerCount();
 // pass defaultWorkerCount() for that).
 [[nodiscard]] bool enumerateHands(Deck deck, EngineState& state,
                                   const ProgressCallback& progress = {}, std::uint32_t workers = 1);
+
+struct HandsEnumerationOptions {
+    std::uint32_t workers = 1;  // 1 to kMaxWorkers; 1 runs on the calling thread
+    // Empty: real threads. A worker that can't start leaves its share to the
+    // others (to the calling thread when none starts); the counts are the same.
+    ThreadStart startThread{};
+};
+
+// The same, also saying how many threads the hands were shared among;
+// nothing when refused.
+[[nodiscard]] std::optional<WorkersRan> enumerateHands(Deck deck, EngineState& state,
+                                                       const ProgressCallback& progress,
+                                                       const HandsEnumerationOptions& options);
 
 // The straightforward enumeration: one Card object per card, the classifier
 // on every hand. It defines what the fast path must reproduce.

@@ -4,11 +4,13 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "engine/deck.h"
 #include "engine/engine_state.h"
 #include "engine/enumeration.h"
 #include "engine/hand_category.h"
+#include "engine/worker_run.h"
 
 namespace marvane {
 
@@ -40,10 +42,15 @@ using FastHandVisitor = std::function<void(const CardNumbers& hand, HandCategory
 // state.handCounter is that value and state.enumerated is still the table
 // from before the run.
 //
-// Returns false and changes nothing when the deck is not admissible or the
+// A worker that can't start leaves its pieces to the others (to the calling
+// thread when none starts, whose ticks then fire once it is done); the counts
+// are the same, and the result says how many threads ran.
+//
+// Returns nothing and changes nothing when the deck is not admissible or the
 // worker count is out of range.
-[[nodiscard]] bool enumerateFastParallel(Deck deck, EngineState& state,
-                                         const ProgressCallback& progress, std::uint32_t workers);
+[[nodiscard]] std::optional<WorkersRan> enumerateFastParallel(
+    Deck deck, EngineState& state, const ProgressCallback& progress,
+    const HandsEnumerationOptions& options);
 
 // The same loop, also handing every hand to the visitor (for cross-checks).
 [[nodiscard]] bool enumerateFastVisiting(Deck deck, EngineState& state,

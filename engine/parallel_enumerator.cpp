@@ -2,12 +2,11 @@
 #include <algorithm>
 #include <atomic>
 #include <limits>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 #include "engine/fast_enumerator.h"
 #include "engine/fast_loop.h"
+#include "engine/worker_run.h"
 
 namespace marvane {
 
@@ -54,10 +53,12 @@ private:
 
 }  // namespace
 
-bool enumerateFastParallel(Deck deck, EngineState& state, const ProgressCallback& progress,
-                           std::uint32_t workers) {
+std::optional<WorkersRan> enumerateFastParallel(Deck deck, EngineState& state,
+                                                const ProgressCallback& progress,
+                                                const HandsEnumerationOptions& options) {
+    const std::uint32_t workers = options.workers;
     if (!deck.isAdmissible() || workers == 0 || workers > kMaxWorkers) {
-        return false;
+        return std::nullopt;
     }
     const std::uint32_t startCounter = state.handCounter;
     // Many more pieces than workers, as equal in hands as whole first cards
@@ -69,16 +70,9 @@ bool enumerateFastParallel(Deck deck, EngineState& state, const ProgressCallback
     std::vector<FirstCards> pieces = splitFirstCardsByHands(deck, workers * kPiecesPerWorker);
     std::erase_if(pieces, [](FirstCards piece) { return piece.begin == piece.end; });
     std::atomic<std::size_t> nextPiece{0};
-    const fastloop::NextFirstCards takePiece = [&](FirstCards& next) {
-        const std::size_t piece = nextPiece.fetch_add(1, std::memory_order_relaxed);
-        if (piece >= pieces.size()) {
-            return false;
-        }
-        next = pieces[piece];
-        return true;
-    };
 
-    const std::size_t threadCount = std::min<std::size_t>(workers, pieces.size());
+    const auto threadCount =
+        static_cast<std::uint32_t>(std::min<std::size_t>(workers, pieces.size()));
     std::vector<CategoryCounts> counts(threadCount);
     std::atomic<std::uint64_t> done{0};
     const std::uint64_t total = handsAmong(deck.cardCount());
@@ -87,47 +81,38 @@ bool enumerateFastParallel(Deck deck, EngineState& state, const ProgressCallback
 
     // A worker counts its pieces on a state of its own and adds its hands to
     // the shared count every `batch` hands (with no ticks to fire, only at
-    // the end).
-    auto work = [&](std::size_t worker) {
+    // the end). A stop (the caller's progress threw) ends it after its piece.
+    const WorkerBody work = [&](std::size_t worker, const std::atomic<bool>& stop) {
+        const fastloop::NextFirstCards takePiece = [&](FirstCards& next) {
+            const std::size_t piece = nextPiece.fetch_add(1, std::memory_order_relaxed);
+            if (piece >= pieces.size() || stop.load(std::memory_order_relaxed)) {
+                return false;
+            }
+            next = pieces[piece];
+            return true;
+        };
         EngineState mine;
         mine.progressStep = batch;
         std::uint32_t published = 0;
         auto publish = [&] {
             done.fetch_add(mine.handCounter - published, std::memory_order_release);
             published = mine.handCounter;
-            done.notify_all();
         };
         fastloop::runLoop(deck, takePiece, mine, batch != 0 ? publish : ProgressCallback{},
                           fastloop::NoVisitor{});
         publish();
         counts[worker] = mine.enumerated;
     };
-    {
-        std::vector<std::jthread> threads;
-        threads.reserve(threadCount);
-        bool outOfThreads = false;
-        for (std::size_t worker = 0; worker < threadCount && !outOfThreads; ++worker) {
-            try {
-                threads.emplace_back(work, worker);
-            } catch (const std::system_error&) {
-                outOfThreads = true;
-            }
-        }
-        if (outOfThreads) {
-            // The calling thread takes pieces too, into the first unused
-            // table; its ticks fire once it is done (late, but in order).
-            work(threads.size());
-        }
-        if (ticker.active()) {
-            std::uint64_t seen = done.load(std::memory_order_acquire);
-            while (seen < total) {
-                ticker.catchUp(seen);
-                done.wait(seen, std::memory_order_acquire);
-                seen = done.load(std::memory_order_acquire);
-            }
-            ticker.catchUp(seen);
-        }
-    }  // the workers join here; their tables are complete
+    WorkerRunOptions run{.startThread = options.startThread};
+    if (ticker.active()) {
+        run.poll = [&] {
+            ticker.catchUp(done.load(std::memory_order_acquire));
+            return true;
+        };
+    }
+    const WorkersRan ran = runWorkers(threadCount, work, run);
+    // Every worker has finished: the ticks still due fire now, in order.
+    ticker.catchUp(done.load(std::memory_order_acquire));
 
     for (const CategoryCounts& share : counts) {
         for (std::size_t c = 0; c < kCategoryCount; ++c) {
@@ -135,7 +120,7 @@ bool enumerateFastParallel(Deck deck, EngineState& state, const ProgressCallback
         }
     }
     state.handCounter = static_cast<std::uint32_t>(startCounter + total);
-    return true;
+    return ran;
 }
 
 }  // namespace marvane

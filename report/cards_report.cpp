@@ -39,6 +39,7 @@ CardsReport buildCardsReport(const CardsReportOptions& options) {
         if (run.status == CardsRunStatus::Completed) {
             report.enumerated = true;
             report.enumeratedCounts = run.counts;
+            report.threads = run.threads;
         } else {
             report.cancelled = true;
         }

@@ -49,6 +49,7 @@ struct CardsReport {
     CategoryCounts64 totals;                // from the enumerated counts when there are any
     std::vector<CardsReportRow> rows;       // the 17 categories, in display order
     std::vector<CardsMismatch> mismatches;  // empty unless enumeration disagrees
+    WorkersRan threads;                     // what the enumeration ran on, when it ran
 };
 
 // The exact count, and on request the enumeration, the Totals and the rows.

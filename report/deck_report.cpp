@@ -40,10 +40,13 @@ void DeckReportBuilder::enumerate() {
         return;
     }
     // The constructor let in only a deck and a worker count it takes.
-    if (!enumerateHands(report_.deck, report_.state, options_.progress, options_.workers)) {
+    const auto ran = enumerateHands(report_.deck, report_.state, options_.progress,
+                                    {.workers = options_.workers});
+    if (!ran) {
         throw std::logic_error("the enumeration refused a deck it was checked for");
     }
     report_.enumerated = true;
+    report_.threads = *ran;
 }
 
 DeckReport DeckReportBuilder::finish() {

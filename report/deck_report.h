@@ -12,6 +12,7 @@
 #include "engine/enumeration.h"
 #include "engine/hand_category.h"
 #include "engine/result_rows.h"
+#include "engine/worker_run.h"
 #include "report/count_mismatch.h"
 #include "report/odds.h"
 
@@ -69,6 +70,7 @@ struct DeckReport {
     EngineState state;
     std::vector<ReportRow> rows;            // the 17 categories, in displayOrder
     std::vector<CountMismatch> mismatches;  // empty unless enumeration disagrees
+    WorkersRan threads;                     // what the enumeration ran on, when it ran
 
     // How often the enumeration calls progress: the end of a progress range.
     std::uint32_t progressTicks() const;

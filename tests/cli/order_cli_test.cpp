@@ -54,11 +54,15 @@ TEST(OrderCli, AnOrderChangesNothingAtFiveCardsAndIsEnumeratedAtSix) {
         runMarvaneCount({"--suits", "4", "--ranks", "13", "--order", kReversed, "--format", "csv"});
     EXPECT_EQ(five.exitStatus, 0) << five.err;
     EXPECT_EQ(five.out, goldenFile("4x13.csv"));
+    EXPECT_EQ(five.err,
+              "marvane-count: --order changes no count at five cards: every five-card hand has "
+              "one category\n");
     // The enumeration counts under the same order, or the counts would differ
     // and the status be 1.
     const auto six = runMarvaneCount({"--suits", "4", "--ranks", "7", "--cards", "6", "--order",
                                       kReversed, "--enumerate", "--jobs", "2", "--format", "json"});
     EXPECT_EQ(six.exitStatus, 0) << six.err;
+    EXPECT_EQ(six.err, "");
     const auto rows = nlohmann::json::parse(six.out)["rows"];
     const auto garbage = std::find_if(rows.begin(), rows.end(),
                                       [](const auto& row) { return row["name"] == "Garbage"; });

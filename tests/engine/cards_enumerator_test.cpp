@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <atomic>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "engine/best_of_k_reference.h"
+#include "engine/card_count.h"
 #include "engine/enumeration.h"
 
 namespace marvane {
@@ -78,6 +80,44 @@ TEST(CardsEnumerator, VisitsHandsOfManySuitsInTheReferencesCategory) {
             });
         EXPECT_TRUE(seen == expected) << c.deck.suits << "x" << c.deck.ranks << " " << c.cards;
         EXPECT_EQ(fast.counts, *reference);
+    }
+}
+
+// Seven cards of five suits and six of eight: a whole reference run takes
+// minutes here, so every hand's category is held against the exact count's
+// totals, and a spread-out sample of hands (every `stride`th) against the
+// reference classifier.
+TEST(CardsEnumerator, LargerDecksAgreeWithTheExactCountAndSampledWithTheReference) {
+    struct Sampled {
+        Deck deck;
+        std::uint32_t cards;
+        std::uint32_t stride;
+    };
+    for (const Sampled& c : {Sampled{{5, 7}, 7, 211}, Sampled{{8, 7}, 6, 997}}) {
+        const std::string where = std::to_string(c.deck.suits) + "x" +
+                                  std::to_string(c.deck.ranks) + " " + std::to_string(c.cards);
+        const CategoryOrder order = defaultOrder(c.deck);
+        const OrderPlaces places = placesOf(order);
+        std::uint32_t seen = 0;
+        std::uint32_t sampled = 0;
+        std::uint32_t disagreeing = 0;
+        Hand hand;
+        const CardsEnumeration fast = enumerateCardsVisiting(
+            c.deck, c.cards, order, [&](const CardsHand& cards, HandCategory category) {
+                if (++seen % c.stride != 0) {
+                    return;
+                }
+                hand.clear();
+                for (std::uint32_t i = 0; i < c.cards; ++i) {
+                    hand.push_back(Card::fromNumber(cards[i], c.deck.suits));
+                }
+                ++sampled;
+                disagreeing += bestOfFives(hand, c.deck, places) != category ? 1 : 0;
+            });
+        EXPECT_EQ(fast.status, CardsRunStatus::Completed) << where;
+        EXPECT_EQ(fast.counts, countCards(c.deck, c.cards, order)) << where;
+        EXPECT_GT(sampled, 30'000u) << where;
+        EXPECT_EQ(disagreeing, 0u) << where;
     }
 }
 

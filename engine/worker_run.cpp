@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#include "engine/worker_run.h"
+
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <utility>
+#include <vector>
+
+namespace marvane {
+
+namespace {
+
+std::jthread startRealThread(std::function<void()> body) {
+    return std::jthread(std::move(body));
+}
+
+}  // namespace
+
+WorkersRan runWorkers(std::uint32_t workers, const WorkerBody& work,
+                      const WorkerRunOptions& options) {
+    const ThreadStart start =
+        options.startThread ? options.startThread : ThreadStart(startRealThread);
+    std::atomic<bool> stop{false};
+    std::mutex lock;
+    std::condition_variable finished;
+    std::size_t running = 0;
+
+    std::vector<std::jthread> threads;
+    threads.reserve(workers);
+    for (std::size_t slot = 0; slot < workers; ++slot) {
+        {
+            // Counted before it starts, so that its end can't come first.
+            const std::scoped_lock guard(lock);
+            ++running;
+        }
+        try {
+            threads.push_back(start([&, slot] {
+                work(slot, stop);
+                const std::scoped_lock guard(lock);
+                --running;
+                finished.notify_all();
+            }));
+        } catch (const std::exception&) {
+            const std::scoped_lock guard(lock);
+            --running;
+            break;
+        }
+    }
+
+    if (threads.empty()) {
+        work(0, stop);
+        return {.wanted = workers, .ran = 1};
+    }
+    std::unique_lock guard(lock);
+    while (running != 0) {
+        if (finished.wait_for(guard, options.interval, [&] { return running == 0; })) {
+            break;
+        }
+        guard.unlock();
+        try {
+            if (options.poll && !stop.load(std::memory_order_relaxed) && !options.poll()) {
+                stop.store(true, std::memory_order_relaxed);
+            }
+        } catch (...) {
+            // Not one worker may run on unasked once the caller has given up.
+            stop.store(true, std::memory_order_relaxed);
+            threads.clear();
+            throw;
+        }
+        guard.lock();
+    }
+    guard.unlock();
+    const auto started = static_cast<std::uint32_t>(threads.size());
+    threads.clear();  // joins; every worker has left its body by now
+    return {.wanted = workers, .ran = started};
+}
+
+}  // namespace marvane
