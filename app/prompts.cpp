@@ -5,7 +5,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "app/order_dialog.h"
+#include "app/results/order_dialog.h"
 
 namespace marvane {
 

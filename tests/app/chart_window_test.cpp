@@ -15,8 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/across_decks_chart.h"
-#include "app/chartwindow.h"
+#include "app/charts/across_decks_chart.h"
+#include "app/charts/chart_window.h"
 #include "report/shown_report.h"
 #include "tests/app/fake_prompts.h"
 

@@ -32,7 +32,7 @@
 
 #include "app/chandcalcapp.h"
 #include "app/engine_texts.h"
-#include "app/helpwindow.h"
+#include "app/help/help_window.h"
 #include "listctrl/csortheaderctrl.h"
 #include "tests/app/dark_palette.h"
 #include "tests/app/dialog_fixture.h"

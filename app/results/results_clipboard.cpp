@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/results_clipboard.h"
+#include "app/results/results_clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/helpwindow.h"
+#include "app/help/help_window.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -12,7 +12,7 @@
 #include <initializer_list>
 
 #include "app/engine_texts.h"
-#include "app/result_headings.h"
+#include "app/results/result_headings.h"
 #include "engine/hand_category.h"
 #include "engine/suit_pattern.h"
 #include "report/category_definitions.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/chartwindow.h"
+#include "app/charts/chart_window.h"
 
 #include <QAbstractBarSeries>
 #include <QAction>
@@ -24,11 +24,11 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
-#include "app/across_decks_chart.h"
 #include "app/app_settings.h"
-#include "app/chart_export.h"
-#include "app/chart_style.h"
-#include "app/deck_chart.h"
+#include "app/charts/across_decks_chart.h"
+#include "app/charts/chart_export.h"
+#include "app/charts/chart_style.h"
+#include "app/charts/deck_chart.h"
 
 namespace marvane {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/dialog_units.h"
+#include "app/dialog/dialog_units.h"
 
 #include <QFontMetrics>
 

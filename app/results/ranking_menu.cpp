@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/ranking_menu.h"
+#include "app/results/ranking_menu.h"
 
 #include <QActionGroup>
 #include <algorithm>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/results_explanations.h"
+#include "app/results/results_explanations.h"
 
 #include <QCoreApplication>
 #include <QIcon>
@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "app/engine_texts.h"
-#include "app/result_headings.h"
+#include "app/results/result_headings.h"
 #include "listctrl/csortlistctrl.h"
 #include "report/card_notation.h"
 #include "report/category_definitions.h"

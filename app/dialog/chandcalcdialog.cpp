@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/chandcalcdialog.h"
+#include "app/dialog/chandcalcdialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,21 +16,21 @@
 #include <QStringList>
 #include <array>
 
-#include "app/aboutdialog.h"
 #include "app/app_icon.h"
 #include "app/app_settings.h"
-#include "app/chartwindow.h"
-#include "app/control_ids.h"
-#include "app/dialog_menu_bar.h"
+#include "app/charts/chart_window.h"
+#include "app/dialog/control_ids.h"
+#include "app/dialog/dialog_menu_bar.h"
+#include "app/dialog/up_down_ctrl.h"
 #include "app/engine_texts.h"
-#include "app/helpwindow.h"
-#include "app/odds_columns.h"
-#include "app/ranking_menu.h"
-#include "app/result_headings.h"
-#include "app/results_clipboard.h"
-#include "app/results_explanations.h"
-#include "app/results_export.h"
-#include "app/updownctrl.h"
+#include "app/help/about_dialog.h"
+#include "app/help/help_window.h"
+#include "app/results/odds_columns.h"
+#include "app/results/ranking_menu.h"
+#include "app/results/result_headings.h"
+#include "app/results/results_clipboard.h"
+#include "app/results/results_explanations.h"
+#include "app/results/results_export.h"
 #include "engine/card_counts.h"
 #include "listctrl/csortheaderctrl.h"
 #include "listctrl/csortlistctrl.h"

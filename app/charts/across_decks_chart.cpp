@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/across_decks_chart.h"
+#include "app/charts/across_decks_chart.h"
 
 #include <QChart>
 #include <QCoreApplication>
@@ -16,7 +16,7 @@
 #include <cmath>
 #include <map>
 
-#include "app/chart_style.h"
+#include "app/charts/chart_style.h"
 #include "app/engine_texts.h"
 #include "engine/suit_pattern.h"
 #include "report/shown_report.h"

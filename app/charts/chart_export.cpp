@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/chart_export.h"
+#include "app/charts/chart_export.h"
 
 #include <QChart>
 #include <QCoreApplication>

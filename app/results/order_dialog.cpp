@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/order_dialog.h"
+#include "app/results/order_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/engine_texts.h"
-#include "app/helpwindow.h"
+#include "app/help/help_window.h"
 
 namespace marvane {
 

@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "app/calculator_session.h"
-#include "app/dialog_controls.h"
-#include "app/dialog_layout.h"
-#include "app/dialog_menu_bar.h"
+#include "app/dialog/dialog_controls.h"
+#include "app/dialog/dialog_layout.h"
+#include "app/dialog/dialog_menu_bar.h"
 #include "app/prompts.h"
 #include "engine/deck.h"
 #include "engine/engine_state.h"

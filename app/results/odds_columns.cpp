@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "app/odds_columns.h"
+#include "app/results/odds_columns.h"
 
 #include "app/engine_texts.h"
-#include "app/result_headings.h"
+#include "app/results/result_headings.h"
 #include "listctrl/csortheaderctrl.h"
 #include "listctrl/csortlistctrl.h"
 #include "report/report_format.h"

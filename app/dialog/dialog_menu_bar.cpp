@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/dialog_menu_bar.h"
+#include "app/dialog/dialog_menu_bar.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/dialog_layout.h"
+#include "app/dialog/dialog_layout.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -11,9 +11,9 @@
 #include <array>
 #include <initializer_list>
 
-#include "app/control_ids.h"
-#include "app/dialog_units.h"
-#include "app/updownctrl.h"
+#include "app/dialog/control_ids.h"
+#include "app/dialog/dialog_units.h"
+#include "app/dialog/up_down_ctrl.h"
 #include "listctrl/csortlistctrl.h"
 
 namespace marvane {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/deck_chart.h"
+#include "app/charts/deck_chart.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/chart_style.h"
+#include "app/charts/chart_style.h"
 #include "app/engine_texts.h"
 #include "engine/suit_pattern.h"
 

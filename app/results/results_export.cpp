@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/results_export.h"
+#include "app/results/results_export.h"
 
 #include <QSaveFile>
 #include <sstream>

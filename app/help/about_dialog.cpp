@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/aboutdialog.h"
+#include "app/help/about_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -8,8 +8,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "app/control_ids.h"
-#include "app/helpwindow.h"
+#include "app/dialog/control_ids.h"
+#include "app/help/help_window.h"
 #include "marvane_version.h"
 
 namespace marvane {

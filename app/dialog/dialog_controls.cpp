@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/dialog_controls.h"
+#include "app/dialog/dialog_controls.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -11,9 +11,9 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
-#include "app/control_ids.h"
+#include "app/dialog/control_ids.h"
+#include "app/dialog/up_down_ctrl.h"
 #include "app/number_box_reading.h"
-#include "app/updownctrl.h"
 #include "listctrl/csortlistctrl.h"
 
 namespace marvane {

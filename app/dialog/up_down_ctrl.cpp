@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/updownctrl.h"
+#include "app/dialog/up_down_ctrl.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/chart_style.h"
+#include "app/charts/chart_style.h"
 
 #include <QAbstractAxis>
 #include <QChart>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/result_headings.h"
+#include "app/results/result_headings.h"
 
 #include <QCoreApplication>
 

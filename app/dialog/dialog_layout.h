@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/dialog_controls.h"
+#include "app/dialog/dialog_controls.h"
 
 class QWidget;
 
