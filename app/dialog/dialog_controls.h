@@ -8,10 +8,11 @@ class QLineEdit;
 class QMenuBar;
 class QProgressBar;
 class QWidget;
-class CSortListCtrl;
 class QPushButton;
 
 namespace marvane {
+
+class CSortListCtrl;
 
 class UpDownCtrl;
 

@@ -5,9 +5,9 @@
 
 #include "report/shown_report.h"
 
-class CSortListCtrl;
-
 namespace marvane {
+
+class CSortListCtrl;
 
 // The two optional columns after Total: each category's probability and its
 // odds, in the texts marvane-count's table prints. Both sort by the count

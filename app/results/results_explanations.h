@@ -3,9 +3,9 @@
 
 #include "report/shown_report.h"
 
-class CSortListCtrl;
-
 namespace marvane {
+
+class CSortListCtrl;
 
 // Makes the results list say what it shows: every Hand cell gets a tooltip and
 // accessible description with its category's definition and an example hand
