@@ -19,6 +19,7 @@
 #include "app/charts/chart_style.h"
 #include "app/engine_texts.h"
 #include "engine/suit_pattern.h"
+#include "report/deck_series.h"
 #include "report/shown_report.h"
 
 namespace marvane {
@@ -33,6 +34,21 @@ namespace {
 struct AcrossDecksChartTexts {
     Q_DECLARE_TR_FUNCTIONS(AcrossDecksChart)
 };
+
+struct CrossingTexts {
+    Q_DECLARE_TR_FUNCTIONS(Crossings)
+};
+
+// One crossing across a series of decks, e.g. "from 5 to 6 suits, Flush
+// becomes rarer than Rainbow Full House".
+QString crossingText(const Crossing& crossing, DeckDimension varying) {
+    const QString text = varying == DeckDimension::Suits
+                             ? CrossingTexts::tr("from %1 to %2 suits, %3 becomes rarer than %4")
+                             : CrossingTexts::tr("from %1 to %2 ranks, %3 becomes rarer than %4");
+    return text.arg(crossing.from)
+        .arg(crossing.to)
+        .arg(categoryName(crossing.rarer), categoryName(crossing.commoner));
+}
 
 // Lines of one colour tell themselves apart by their point shape (filled,
 // then hollow) and dash pattern; the legend shows the same shapes.
@@ -87,15 +103,6 @@ QImage markerImage(QLegend::MarkerShape shape, const QColor& colour, bool filled
     return image;
 }
 
-std::vector<ShownReport> seriesReports(DeckDimension varying, Deck current, std::uint32_t cards) {
-    std::vector<ShownReport> reports;
-    const std::uint32_t fixed = varying == DeckDimension::Suits ? current.ranks : current.suits;
-    for (Deck deck : marvane::deckSeries(varying, fixed)) {
-        reports.push_back(computedReport(deck, cards));
-    }
-    return reports;
-}
-
 double probabilityOf(const ShownReport& report, marvane::HandCategory category) {
     for (const marvane::ShownRow& row : report.rows) {
         if (row.category == category) {
@@ -125,14 +132,12 @@ QString acrossDecksTitle(DeckDimension varying, Deck current) {
 }
 
 QString crossingsText(DeckDimension varying, Deck current, std::uint32_t cards) {
-    const std::uint32_t fixed = varying == DeckDimension::Suits ? current.ranks : current.suits;
-    const auto crossings = cards > 5 ? marvane::findCrossings(varying, fixed, cards)
-                                     : marvane::findCrossings(varying, fixed);
+    const std::vector<Crossing> crossings = seriesCrossings(varying, current, cards);
     if (crossings.empty()) {
         return AcrossDecksChartTexts::tr("No two categories change places across these decks.\n");
     }
     QString text;
-    for (const marvane::Crossing& crossing : crossings) {
+    for (const Crossing& crossing : crossings) {
         text += crossingText(crossing, varying) + '\n';
     }
     return text;

@@ -4,8 +4,8 @@
 #include <QString>
 #include <memory>
 
-#include "engine/crossings.h"
 #include "engine/deck.h"
+#include "report/deck_series.h"
 
 class QChart;
 class QPalette;

@@ -18,7 +18,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QToolTip>
@@ -29,6 +28,7 @@
 #include "app/charts/chart_export.h"
 #include "app/charts/chart_style.h"
 #include "app/charts/deck_chart.h"
+#include "app/saved_files.h"
 
 namespace marvane {
 
@@ -356,8 +356,7 @@ QString ChartWindow::suggestedFileName() const {
         name += QStringLiteral("-across-") +
                 QString::fromLatin1(marvane::dimensionName(dimension_).data());
     }
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
-        .filePath(name + QStringLiteral(".png"));
+    return name + QStringLiteral(".png");
 }
 
 void ChartWindow::saveChartAs() {
@@ -365,7 +364,7 @@ void ChartWindow::saveChartAs() {
         return;
     }
     const QString fileName =
-        prompts_->askSavePath(this, Prompts::FileKind::Chart, suggestedFileName());
+        askSavePath(this, *prompts_, Prompts::FileKind::Chart, suggestedFileName());
     if (fileName.isEmpty()) {
         return;
     }

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "app/prompts.h"
-#include "engine/crossings.h"
+#include "report/deck_series.h"
 #include "report/shown_report.h"
 
 class QChart;

@@ -4,39 +4,42 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStringList>
-#include <array>
 
 #include "app/app_icon.h"
 #include "app/app_settings.h"
 #include "app/charts/chart_window.h"
-#include "app/dialog/control_ids.h"
 #include "app/dialog/dialog_menu_bar.h"
 #include "app/dialog/up_down_ctrl.h"
-#include "app/engine_texts.h"
 #include "app/help/about_dialog.h"
 #include "app/help/help_window.h"
 #include "app/results/odds_columns.h"
 #include "app/results/ranking_menu.h"
-#include "app/results/result_headings.h"
 #include "app/results/results_clipboard.h"
 #include "app/results/results_explanations.h"
 #include "app/results/results_export.h"
+#include "app/results/results_list.h"
 #include "engine/card_counts.h"
-#include "listctrl/csortheaderctrl.h"
 #include "listctrl/csortlistctrl.h"
 #include "report/shown_report.h"
 
 namespace marvane {
+
+namespace {
+
+// Shows a window of the dialog's in front, with the focus.
+void bringUp(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
 
 CHandCalcDialog::CHandCalcDialog(QWidget* parent) : QDialog(parent), prompts_(dialogPrompts()) {
     setWindowTitle(QStringLiteral("Marvane"));
@@ -53,7 +56,7 @@ CHandCalcDialog::CHandCalcDialog(QWidget* parent) : QDialog(parent), prompts_(di
     const QSize templateSize = layout_.layOut(*this, ui_);
     setMinimumSize(templateSize);
     resize(templateSize);
-    setUpTabOrder();
+    setUpTabOrder(ui_);
     OnInitDialog();
     restoreGeometry(AppSettings().windowGeometry());
 }
@@ -72,9 +75,11 @@ void CHandCalcDialog::connectControls() {
     connect(&session_, &CalculatorSession::inputRejected, this,
             &CHandCalcDialog::showRejectedInput);
     connect(&session_, &CalculatorSession::runStarted, this, &CHandCalcDialog::showRunStart);
-    connect(&session_, &CalculatorSession::progressed, this, &CHandCalcDialog::showProgress);
+    connect(&session_, &CalculatorSession::progressed, this,
+            [this](int ticks) { longRun_->showProgress(ticks); });
     connect(&session_, &CalculatorSession::finished, this, &CHandCalcDialog::fillResults);
-    connect(&session_, &CalculatorSession::timeLeft, this, &CHandCalcDialog::showTimeLeft);
+    connect(&session_, &CalculatorSession::timeLeft, this,
+            [this](double seconds) { longRun_->showTimeLeft(seconds); });
     connect(&session_, &CalculatorSession::cancelled, this, &CHandCalcDialog::showCancelled);
     connect(&session_, &CalculatorSession::failed, this, [this] {
         showCancelled();
@@ -86,14 +91,13 @@ void CHandCalcDialog::showHelp() {
     if (helpWindow_ == nullptr) {
         helpWindow_ = new HelpWindow(this);
     }
-    helpWindow_->show();
-    helpWindow_->raise();
-    helpWindow_->activateWindow();
+    bringUp(helpWindow_);
 }
 
 void CHandCalcDialog::createActions() {
     actions_ = createDialogActions(this);
     const DialogActions& a = actions_;
+    longRun_.emplace(ui_, std::vector<QAction*>{a.probability, a.odds, a.chart});
     CSortListCtrl* list = ui_.resultsList;
     connect(a.copy, &QAction::triggered, this,
             [list] { copyResults(*list, CopiedRows::SelectedOrAll); });
@@ -110,7 +114,7 @@ void CHandCalcDialog::createActions() {
     connect(a.saveResults, &QAction::triggered, this, &CHandCalcDialog::saveResultsAs);
     connect(a.saveChart, &QAction::triggered, this, [this] {
         // What is saved is what the chart window shows: it draws on showing.
-        if (!session_.lockedOut()) {
+        if (!exchange_.lockedOut()) {
             showChart();
             chartWindow_->saveChartAs();
         }
@@ -121,26 +125,12 @@ void CHandCalcDialog::createActions() {
     // The window manager's menu can't be extended, so the About box hangs off
     // Help and the dialog's context menu.
     connect(a.about, &QAction::triggered, this, &CHandCalcDialog::showAboutBox);
-    addActions({a.about, a.help, a.quit, a.chart, a.saveResults});
-    setContextMenuPolicy(Qt::ActionsContextMenu);
-
+    addContextMenus(this, *list, a);
     // The chart window: its own window, following the results; F1 there
     // too, by the same action.
     chartWindow_ = new ChartWindow(this);
     chartWindow_->setPrompts(prompts_);
     chartWindow_->addAction(a.help);
-
-    const auto separator = [this] {
-        auto* action = new QAction(this);
-        action->setSeparator(true);
-        return action;
-    };
-    list->addActions({a.copy, a.copyAll, separator(), a.probability, a.odds, separator(), a.chart,
-                      a.saveResults});
-    list->setContextMenuPolicy(Qt::ActionsContextMenu);
-    // Right-click on the headings: which columns to show.
-    list->sortHeader()->addActions({a.probability, a.odds});
-    list->sortHeader()->setContextMenuPolicy(Qt::ActionsContextMenu);
     // A Copy key sent to the list while it lacks the focus misses the
     // shortcut; catch it on its way in.
     list->installEventFilter(this);
@@ -159,7 +149,7 @@ void CHandCalcDialog::showOddsColumns() {
     showOddsColumn(*ui_.resultsList, *report, OddsColumn::Probability,
                    actions_.probability->isChecked());
     showOddsColumn(*ui_.resultsList, *report, OddsColumn::Odds, actions_.odds->isChecked());
-    explainResults(ui_.resultsList, *report);
+    explainHeadings(ui_.resultsList, report->cards);
 }
 
 void CHandCalcDialog::setPrompts(std::shared_ptr<Prompts> prompts) {
@@ -168,31 +158,14 @@ void CHandCalcDialog::setPrompts(std::shared_ptr<Prompts> prompts) {
 }
 
 void CHandCalcDialog::showChart() {
-    chartWindow_->show();
-    chartWindow_->raise();
-    chartWindow_->activateWindow();
+    bringUp(chartWindow_);
 }
 
 void CHandCalcDialog::saveResultsAs() {
     const std::optional<ShownReport>& report = session_.report();
-    if (session_.lockedOut() || !report) {
-        return;
-    }
-    AppSettings settings;
-    const QString suggested =
-        QDir(settings.exportFolder())
-            .filePath(defaultFileStem(report->deck, report->cards) + QStringLiteral(".csv"));
-    const QString path = prompts_->askSavePath(this, Prompts::FileKind::Results, suggested);
-    if (path.isEmpty()) {
-        return;
-    }
-    settings.setExportFolder(QFileInfo(path).absolutePath());
-    const bool odds = actions_.probability->isChecked() || actions_.odds->isChecked();
-    const QString error = saveResults(path, *report, odds);
-    if (!error.isEmpty()) {
-        prompts_->warn(
-            this,
-            tr("Could not save the results to %1:\n%2").arg(QDir::toNativeSeparators(path), error));
+    if (!exchange_.lockedOut() && report) {
+        const bool odds = actions_.probability->isChecked() || actions_.odds->isChecked();
+        marvane::saveResultsAs(this, *prompts_, *report, odds);
     }
 }
 
@@ -213,16 +186,6 @@ void CHandCalcDialog::resizeEvent(QResizeEvent* event) {
 void CHandCalcDialog::done(int result) {
     AppSettings().setWindowGeometry(saveGeometry());
     QDialog::done(result);
-}
-
-void CHandCalcDialog::setUpTabOrder() {
-    const std::array<QWidget*, 9> tabStops = {ui_.suitsBox,     ui_.ranksBox,    ui_.cardsBox,
-                                              ui_.enumerateBox, ui_.computeOdds, ui_.resultsList,
-                                              ui_.again,        ui_.cancel,      ui_.close};
-    for (std::size_t i = 1; i < tabStops.size(); ++i) {
-        QWidget::setTabOrder(tabStops[i - 1], tabStops[i]);
-    }
-    ui_.suitsBox->setFocus(Qt::TabFocusReason);
 }
 
 void CHandCalcDialog::OnInitDialog() {
@@ -253,7 +216,7 @@ QWidget* CHandCalcDialog::control(int id) const {
 
 bool CHandCalcDialog::UpdateData(bool saveAndValidate) {
     // While this runs, its message box included, the control handlers stand still.
-    const CalculatorSession::ExchangeLock lock(session_);
+    const ExchangeLock lock(exchange_);
     return DoDataExchange(saveAndValidate);
 }
 
@@ -307,7 +270,7 @@ void CHandCalcDialog::OnDeltaposCards(int position, int delta) {
 }
 
 void CHandCalcDialog::deltaPos(CalculatorSession::Item item, int position, int delta) {
-    if (session_.lockedOut()) {
+    if (exchange_.lockedOut()) {
         return;
     }
     // A bad box shows its message here, and the step still goes ahead.
@@ -317,63 +280,34 @@ void CHandCalcDialog::deltaPos(CalculatorSession::Item item, int position, int d
 }
 
 void CHandCalcDialog::OnComputeOdds() {
-    if (session_.lockedOut() || session_.running() || !UpdateData(true)) {
+    if (exchange_.lockedOut() || session_.running() || !UpdateData(true)) {
         return;
     }
-    if (session_.computeIsLong() && !confirmLongRun()) {
+    if (session_.computeIsLong() &&
+        !prompts_->confirm(this,
+                           LongRunView::question(session_.enteredCards(), session_.enteredSuits(),
+                                                 session_.enteredRanks(), session_.plannedHands(),
+                                                 session_.estimatedSeconds()))) {
         return;
     }
     againBeforeRun_ = ui_.again->isEnabled();
-    EnableInputControls(false);
-    EnableResultControls(true);
-    EnableEndButtons(false);
+    enableInputControls(ui_, false);
+    enableResultControls(ui_, true);
+    enableEndButtons(ui_, false);
     session_.compute();
     if (!session_.running()) {
         showResultsState();
     }
 }
 
-bool CHandCalcDialog::confirmLongRun() {
-    const QLocale locale;
-    return prompts_->confirm(
-        this, tr("Enumerating every hand of %1 cards of %2 suits x %3 ranks visits %4 hands "
-                 "and takes about %5 on this computer. You can cancel it at any time.\n\n"
-                 "Start the enumeration?")
-                  .arg(session_.enteredCards())
-                  .arg(session_.enteredSuits())
-                  .arg(session_.enteredRanks())
-                  .arg(locale.toString(static_cast<qulonglong>(session_.plannedHands())),
-                       durationText(session_.estimatedSeconds())));
-}
-
 void CHandCalcDialog::showResultsState() {
     showElapsedTime();
-    EnableEndButtons(true);
+    enableEndButtons(ui_, true);
     setDefaultButton(ui_.close);
 }
 
-void CHandCalcDialog::showLongRun(bool running) {
-    // Only Cancel (and Escape) reach the run; the close box and Quit end it
-    // with the program.
-    longRunShown_ = running;
-    ui_.cancel->setVisible(running);
-    ui_.elapsedTime->setHidden(running);
-    ui_.resultsList->setEnabled(!running);
-    for (QAction* action : {actions_.probability, actions_.odds, actions_.chart}) {
-        action->setEnabled(!running);
-    }
-    if (running) {
-        ui_.cancel->setFocus(Qt::OtherFocusReason);
-    }
-}
-
-void CHandCalcDialog::showTimeLeft(double seconds) {
-    ui_.progressBar->setFormat(seconds < 0 ? tr("Starting...")
-                                           : tr("About %1 left").arg(durationText(seconds)));
-}
-
 void CHandCalcDialog::showCancelled() {
-    showLongRun(false);
+    longRun_->end();
     OnAgain();
     ui_.again->setEnabled(againBeforeRun_);
     ui_.close->setEnabled(true);
@@ -385,21 +319,12 @@ void CHandCalcDialog::showRunStart(const ShownReport& report) {
     ui_.floatingPathMark->setHidden(!report.floatingPath);
     ui_.possibleHands->setText(QString::number(report.hands));
     layout_.fitPossibleHands(size());
-    CSortListCtrl* list = ui_.resultsList;
-    list->SetGridLines(false);
-    list->SetCheckboxes(false);
-    list->DefineColumns(resultHeadings(session_.enumerateFlag()));
+    defineResultColumns(*ui_.resultsList, session_.enumerateFlag());
     if (!session_.enumerateFlag()) {
         return;
     }
-    ui_.progressBar->show();
-    ui_.progressBar->setRange(0, session_.progressTicks());
-    ui_.progressBar->setValue(0);
-    // A long run says how long it has still to go; a five-card one is short.
-    ui_.progressBar->setTextVisible(session_.running());
-    ui_.progressBar->setFormat(tr("Starting..."));
+    longRun_->start(session_.progressTicks(), session_.running());
     if (session_.running()) {
-        showLongRun(true);
         return;  // the event loop goes on: the bar paints as it grows
     }
     // Input stays blocked until the run ends: no event processing in here.
@@ -409,23 +334,17 @@ void CHandCalcDialog::showRunStart(const ShownReport& report) {
     repaint();
 }
 
-void CHandCalcDialog::showProgress(int ticks) {
-    ui_.progressBar->setValue(ticks);
-}
-
 void CHandCalcDialog::fillResults(const ShownReport& report) {
-    for (const ResultRow& row : rowsInAddOrder(report)) {
-        ui_.resultsList->AddRow(0, rowTexts(row));
-    }
-    const int totalColumn = report.enumerated ? 3 : 2;
-    ui_.resultsList->SortByColumn(totalColumn, true);
+    addResultRows(*ui_.resultsList, report);
     showOddsColumns();
+    // Once per result: the examples and marks do not change with the columns.
+    explainResults(ui_.resultsList, report);
     actions_.saveResults->setEnabled(true);
     chartWindow_->showReport(report);
     actions_.saveChart->setEnabled(true);
     showRankings();
-    if (longRunShown_) {
-        showLongRun(false);
+    if (longRun_->shown()) {
+        longRun_->end();
         showResultsState();
     }
 }
@@ -453,7 +372,7 @@ void CHandCalcDialog::chooseOrder(const CategoryOrder& order) {
     if (session_.report()->enumerated) {
         // The new counts come from the formulas alone.
         ui_.resultsList->DeleteAllColumns();
-        ui_.resultsList->DefineColumns(resultHeadings(false));
+        defineResultColumns(*ui_.resultsList, false);
         ui_.progressBar->hide();
     }
     session_.recount();  // finished refills the list
@@ -468,11 +387,11 @@ void CHandCalcDialog::showElapsedTime() {
 }
 
 void CHandCalcDialog::OnAgain() {
-    if (session_.lockedOut()) {
+    if (exchange_.lockedOut()) {
         return;
     }
-    EnableInputControls(true);
-    EnableResultControls(false);
+    enableInputControls(ui_, true);
+    enableResultControls(ui_, false);
     ui_.possibleHands->setText(QString());
     layout_.fitPossibleHands(size());
     ui_.floatingPathMark->hide();
@@ -489,7 +408,7 @@ void CHandCalcDialog::OnAgain() {
 }
 
 void CHandCalcDialog::OnOK() {
-    if (!session_.lockedOut() && UpdateData(true)) {
+    if (!exchange_.lockedOut() && UpdateData(true)) {
         accept();
     }
 }
@@ -497,14 +416,14 @@ void CHandCalcDialog::OnOK() {
 void CHandCalcDialog::reject() {
     if (session_.running()) {
         session_.cancel();  // Escape is the run's Cancel
-    } else if (!session_.lockedOut()) {
+    } else if (!exchange_.lockedOut()) {
         QDialog::reject();
     }
 }
 
 void CHandCalcDialog::quit() {
     session_.stopAndWait();
-    if (!session_.lockedOut()) {
+    if (!exchange_.lockedOut()) {
         QDialog::reject();
     }
 }
@@ -523,26 +442,6 @@ void CHandCalcDialog::closeEvent(QCloseEvent* event) {
 void CHandCalcDialog::showAboutBox() {
     AboutDialog about(this);
     about.exec();
-}
-
-void CHandCalcDialog::EnableInputControls(bool enable) {
-    for (QWidget* input : std::initializer_list<QWidget*>{
-             ui_.computeOdds, ui_.ranksLabel, ui_.ranksBox, ui_.ranksSpin, ui_.suitsLabel,
-             ui_.suitsBox, ui_.suitsSpin, ui_.cardsLabel, ui_.cardsBox, ui_.cardsSpin,
-             ui_.enumerateBox}) {
-        input->setEnabled(enable);
-    }
-}
-
-void CHandCalcDialog::EnableResultControls(bool enable) {
-    ui_.possibleHands->setEnabled(enable);
-    ui_.resultsList->setEnabled(enable);
-    ui_.possibleHandsLabel->setEnabled(enable);
-}
-
-void CHandCalcDialog::EnableEndButtons(bool enable) {
-    ui_.again->setEnabled(enable);
-    ui_.close->setEnabled(enable);
 }
 
 }  // namespace marvane

@@ -4,11 +4,14 @@
 #include <QDialog>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "app/calculator_session.h"
 #include "app/dialog/dialog_controls.h"
 #include "app/dialog/dialog_layout.h"
 #include "app/dialog/dialog_menu_bar.h"
+#include "app/dialog/exchange_lock.h"
+#include "app/dialog/long_run_view.h"
 #include "app/prompts.h"
 #include "engine/deck.h"
 #include "engine/engine_state.h"
@@ -23,12 +26,15 @@ class RankingMenu;
 class HelpWindow;
 struct ShownReport;
 
-// The calculator: two number boxes with spin buttons, the "Enumerate?" choice,
-// the possible-hands number, the progress bar and the results list. It wires
-// its controls to the session it owns, which decides and runs everything,
-// and shows what the session says. A run happens inside the "Compute Odds"
-// click (the workers' progress reaches the bar on the dialog's thread), so
-// the dialog takes no input during a run.
+// The calculator: number boxes with spin buttons for suits, ranks and cards
+// per hand, the "Enumerate?" choice, the possible-hands number, the
+// progress bar and the results list, under a menu bar. It wires its
+// controls to the session it owns, which decides and runs everything, and
+// shows what the session says. A run happens inside the "Compute Odds"
+// click, and the dialog takes no input until it ends, except a long run
+// (enumerating six or seven cards): that one goes on on worker threads
+// while the event loop runs, and only Cancel, Escape, the close box and
+// Quit reach the dialog until it ends (see LongRunView).
 class CHandCalcDialog : public QDialog {
     Q_OBJECT
 
@@ -56,6 +62,8 @@ public:
     const EngineState& engineState() const { return session_.engineState(); }
 
     // The control handlers. Each does nothing while a data exchange runs.
+    // A run that is not long has ended, and filled the list, when
+    // OnComputeOdds returns.
     void OnComputeOdds();
     void OnAgain();
     void OnDeltaposSuits(int position, int delta);
@@ -91,23 +99,14 @@ private:
     void showChart();
     // Enter clicks this button: "Compute Odds" for input, "Close" for results.
     void setDefaultButton(QPushButton* button);
-    void setUpTabOrder();
     void OnInitDialog();
 
     bool DoDataExchange(bool saveAndValidate);
     void showRejectedInput(CalculatorSession::Item item, const QString& message);
     void deltaPos(CalculatorSession::Item item, int position, int delta);
 
-    void EnableInputControls(bool enable);
-    void EnableResultControls(bool enable);
-    void EnableEndButtons(bool enable);
-
-    bool confirmLongRun();
     void showRunStart(const ShownReport& report);
-    void showProgress(int ticks);
     void fillResults(const ShownReport& report);
-    void showLongRun(bool running);
-    void showTimeLeft(double seconds);
     void showCancelled();
     void showResultsState();
     void showElapsedTime();
@@ -116,6 +115,7 @@ private:
     void askOwnOrder();
 
     CalculatorSession session_;
+    ExchangeGuard exchange_;
     std::shared_ptr<Prompts> prompts_;
     // Controls, owned through Qt's parent chain.
     DialogControls ui_;
@@ -123,10 +123,11 @@ private:
     DialogActions actions_;
     RankingMenu* rankingMenu_ = nullptr;
     ChartWindow* chartWindow_ = nullptr;
-    HelpWindow* helpWindow_ = nullptr;  // made on first use
+    HelpWindow* helpWindow_ = nullptr;    // made on first use
+    std::optional<LongRunView> longRun_;  // made with the controls
+    // Whether "Again?" was enabled when the last run began: a cancelled
+    // long run leaves it so.
     bool againBeforeRun_ = false;
-    bool longRunShown_ = false;  // the dialog shows a long run under way       // "Again?" as it
-                                 // was when a long run began
 };
 
 }  // namespace marvane

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <array>
+#include <initializer_list>
 
 #include "app/dialog/control_ids.h"
 #include "app/dialog/up_down_ctrl.h"
@@ -130,6 +132,35 @@ DialogControls createDialogControls(QDialog* dialog) {
     c.resultsList->setEnabled(false);
     c.again->setEnabled(false);
     return c;
+}
+
+void setUpTabOrder(const DialogControls& c) {
+    const std::array<QWidget*, 9> tabStops = {c.suitsBox,     c.ranksBox,    c.cardsBox,
+                                              c.enumerateBox, c.computeOdds, c.resultsList,
+                                              c.again,        c.cancel,      c.close};
+    for (std::size_t i = 1; i < tabStops.size(); ++i) {
+        QWidget::setTabOrder(tabStops[i - 1], tabStops[i]);
+    }
+    c.suitsBox->setFocus(Qt::TabFocusReason);
+}
+
+void enableInputControls(const DialogControls& c, bool enable) {
+    for (QWidget* input : std::initializer_list<QWidget*>{
+             c.computeOdds, c.ranksLabel, c.ranksBox, c.ranksSpin, c.suitsLabel, c.suitsBox,
+             c.suitsSpin, c.cardsLabel, c.cardsBox, c.cardsSpin, c.enumerateBox}) {
+        input->setEnabled(enable);
+    }
+}
+
+void enableResultControls(const DialogControls& c, bool enable) {
+    c.possibleHands->setEnabled(enable);
+    c.resultsList->setEnabled(enable);
+    c.possibleHandsLabel->setEnabled(enable);
+}
+
+void enableEndButtons(const DialogControls& c, bool enable) {
+    c.again->setEnabled(enable);
+    c.close->setEnabled(enable);
 }
 
 QWidget* controlWithId(const QWidget& dialog, int id) {

@@ -47,6 +47,16 @@ struct DialogControls {
 // follows, in the start state: the results side disabled.
 DialogControls createDialogControls(QDialog* dialog);
 
+// The focus chain through the dialog's tab stops, the suits box first.
+void setUpTabOrder(const DialogControls& controls);
+
+// Enable or disable the input side (the boxes, their labels and spins,
+// "Enumerate?" and "Compute Odds"), the results side (the possible hands and
+// the list) and the end buttons ("Again?" and "Close").
+void enableInputControls(const DialogControls& controls, bool enable);
+void enableResultControls(const DialogControls& controls, bool enable);
+void enableEndButtons(const DialogControls& controls, bool enable);
+
 // The dialog's control with this id, or nullptr.
 QWidget* controlWithId(const QWidget& dialog, int id);
 

@@ -7,6 +7,8 @@
 #include <QMenuBar>
 
 #include "app/app_settings.h"
+#include "listctrl/csortheaderctrl.h"
+#include "listctrl/csortlistctrl.h"
 
 namespace marvane {
 
@@ -84,6 +86,22 @@ QMenuBar* createMenuBar(QWidget* parent, const DialogActions& actions, QMenu* ra
     help->addSeparator();
     help->addAction(actions.about);
     return bar;
+}
+
+void addContextMenus(QWidget* dialog, CSortListCtrl& list, const DialogActions& actions) {
+    const DialogActions& a = actions;
+    dialog->addActions({a.about, a.help, a.quit, a.chart, a.saveResults});
+    dialog->setContextMenuPolicy(Qt::ActionsContextMenu);
+    const auto separator = [dialog] {
+        auto* action = new QAction(dialog);
+        action->setSeparator(true);
+        return action;
+    };
+    list.addActions({a.copy, a.copyAll, separator(), a.probability, a.odds, separator(), a.chart,
+                     a.saveResults});
+    list.setContextMenuPolicy(Qt::ActionsContextMenu);
+    list.sortHeader()->addActions({a.probability, a.odds});
+    list.sortHeader()->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 }  // namespace marvane

@@ -9,6 +9,8 @@ class QWidget;
 
 namespace marvane {
 
+class CSortListCtrl;
+
 // The calculator's actions, each one object wherever it shows (menu bar,
 // context menus, shortcuts), so enabling and checking show everywhere at once.
 struct DialogActions {
@@ -31,5 +33,10 @@ DialogActions createDialogActions(QObject* owner);
 
 // File, View (with the ranking menu) and Help, with their mnemonics.
 QMenuBar* createMenuBar(QWidget* parent, const DialogActions& actions, QMenu* ranking);
+
+// The context menus: the dialog's (About, Help, Quit, the chart, the save),
+// the results list's (copy, the columns, the chart, the save) and its
+// headings' (which columns to show).
+void addContextMenus(QWidget* dialog, CSortListCtrl& list, const DialogActions& actions);
 
 }  // namespace marvane

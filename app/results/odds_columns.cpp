@@ -3,6 +3,7 @@
 
 #include "app/engine_texts.h"
 #include "app/results/result_headings.h"
+#include "app/results/results_list.h"
 #include "listctrl/csortheaderctrl.h"
 #include "listctrl/csortlistctrl.h"
 #include "report/report_format.h"
@@ -13,37 +14,19 @@ namespace {
 
 constexpr int kColumnWidth = 80;
 
-int findColumn(const CSortListCtrl& list, const QString& title) {
-    for (int column = 0; column < list.GetColumnCount(); ++column) {
-        const QTableWidgetItem* heading = list.horizontalHeaderItem(column);
-        if (heading && heading->text() == title) {
-            return column;
-        }
-    }
-    return -1;
-}
-
-const marvane::ShownRow* rowNamed(const marvane::ShownReport& report, const QString& name) {
-    for (const marvane::ShownRow& row : report.rows) {
-        if (categoryName(row.category) == name) {
-            return &row;
-        }
-    }
-    return nullptr;
+ResultColumn roleOf(OddsColumn column) {
+    return column == OddsColumn::Probability ? ResultColumn::Probability : ResultColumn::Odds;
 }
 
 }  // namespace
 
 QString oddsColumnTitle(OddsColumn column) {
-    return QLatin1Char(' ') + columnTitle(column == OddsColumn::Probability
-                                              ? ResultColumn::Probability
-                                              : ResultColumn::Odds);
+    return QLatin1Char(' ') + columnTitle(roleOf(column));
 }
 
 void showOddsColumn(CSortListCtrl& list, const marvane::ShownReport& report, OddsColumn column,
                     bool shown) {
-    const QString title = oddsColumnTitle(column);
-    const int present = findColumn(list, title);
+    const int present = columnWithRole(list, roleOf(column));
     if (!shown) {
         if (present >= 0) {
             CSortHeaderCtrl* header = list.sortHeader();
@@ -59,10 +42,12 @@ void showOddsColumn(CSortListCtrl& list, const marvane::ShownReport& report, Odd
     if (present >= 0) {
         return;
     }
-    const int added =
-        list.InsertColumn(list.GetColumnCount(), title, CSortListCtrl::LVCFMT_LEFT, kColumnWidth);
+    const int added = list.InsertColumn(list.GetColumnCount(), oddsColumnTitle(column),
+                                        CSortListCtrl::LVCFMT_LEFT, kColumnWidth);
+    setColumnRole(list, added, roleOf(column));
     for (int row = 0; row < list.rowCount(); ++row) {
-        const marvane::ShownRow* source = rowNamed(report, list.rowTexts(row).value(0));
+        const std::optional<HandCategory> category = rowCategory(list, row);
+        const marvane::ShownRow* source = category ? report.row(*category) : nullptr;
         if (!source) {
             continue;
         }

@@ -17,8 +17,8 @@ enum class OddsColumn { Probability, Odds };
 // The column's heading, with the leading blank the other headings have.
 QString oddsColumnTitle(OddsColumn column);
 
-// Adds the column at the end of the list, filled from the report (rows are
-// matched by their Hand text), or removes it; does nothing when the list
+// Adds the column at the end of the list, filled from the report (each row
+// by the category it carries), or removes it; does nothing when the list
 // already is that way. A sort by a removed column is forgotten.
 void showOddsColumn(CSortListCtrl& list, const marvane::ShownReport& report, OddsColumn column,
                     bool shown);

@@ -9,11 +9,11 @@
 
 #include "app/engine_texts.h"
 #include "app/results/result_headings.h"
+#include "app/results/results_list.h"
 #include "listctrl/csortlistctrl.h"
 #include "report/card_notation.h"
 #include "report/category_definitions.h"
-#include "report/example_hands.h"
-#include "report/order_report.h"
+#include "report/result_notes.h"
 
 namespace marvane {
 
@@ -25,16 +25,6 @@ using marvane::HandCategory;
 struct ExplanationTexts {
     Q_DECLARE_TR_FUNCTIONS(ResultsExplanations)
 };
-
-std::optional<HandCategory> categoryNamed(const QString& name) {
-    for (std::size_t i = 0; i < marvane::kCategoryCount; ++i) {
-        const HandCategory category = *marvane::categoryFromIndex(i);
-        if (name == categoryName(category)) {
-            return category;
-        }
-    }
-    return std::nullopt;
-}
 
 // The definition starts lower-case so it can follow a name and a colon; a
 // tooltip of its own starts with a capital.
@@ -82,29 +72,23 @@ struct CellTexts {
 };
 
 // What the example line says for a category of the report.
-QString exampleLine(HandCategory category, const ShownReport& report) {
-    const Deck deck = report.deck;
-    CategoryExample example = exampleHand(category, deck);
-    if (example.occurs() && report.cards > 5) {
-        // A category without hands of this size needs no search to say so.
-        const ShownRow* row = report.row(category);
-        if (row != nullptr && row->sourceCount() == 0) {
+QString exampleLine(const CategoryNotes& notes, const ShownReport& report) {
+    switch (notes.example) {
+        case ExampleStatus::Found:
+            return ExplanationTexts::tr("Example: %1")
+                .arg(QString::fromStdString(handText(notes.hand)));
+        case ExampleStatus::NoHandOfThisSize:
             return ExplanationTexts::tr("No hand of %1 cards of this deck has it as its best five.")
                 .arg(report.cards);
-        }
-        example = exampleHand(category, deck, report.cards, report.order);
-        if (!example.occurs()) {
+        case ExampleStatus::NotFound:
             // Hands exist, but none grows from the five-card example.
             return ExplanationTexts::tr("No example hand of %1 cards was found.").arg(report.cards);
-        }
-    }
-    if (example.occurs()) {
-        return ExplanationTexts::tr("Example: %1")
-            .arg(QString::fromStdString(handText(example.hand)));
+        case ExampleStatus::CannotOccur:
+            break;
     }
     return ExplanationTexts::tr("Cannot occur with %1 suits: %2.")
-        .arg(deck.suits)
-        .arg(engineText(example.reason));
+        .arg(report.deck.suits)
+        .arg(engineText(notes.reason));
 }
 
 // The mark of a row that breaks the ranking: the style's warning sign.
@@ -112,10 +96,11 @@ QIcon breakingIcon(const QWidget& list) {
     return list.style()->standardIcon(QStyle::SP_MessageBoxWarning);
 }
 
-CellTexts explainCategory(HandCategory category, const ShownReport& report) {
+CellTexts explainCategory(HandCategory category, const ShownReport& report,
+                          const ResultNotes& notes) {
     const QString name = categoryName(category);
     QString definition = categoryDefinitionText(category);
-    if (report.cards > 5 && report.order == defaultOrder(report.deck)) {
+    if (report.cards > 5 && notes.deckOrder) {
         definition = ExplanationTexts::tr(
                          "the best five of %1 cards, best meaning rarer among this deck's "
                          "five-card hands, are %2")
@@ -128,7 +113,7 @@ CellTexts explainCategory(HandCategory category, const ShownReport& report) {
                          .arg(report.cards)
                          .arg(definition);
     }
-    const QString instance = exampleLine(category, report);
+    const QString instance = exampleLine(notes.of(category), report);
     // French puts a space before the colon.
     const QString defined =
         ExplanationTexts::tr("%1: %2", "a category name and its definition").arg(name, definition);
@@ -150,39 +135,24 @@ QString pairSentence(const BreakingPair& pair) {
         .arg(pair.commonerCount);
 }
 
-// The pairs in which the category is the commoner one.
-QStringList brokenBy(HandCategory category, const std::vector<BreakingPair>& pairs) {
-    QStringList sentences;
-    for (const BreakingPair& pair : pairs) {
-        if (pair.commoner == category) {
-            sentences << pairSentence(pair);
-        }
-    }
-    return sentences;
-}
-
-bool isTitleOf(const QString& title, ResultColumn column) {
-    return title == columnTitle(column);
-}
-
-// What a column counts, by its title; empty for a title we don't know.
-QString explainHeading(const QString& title, std::uint32_t cards) {
-    if (isTitleOf(title, ResultColumn::Hand)) {
+// What a column counts.
+QString explainHeading(ResultColumn column, std::uint32_t cards) {
+    if (column == ResultColumn::Hand) {
         return ExplanationTexts::tr(
                    "The category of hand. Point at a name for its definition and an example "
                    "hand from this deck. ") +
                engineText(marvane::kCardNotation);
     }
-    if (isTitleOf(title, ResultColumn::Enumerated)) {
+    if (column == ResultColumn::Enumerated) {
         return ExplanationTexts::tr(
             "Hands of this category, counted by visiting and classifying every hand of "
             "the deck.");
     }
-    if (isTitleOf(title, ResultColumn::Computed)) {
+    if (column == ResultColumn::Computed) {
         return ExplanationTexts::tr(
             "Hands of this category, counted by formula without visiting a hand.");
     }
-    if (isTitleOf(title, ResultColumn::Total)) {
+    if (column == ResultColumn::Total) {
         QString text = sentence(engineText(marvane::kTotalTerm.definition)) + ' ' +
                        ExplanationTexts::tr(
                            "Summed from Enumerated when the hands were enumerated, else from "
@@ -194,12 +164,12 @@ QString explainHeading(const QString& title, std::uint32_t cards) {
         }
         return text;
     }
-    if (isTitleOf(title, ResultColumn::Probability)) {
+    if (column == ResultColumn::Probability) {
         return ExplanationTexts::tr(
             "The chance that a hand dealt from this deck falls in this category: its "
             "count divided by the number of possible hands.");
     }
-    if (isTitleOf(title, ResultColumn::Odds)) {
+    if (column == ResultColumn::Odds) {
         return ExplanationTexts::tr("On average one hand of this category in this many hands.");
     }
     return {};
@@ -207,49 +177,50 @@ QString explainHeading(const QString& title, std::uint32_t cards) {
 
 }  // namespace
 
-void explainResults(CSortListCtrl* list, const ShownReport& report) {
+void explainHeadings(CSortListCtrl* list, std::uint32_t cards) {
     if (!list) {
         return;
     }
-    int handColumn = -1;
     for (int column = 0; column < list->columnCount(); ++column) {
         QTableWidgetItem* heading = list->horizontalHeaderItem(column);
         if (!heading) {
             continue;
         }
-        // The heading string leaves a blank before every title but the first.
-        const QString title = heading->text().trimmed();
-        const QString text = explainHeading(title, report.cards);
+        const std::optional<ResultColumn> role = columnRole(*list, column);
+        const QString text = role ? explainHeading(*role, cards) : QString();
         heading->setToolTip(text.isEmpty() ? QString() : paragraph(text));
         heading->setData(Qt::AccessibleDescriptionRole, text);
-        if (isTitleOf(title, ResultColumn::Hand)) {
-            handColumn = column;
-        }
     }
+}
+
+void explainResults(CSortListCtrl* list, const ShownReport& report) {
+    if (!list) {
+        return;
+    }
+    explainHeadings(list, report.cards);
+    const int handColumn = columnWithRole(*list, ResultColumn::Hand);
     if (handColumn < 0) {
         return;
     }
-    const auto* cards = std::get_if<CardsReport>(&report.source);
-    const std::vector<BreakingPair> pairs =
-        cards ? breakingPairs(*cards) : std::vector<BreakingPair>{};
+    const ResultNotes notes = resultNotes(report);
     bool marked = false;
     for (int row = 0; row < list->rowCount(); ++row) {
         QTableWidgetItem* cell = list->item(row, handColumn);
-        const std::optional<HandCategory> category =
-            cell ? categoryNamed(cell->text()) : std::nullopt;
-        if (!category) {
+        const std::optional<HandCategory> category = rowCategory(*list, row);
+        if (!cell || !category) {
             continue;
         }
-        CellTexts texts = explainCategory(*category, report);
+        CellTexts texts = explainCategory(*category, report, notes);
         // A row that is commoner than a category ranked below it is marked
         // beside its name, and says why in its tooltip and to screen readers.
-        const QStringList broken = brokenBy(*category, pairs);
-        for (const QString& pair : broken) {
-            texts.toolTip += paragraph(pair);
-            texts.description += ' ' + pair;
+        const std::vector<BreakingPair>& broken = notes.of(*category).brokenBy;
+        for (const BreakingPair& pair : broken) {
+            const QString sentence = pairSentence(pair);
+            texts.toolTip += paragraph(sentence);
+            texts.description += ' ' + sentence;
         }
-        cell->setIcon(broken.isEmpty() ? QIcon() : breakingIcon(*list));
-        marked = marked || !broken.isEmpty();
+        cell->setIcon(broken.empty() ? QIcon() : breakingIcon(*list));
+        marked = marked || !broken.empty();
         cell->setToolTip(texts.toolTip);
         cell->setData(Qt::AccessibleDescriptionRole, texts.description);
     }

@@ -3,7 +3,10 @@
 
 #include <QString>
 
+#include "app/prompts.h"
 #include "report/shown_report.h"
+
+class QWidget;
 
 namespace marvane {
 
@@ -12,5 +15,9 @@ namespace marvane {
 // file is replaced whole or not at all. An empty string on success, else
 // why it failed.
 QString saveResults(const QString& path, const marvane::ShownReport& report, bool odds);
+
+// File > Save Results As: asks where (see askSavePath), saves, and shows
+// a failure in a message box.
+void saveResultsAs(QWidget* parent, Prompts& prompts, const ShownReport& report, bool odds);
 
 }  // namespace marvane

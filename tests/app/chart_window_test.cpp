@@ -9,6 +9,7 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineSeries>
 #include <QPushButton>
@@ -132,11 +133,19 @@ TEST(ChartWindow, SavesPngAndSvgAtTheWindowsSizeAndReportsFailures) {
     chart.show(4, 13);
     chart.window.resize(700, 520);
     QString target;
-    chart.prompts->savePath = [&target](const QString&) { return target; };
+    QString suggested;
+    chart.prompts->savePath = [&](const QString& suggestion) {
+        suggested = suggestion;
+        return target;
+    };
     for (const auto view : {ChartWindow::View::Deck, ChartWindow::View::AcrossDecks}) {
         chart.window.setView(view);
         target = dir.filePath(QStringLiteral("chart.png"));
         chart.window.saveChartAs();
+        // Every save after the first suggests the folder of the last one.
+        if (view == ChartWindow::View::AcrossDecks) {
+            EXPECT_EQ(QFileInfo(suggested).absolutePath(), dir.path());
+        }
         const QImage png(target);
         EXPECT_EQ(png.size(), chart.window.size() * chart.window.devicePixelRatio());
         target = dir.filePath(QStringLiteral("chart.SVG"));
