@@ -18,7 +18,7 @@ QString askSavePath(QWidget* parent, Prompts& prompts, Prompts::FileKind kind,
     AppSettings settings;
     const bool chart = kind == Prompts::FileKind::Chart;
     const QString folder = chart ? settings.chartFolder() : settings.exportFolder();
-    const QString path = prompts.askSavePath(parent, kind, QDir(folder).filePath(fileName));
+    QString path = prompts.askSavePath(parent, kind, QDir(folder).filePath(fileName));
     if (!path.isEmpty()) {
         const QString chosen = QFileInfo(path).absolutePath();
         chart ? settings.setChartFolder(chosen) : settings.setExportFolder(chosen);
