@@ -30,7 +30,10 @@ CardsReport buildCardsReport(const CardsReportOptions& options) {
     report.hands = choose64(deck.cardCount(), options.cards);
     report.order = options.order.empty() ? defaultOrder(deck) : options.order;
     // Throws for an order that can't rank the deck's hands.
-    report.computed = countCards(deck, options.cards, report.order);
+    const bool counted = options.counting != nullptr && options.counting->deck() == deck &&
+                         options.counting->cards() == options.cards;
+    report.computed = counted ? options.counting->counts(report.order)
+                              : countCards(deck, options.cards, report.order);
 
     if (options.enumerate) {
         const CardsEnumeration run = enumerateCards(

@@ -24,8 +24,11 @@ CategoryOrder rankedOnly(Deck deck, const CategoryOrder& order) {
 }  // namespace
 
 OrderSearchReport buildOrderSearchReport(Deck deck, std::uint32_t cards) {
-    const OrderCounter counter(deck, cards);
-    OrderSearchReport report{deck, cards, searchOrder(counter), std::nullopt};
+    return buildOrderSearchReport(OrderCounter(deck, cards));
+}
+
+OrderSearchReport buildOrderSearchReport(const OrderCounter& counter) {
+    OrderSearchReport report{counter.deck(), counter.cards(), searchOrder(counter), std::nullopt};
     report.consistentOrder = report.search.outcome == OrderSearchOutcome::SelfConsistent
                                  ? std::optional(report.search.steps.back().order)
                                  : findSelfConsistentOrder(counter);

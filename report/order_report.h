@@ -28,6 +28,8 @@ struct OrderSearchReport {
 // Throws std::invalid_argument for an inadmissible deck or a hand size
 // outside kMinCards..kMaxCards.
 OrderSearchReport buildOrderSearchReport(Deck deck, std::uint32_t cards);
+// The same from a count table already built for the deck and hand size.
+OrderSearchReport buildOrderSearchReport(const OrderCounter& counter);
 
 // "self-consistent after 2 steps", or "no self-consistent order reached:
 // the orders cycle with period 2".
