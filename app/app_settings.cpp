@@ -2,6 +2,7 @@
 #include "app/app_settings.h"
 
 #include <QDir>
+#include <QStandardPaths>
 
 namespace marvane {
 
@@ -12,6 +13,7 @@ constexpr char kChartGeometryKey[] = "chart/geometry";
 constexpr char kProbabilityColumnKey[] = "results/probabilityColumn";
 constexpr char kOddsColumnKey[] = "results/oddsColumn";
 constexpr char kExportFolderKey[] = "export/lastFolder";
+constexpr char kChartFolderKey[] = "chart/lastFolder";
 
 }  // namespace
 
@@ -55,6 +57,16 @@ QString AppSettings::exportFolder() const {
 
 void AppSettings::setExportFolder(const QString& folder) {
     settings_.setValue(kExportFolderKey, folder);
+}
+
+QString AppSettings::chartFolder() const {
+    return settings_
+        .value(kChartFolderKey, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation))
+        .toString();
+}
+
+void AppSettings::setChartFolder(const QString& folder) {
+    settings_.setValue(kChartFolderKey, folder);
 }
 
 void AppSettings::clear() {

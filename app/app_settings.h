@@ -24,9 +24,12 @@ public:
     bool oddsColumn() const;
     void setOddsColumn(bool shown);
 
-    // Where the last export went; the home folder before the first.
+    // Where the last export of the results went; the home folder before the first.
     QString exportFolder() const;
     void setExportFolder(const QString& folder);
+    // Where the last chart was saved; the pictures folder before the first.
+    QString chartFolder() const;
+    void setChartFolder(const QString& folder);
 
     // Forgets everything, as on a first run.
     void clear();

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "app/calculator_session.h"
 
+#include <QCoreApplication>
 #include <QMetaObject>
 #include <exception>
 
-#include "app/engine_texts.h"
 #include "app/number_box_reading.h"
-#include "engine/card_counts.h"
-#include "engine/enumeration.h"
+#include "report/cards_counting.h"
+#include "report/number_reading.h"
 
 namespace marvane {
 
@@ -21,16 +21,28 @@ constexpr int kLongRunTicks = 1000;
 // only has to be the right size.
 constexpr double kCardHandsPerWorkerSecond = 9.0e8;
 
+// The number boxes' messages take their numbers as arguments.
+struct NumberBoxTexts {
+    Q_DECLARE_TR_FUNCTIONS(NumberBox)
+};
+
+// The number box's message for a failed reading; empty for a good one.
+QString numberBoxMessage(NumberReadingStatus status, std::uint32_t minimum, std::uint32_t maximum) {
+    switch (status) {
+        case NumberReadingStatus::Ok:
+            break;
+        case NumberReadingStatus::NotAnInteger:
+            return NumberBoxTexts::tr("Please enter a positive integer.");
+        case NumberReadingStatus::OutOfRange:
+            // Plain digits: QString::arg with an integer neither groups nor localises.
+            return NumberBoxTexts::tr("Please enter an integer between %1 and %2.")
+                .arg(minimum)
+                .arg(maximum);
+    }
+    return {};
+}
+
 }  // namespace
-
-CalculatorSession::ExchangeLock::ExchangeLock(CalculatorSession& session)
-    : session_(session), wasRunning_(session.exchangeRunning_) {
-    session_.exchangeRunning_ = true;
-}
-
-CalculatorSession::ExchangeLock::~ExchangeLock() {
-    session_.exchangeRunning_ = wasRunning_;
-}
 
 CalculatorSession::CalculatorSession(QObject* parent) : QObject(parent) {
     state_.clearTables();
@@ -122,11 +134,11 @@ bool CalculatorSession::computeIsLong() const {
 }
 
 std::uint64_t CalculatorSession::plannedHands() const {
-    return choose64(static_cast<std::uint64_t>(enteredSuits_) * enteredRanks_, enteredCards_);
+    return handsOf({enteredSuits_, enteredRanks_}, enteredCards_);
 }
 
 double CalculatorSession::estimatedSeconds() const {
-    return static_cast<double>(plannedHands()) / (kCardHandsPerWorkerSecond * defaultWorkerCount());
+    return static_cast<double>(plannedHands()) / (kCardHandsPerWorkerSecond * enumerationWorkers());
 }
 
 void CalculatorSession::compute() {
@@ -171,8 +183,11 @@ void CalculatorSession::computeFiveCards() {
 
 void CalculatorSession::computeCards() {
     progressRange_ = 0;
-    const ShownReport report = shownReport(buildCardsReport(
-        {.deck = workingDeck(), .cards = workingCards_, .order = orderFor(workingDeck())}));
+    const ShownReport report =
+        shownReport(buildCardsReport({.deck = workingDeck(),
+                                      .cards = workingCards_,
+                                      .order = orderFor(workingDeck()),
+                                      .counting = countingFor(workingDeck(), workingCards_)}));
     emit runStarted(report);
     show(report);
 }
@@ -197,8 +212,10 @@ void CalculatorSession::recount() {
         return;
     }
     // Counted again by the exact method: an enumeration was under the old order.
-    show(shownReport(buildCardsReport(
-        {.deck = report_->deck, .cards = report_->cards, .order = orderFor(report_->deck)})));
+    show(shownReport(buildCardsReport({.deck = report_->deck,
+                                       .cards = report_->cards,
+                                       .order = orderFor(report_->deck),
+                                       .counting = countingFor(report_->deck, report_->cards)})));
 }
 
 std::vector<BreakingPair> CalculatorSession::breakingPairs() const {
@@ -209,13 +226,20 @@ std::vector<BreakingPair> CalculatorSession::breakingPairs() const {
     return cards ? marvane::breakingPairs(*cards) : std::vector<BreakingPair>{};
 }
 
+const OrderCounter* CalculatorSession::countingFor(Deck deck, std::uint32_t cards) {
+    if (!counting_ || counting_->deck() != deck || counting_->cards() != cards) {
+        counting_ = buildCardsCounting(deck, cards);
+    }
+    return counting_.get();
+}
+
 void CalculatorSession::show(const ShownReport& report) {
     if (report.cards > kMinCards) {
         // The engine state's tables are the five-card ones.
         state_.clearTables();
         if (!orderSearch_ || orderSearch_->deck != report.deck ||
             orderSearch_->cards != report.cards) {
-            orderSearch_ = buildOrderSearchReport(report.deck, report.cards);
+            orderSearch_ = buildOrderSearchReport(*countingFor(report.deck, report.cards));
         }
     } else {
         orderSearch_.reset();
@@ -232,7 +256,7 @@ void CalculatorSession::startLongRun() {
     ShownReport start;
     start.deck = deck;
     start.cards = cards;
-    start.hands = choose64(deck.cardCount(), cards);
+    start.hands = handsOf(deck, cards);
     longRun_ = true;
     emit runStarted(start);
 
@@ -261,31 +285,40 @@ void CalculatorSession::startLongRun() {
     };
     worker_ = std::jthread([this, deck, cards, order, run, progress] {
         // Nothing may escape a thread: a refusal comes back as no report.
+        // The count table is built here too, off the dialog's thread, and
+        // comes back with the report for its order search.
         std::optional<CardsReport> report;
+        CardsCounting counting;
         try {
+            counting = buildCardsCounting(deck, cards);
             report = buildCardsReport({.deck = deck,
                                        .cards = cards,
                                        .order = order,
                                        .enumerate = true,
                                        .progress = progress,
-                                       .stop = &stop_});
+                                       .stop = &stop_,
+                                       .counting = counting.get()});
         } catch (const std::exception&) {
             report.reset();
         }
         QMetaObject::invokeMethod(
             this,
-            [this, run, report = std::move(report)] {
+            [this, run, report = std::move(report), counting = std::move(counting)] {
                 if (run == runNumber_) {
-                    endLongRun(report);
+                    endLongRun(report, counting);
                 }
             },
             Qt::QueuedConnection);
     });
 }
 
-void CalculatorSession::endLongRun(const std::optional<CardsReport>& report) {
+void CalculatorSession::endLongRun(const std::optional<CardsReport>& report,
+                                   CardsCounting counting) {
     worker_.join();  // it has sent its last word
     longRun_ = false;
+    if (counting) {
+        counting_ = std::move(counting);
+    }
     // A run that ended early without a Cancel was refused.
     if (!report || (report->cancelled && !stop_)) {
         clearResults();

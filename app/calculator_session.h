@@ -15,7 +15,7 @@
 #include "engine/category_order.h"
 #include "engine/deck.h"
 #include "engine/engine_state.h"
-#include "engine/order_search.h"
+#include "report/cards_counting.h"
 #include "report/order_report.h"
 #include "report/shown_report.h"
 
@@ -23,9 +23,8 @@ namespace marvane {
 
 // What the calculator decides, without a widget: the values entered and the
 // deck being worked on, the reading of the boxes (it stops at the first bad
-// one), the spin steps, the guard that keeps one exchange out of another,
-// and the run of the engine with its throttled progress. The dialog shows
-// what this says; tests drive it directly.
+// one), the spin steps, and the run of the report with its throttled
+// progress. The dialog shows what this says; tests drive it directly.
 //
 // Every run is synchronous but one: enumerating hands of six or seven cards,
 // which can take an hour. That one runs on worker threads (a "long run")
@@ -54,26 +53,9 @@ public:
         std::optional<bool> enumerate;
     };
 
-    // Holds the exchange guard for its lifetime.
-    class ExchangeLock {
-    public:
-        explicit ExchangeLock(CalculatorSession& session);
-        ~ExchangeLock();
-        ExchangeLock(const ExchangeLock&) = delete;
-        ExchangeLock& operator=(const ExchangeLock&) = delete;
-
-    private:
-        CalculatorSession& session_;
-        bool wasRunning_;
-    };
-
     explicit CalculatorSession(QObject* parent = nullptr);
     // Stops a long run and waits for its workers.
     ~CalculatorSession() override;
-
-    // True while an exchange runs (its message included): the dialog's
-    // handlers then return at once.
-    bool lockedOut() const { return exchangeRunning_; }
 
     // Reads the inputs in order, stopping at the first bad box: that one
     // emits inputRejected and the read returns false. A box whose text is a
@@ -161,12 +143,13 @@ private:
     void computeFiveCards();
     void computeCards();
     void startLongRun();
-    void endLongRun(const std::optional<CardsReport>& report);
+    void endLongRun(const std::optional<CardsReport>& report, CardsCounting counting);
+    // The deck's count table at this hand size, built on first use.
+    const OrderCounter* countingFor(Deck deck, std::uint32_t cards);
     void show(const ShownReport& report);
     CategoryOrder orderFor(Deck deck) const;
     void keepEngineState(const DeckReport& report);
 
-    bool exchangeRunning_ = false;
     // Items that the last reading stopped before: their values are older than
     // what the boxes show, so the next writing must not put them back.
     std::bitset<ItemCount> unreadItems_;
@@ -183,6 +166,9 @@ private:
     CategoryOrder chosenOrder_;                   // empty: the deck's own
     std::pair<Deck, std::uint32_t> chosenFor_{};  // the deck and hand size it was chosen for
     std::optional<OrderSearchReport> orderSearch_;
+    // The count table of the last K-card deck and hand size: the report,
+    // its order search and every recount read it, so it is built once.
+    CardsCounting counting_;
     int progressRange_ = 0;
 
     // A long run: its workers' thread and the flag that stops them.

@@ -4,7 +4,7 @@
 #include <QLocale>
 
 #include "app/app_icon.h"
-#include "app/chandcalcdialog.h"
+#include "app/dialog/chandcalcdialog.h"
 #include "app/translators.h"
 
 namespace marvane {

@@ -2,8 +2,6 @@
 #include "app/engine_texts.h"
 
 #include <QCoreApplication>
-#include <algorithm>
-#include <cmath>
 #include <string>
 
 #include "report/category_definitions.h"
@@ -138,20 +136,8 @@ constexpr char kSuitPatternComment[] = "suit pattern";
 };
 
 // The number boxes' messages take their numbers as arguments.
-struct NumberBoxTexts {
-    Q_DECLARE_TR_FUNCTIONS(NumberBox)
-};
-
 struct OddsTexts {
     Q_DECLARE_TR_FUNCTIONS(OddsColumns)
-};
-
-struct CrossingTexts {
-    Q_DECLARE_TR_FUNCTIONS(Crossings)
-};
-
-struct DurationTexts {
-    Q_DECLARE_TR_FUNCTIONS(Durations)
 };
 
 }  // namespace
@@ -169,22 +155,6 @@ QString categoryDefinitionText(marvane::HandCategory category) {
     return engineText(marvane::categoryDefinition(category));
 }
 
-QString numberBoxMessage(marvane::NumberReadingStatus status, std::uint32_t minimum,
-                         std::uint32_t maximum) {
-    switch (status) {
-        case marvane::NumberReadingStatus::Ok:
-            break;
-        case marvane::NumberReadingStatus::NotAnInteger:
-            return NumberBoxTexts::tr("Please enter a positive integer.");
-        case marvane::NumberReadingStatus::OutOfRange:
-            // Plain digits: QString::arg with an integer neither groups nor localises.
-            return NumberBoxTexts::tr("Please enter an integer between %1 and %2.")
-                .arg(minimum)
-                .arg(maximum);
-    }
-    return {};
-}
-
 QString suitPatternText(marvane::SuitPattern pattern) {
     const std::string key(marvane::suitPatternName(pattern));
     return QCoreApplication::translate(kContext, key.c_str(), kSuitPatternComment);
@@ -200,38 +170,6 @@ QString oddsText(const std::optional<std::string>& odds) {
         return english;
     }
     return OddsTexts::tr("1 in %1", "odds: one hand in this many").arg(english.mid(prefix.size()));
-}
-
-QString crossingText(const marvane::Crossing& crossing, marvane::DeckDimension varying) {
-    const QString text = varying == marvane::DeckDimension::Suits
-                             ? CrossingTexts::tr("from %1 to %2 suits, %3 becomes rarer than %4")
-                             : CrossingTexts::tr("from %1 to %2 ranks, %3 becomes rarer than %4");
-    return text.arg(crossing.from)
-        .arg(crossing.to)
-        .arg(categoryName(crossing.rarer), categoryName(crossing.commoner));
-}
-
-QStringList rowTexts(const ResultRow& row) {
-    QStringList list;
-    for (const std::string& text : row.texts) {
-        list << QString::fromStdString(text);
-    }
-    if (!list.isEmpty()) {
-        list.front() = categoryName(row.category);
-    }
-    return list;
-}
-
-QString durationText(double seconds) {
-    const long long whole = std::llround(seconds);
-    if (whole < 60) {
-        return DurationTexts::tr("%1 s").arg(std::max(1LL, whole));
-    }
-    const long long minutes = (whole + 30) / 60;
-    if (minutes < 60) {
-        return DurationTexts::tr("%1 min").arg(minutes);
-    }
-    return DurationTexts::tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
 }
 
 }  // namespace marvane

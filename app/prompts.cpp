@@ -5,7 +5,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "app/order_dialog.h"
+#include "app/results/order_dialog.h"
 
 namespace marvane {
 
@@ -81,11 +81,6 @@ public:
 
 std::shared_ptr<Prompts> dialogPrompts() {
     return std::make_shared<DialogPrompts>();
-}
-
-QString defaultFileStem(const Deck& deck, std::uint32_t cards) {
-    const QString stem = QStringLiteral("marvane-%1x%2").arg(deck.suits).arg(deck.ranks);
-    return cards > 5 ? stem + QStringLiteral("-%1cards").arg(cards) : stem;
 }
 
 }  // namespace marvane

@@ -2,12 +2,10 @@
 #pragma once
 
 #include <QString>
-#include <cstdint>
 #include <memory>
 #include <optional>
 
 #include "engine/category_order.h"
-#include "engine/deck.h"
 
 class QWidget;
 
@@ -40,9 +38,5 @@ public:
 
 // The real thing: QMessageBox and QFileDialog.
 std::shared_ptr<Prompts> dialogPrompts();
-
-// The name a saved file of this deck starts with: "marvane-4x13".
-// With more than five cards per hand the stem says so: "marvane-4x13-7cards".
-QString defaultFileStem(const Deck& deck, std::uint32_t cards = 5);
 
 }  // namespace marvane

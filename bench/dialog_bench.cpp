@@ -21,8 +21,8 @@
 #include <chrono>
 #include <string>
 
-#include "app/chandcalcdialog.h"
-#include "app/control_ids.h"
+#include "app/dialog/chandcalcdialog.h"
+#include "app/dialog/control_ids.h"
 #include "engine/binomial.h"
 #include "report/deck_report.h"
 

@@ -23,8 +23,9 @@ DeckBatch countDecks(const std::vector<Deck>& decks, bool enumerate, std::uint32
     std::atomic<std::uint32_t> done{0};
     std::mutex failureLock;
     std::exception_ptr failure;
-    const WorkerBody work = [&](std::size_t, const std::atomic<bool>&) {
-        for (std::size_t i = next++; i < queue.size(); i = next++) {
+    // A stop (deckDone threw) leaves the decks not yet begun.
+    const WorkerBody work = [&](std::size_t, const std::atomic<bool>& stop) {
+        for (std::size_t i = next++; i < queue.size() && !stop; i = next++) {
             try {
                 batch.reports[queue[i]] = buildDeckReport(
                     {.deck = decks[queue[i]], .enumerate = enumerate, .workers = 1});

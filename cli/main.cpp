@@ -468,6 +468,7 @@ void noteFewerThreads(const std::vector<WorkersRan>& runs) {
 template <typename Report>
 std::vector<WorkersRan> threadsOf(const std::vector<Report>& reports) {
     std::vector<WorkersRan> runs;
+    runs.reserve(reports.size());
     for (const Report& report : reports) {
         runs.push_back(report.threads);
     }

@@ -70,14 +70,6 @@ std::optional<WorkersRan> enumerateFastParallel(Deck deck, EngineState& state,
     std::vector<FirstCards> pieces = splitFirstCardsByHands(deck, workers * kPiecesPerWorker);
     std::erase_if(pieces, [](FirstCards piece) { return piece.begin == piece.end; });
     std::atomic<std::size_t> nextPiece{0};
-    const fastloop::NextFirstCards takePiece = [&](FirstCards& next) {
-        const std::size_t piece = nextPiece.fetch_add(1, std::memory_order_relaxed);
-        if (piece >= pieces.size()) {
-            return false;
-        }
-        next = pieces[piece];
-        return true;
-    };
 
     const auto threadCount =
         static_cast<std::uint32_t>(std::min<std::size_t>(workers, pieces.size()));
@@ -89,8 +81,16 @@ std::optional<WorkersRan> enumerateFastParallel(Deck deck, EngineState& state,
 
     // A worker counts its pieces on a state of its own and adds its hands to
     // the shared count every `batch` hands (with no ticks to fire, only at
-    // the end). Nothing stops a five-card run early.
-    const WorkerBody work = [&](std::size_t worker, const std::atomic<bool>&) {
+    // the end). A stop (the caller's progress threw) ends it after its piece.
+    const WorkerBody work = [&](std::size_t worker, const std::atomic<bool>& stop) {
+        const fastloop::NextFirstCards takePiece = [&](FirstCards& next) {
+            const std::size_t piece = nextPiece.fetch_add(1, std::memory_order_relaxed);
+            if (piece >= pieces.size() || stop.load(std::memory_order_relaxed)) {
+                return false;
+            }
+            next = pieces[piece];
+            return true;
+        };
         EngineState mine;
         mine.progressStep = batch;
         std::uint32_t published = 0;

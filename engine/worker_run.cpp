@@ -58,8 +58,15 @@ WorkersRan runWorkers(std::uint32_t workers, const WorkerBody& work,
             break;
         }
         guard.unlock();
-        if (options.poll && !stop.load(std::memory_order_relaxed) && !options.poll()) {
+        try {
+            if (options.poll && !stop.load(std::memory_order_relaxed) && !options.poll()) {
+                stop.store(true, std::memory_order_relaxed);
+            }
+        } catch (...) {
+            // Not one worker may run on unasked once the caller has given up.
             stop.store(true, std::memory_order_relaxed);
+            threads.clear();
+            throw;
         }
         guard.lock();
     }

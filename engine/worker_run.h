@@ -35,7 +35,8 @@ struct WorkerRunOptions {
     ThreadStart startThread{};
     // Called on the calling thread about every `interval` while workers run,
     // with no lock held, so a slow caller delays no worker; false asks the
-    // workers to stop. Not called once every worker has finished.
+    // workers to stop. Not called once every worker has finished. When it
+    // throws, the workers are stopped and joined before the exception leaves.
     std::function<bool()> poll{};
     std::chrono::milliseconds interval{20};
 };
@@ -43,7 +44,7 @@ struct WorkerRunOptions {
 // Runs `work` on up to `workers` threads and returns once all have finished.
 // A thread that can't be started is not retried: the workers that did start
 // do its share. When none starts, the calling thread runs work(0, stop)
-// itself; poll is then not called until the work is done (not at all).
+// itself, and poll is never called.
 WorkersRan runWorkers(std::uint32_t workers, const WorkerBody& work,
                       const WorkerRunOptions& options = {});
 

@@ -19,6 +19,9 @@
 #include "listctrl/csortheaderctrl.h"
 #include "listctrl/csortlistctrl.h"
 
+using marvane::CSortHeaderCtrl;
+using marvane::CSortListCtrl;
+
 namespace {
 
 void check(bool condition) {

@@ -108,18 +108,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto* message = std::get_if<std::string>(&got);
     check(message != nullptr && !message->empty());
     switch (expected.problem) {
-    case Problem::EmptyName:
-        check(mentions(*message, "an empty name"));
-        break;
-    case Problem::Unknown:
-        check(mentions(*message, "unknown category \""));
-        break;
-    case Problem::Twice:
-        check(mentions(*message, "\" appears twice"));
-        break;
-    default:
-        check(mentions(*message, "leaves out \""));
-        break;
+        case Problem::EmptyName:
+            check(mentions(*message, "an empty name"));
+            break;
+        case Problem::Unknown:
+            check(mentions(*message, "unknown category \""));
+            break;
+        case Problem::Twice:
+            check(mentions(*message, "\" appears twice"));
+            break;
+        default:
+            check(mentions(*message, "leaves out \""));
+            break;
     }
     return 0;
 }

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace marvane {
+
 namespace {
 
 constexpr int kMaxTitleLength = 255;
@@ -190,3 +192,5 @@ void CSortHeaderCtrl::SetPressedInside(bool inside) {
         viewport()->update();
     }
 }
+
+}  // namespace marvane

@@ -3,6 +3,8 @@
 
 #include <QHeaderView>
 
+namespace marvane {
+
 // The list's column header. It keeps the sort state (which column, which
 // direction) and paints the items of columns that have been sorted itself:
 // a plain button face with the title and, in the sorted column, a small
@@ -59,3 +61,5 @@ private:
     int pressedSection_ = -1;  // section under the held mouse button, or -1
     bool pressedInside_ = false;
 };
+
+}  // namespace marvane

@@ -16,6 +16,8 @@
 #include <memory>
 #include <numeric>
 
+namespace marvane {
+
 namespace {
 
 // The width a column was declared with, kept in its header item.
@@ -609,3 +611,5 @@ void CSortListCtrl::PutRowsInOrder(const std::vector<int>& order) {
                                           QItemSelectionModel::NoUpdate);
     }
 }
+
+}  // namespace marvane

@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+namespace marvane {
+
 class CSortHeaderCtrl;
 struct RowRecord;
 
@@ -128,3 +130,5 @@ private:
     bool checkboxes_ = false;
     bool columnsFitText_ = false;
 };
+
+}  // namespace marvane

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTableWidgetItem>
 
+namespace marvane {
+
 // The list's own copy of a row: one text per column, which sorting reads
 // instead of the cells, and a 32-bit value for the caller.
 struct RowRecord {
@@ -23,3 +25,5 @@ public:
 
     RowRecord record;
 };
+
+}  // namespace marvane

@@ -37,7 +37,11 @@ CardsReport buildCardsReport(const CardsReportOptions& options) {
     report.hands = choose64(deck.cardCount() + options.jokers, options.cards);
     report.order = options.order.empty() ? defaultOrder(deck, options.jokers) : options.order;
     // Throws for an order that can't rank the hands.
-    report.computed = countCards(deck, options.cards, report.order, options.jokers);
+    const bool counted = options.counting != nullptr && options.counting->deck() == deck &&
+                         options.counting->cards() == options.cards &&
+                         options.counting->jokers() == options.jokers;
+    report.computed = counted ? options.counting->counts(report.order)
+                              : countCards(deck, options.cards, report.order, options.jokers);
 
     if (options.enumerate) {
         const CardsEnumerationOptions runOptions{

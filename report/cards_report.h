@@ -14,6 +14,7 @@
 #include "engine/deck.h"
 #include "engine/enumeration.h"
 #include "engine/hand_category.h"
+#include "engine/order_search.h"
 #include "report/deck_report.h"
 
 namespace marvane {
@@ -29,6 +30,9 @@ struct CardsReportOptions {
     CardsProgress progress{};
     const std::atomic<bool>* stop = nullptr;  // cancels the enumeration
     std::uint32_t workers = defaultWorkerCount();
+    // The deck's count table at this hand size when the caller has built
+    // it already (see cards_counting.h); otherwise the report builds its own.
+    const OrderCounter* counting = nullptr;
 };
 
 using CardsReportRow = BasicReportRow<std::uint64_t>;

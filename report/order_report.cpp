@@ -23,8 +23,12 @@ CategoryOrder rankedOnly(Deck deck, const CategoryOrder& order, std::uint32_t jo
 }  // namespace
 
 OrderSearchReport buildOrderSearchReport(Deck deck, std::uint32_t cards, std::uint32_t jokers) {
-    const OrderCounter counter(deck, cards, jokers);
-    OrderSearchReport report{deck, cards, searchOrder(counter), std::nullopt, jokers};
+    return buildOrderSearchReport(OrderCounter(deck, cards, jokers));
+}
+
+OrderSearchReport buildOrderSearchReport(const OrderCounter& counter) {
+    OrderSearchReport report{counter.deck(), counter.cards(), searchOrder(counter), std::nullopt,
+                             counter.jokers()};
     report.consistentOrder = report.search.outcome == OrderSearchOutcome::SelfConsistent
                                  ? std::optional(report.search.steps.back().order)
                                  : findSelfConsistentOrder(counter);

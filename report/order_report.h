@@ -29,6 +29,8 @@ struct OrderSearchReport {
 // Throws std::invalid_argument for an inadmissible deck, a hand size
 // outside kMinCards..kMaxCards or more than kMaxJokers jokers.
 OrderSearchReport buildOrderSearchReport(Deck deck, std::uint32_t cards, std::uint32_t jokers = 0);
+// The same from a count table already built for the deck, hand size and jokers.
+OrderSearchReport buildOrderSearchReport(const OrderCounter& counter);
 
 // "self-consistent after 2 steps", or "no self-consistent order reached:
 // the orders cycle with period 2".

@@ -22,7 +22,7 @@
 #include <cstdio>
 
 #include "app/app_settings.h"
-#include "app/chartwindow.h"
+#include "app/charts/chart_window.h"
 #include "app/translators.h"
 #include "report/shown_report.h"
 #include "tests/app/dark_palette.h"

@@ -9,14 +9,15 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/across_decks_chart.h"
-#include "app/chartwindow.h"
+#include "app/charts/across_decks_chart.h"
+#include "app/charts/chart_window.h"
 #include "report/shown_report.h"
 #include "tests/app/fake_prompts.h"
 
@@ -132,11 +133,19 @@ TEST(ChartWindow, SavesPngAndSvgAtTheWindowsSizeAndReportsFailures) {
     chart.show(4, 13);
     chart.window.resize(700, 520);
     QString target;
-    chart.prompts->savePath = [&target](const QString&) { return target; };
+    QString suggested;
+    chart.prompts->savePath = [&](const QString& suggestion) {
+        suggested = suggestion;
+        return target;
+    };
     for (const auto view : {ChartWindow::View::Deck, ChartWindow::View::AcrossDecks}) {
         chart.window.setView(view);
         target = dir.filePath(QStringLiteral("chart.png"));
         chart.window.saveChartAs();
+        // Every save after the first suggests the folder of the last one.
+        if (view == ChartWindow::View::AcrossDecks) {
+            EXPECT_EQ(QFileInfo(suggested).absolutePath(), dir.path());
+        }
         const QImage png(target);
         EXPECT_EQ(png.size(), chart.window.size() * chart.window.devicePixelRatio());
         target = dir.filePath(QStringLiteral("chart.SVG"));

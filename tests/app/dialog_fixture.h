@@ -8,9 +8,9 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "app/chandcalcdialog.h"
-#include "app/control_ids.h"
-#include "app/updownctrl.h"
+#include "app/dialog/chandcalcdialog.h"
+#include "app/dialog/control_ids.h"
+#include "app/dialog/up_down_ctrl.h"
 #include "listctrl/csortlistctrl.h"
 #include "tests/app/fake_prompts.h"
 

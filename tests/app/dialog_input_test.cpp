@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "app/app_settings.h"
+#include "app/dialog/exchange_lock.h"
 #include "tests/app/dialog_fixture.h"
 
 namespace marvane {
@@ -26,6 +27,20 @@ void expectNothingComputed(const DialogDriver& d) {
     EXPECT_EQ(d.list()->columnCount(), 0);
     EXPECT_EQ(d.get<QLabel>(IdPossibleHands)->text(), "Static");
     EXPECT_EQ(d.dialog.engineState().computed, marvane::CategoryCounts{});
+}
+
+TEST(ExchangeLock, AnInnerLockLeavesTheOuterOneHeld) {
+    ExchangeGuard guard;
+    EXPECT_FALSE(guard.lockedOut());
+    {
+        const ExchangeLock outer(guard);
+        {
+            const ExchangeLock inner(guard);
+            EXPECT_TRUE(guard.lockedOut());
+        }
+        EXPECT_TRUE(guard.lockedOut());
+    }
+    EXPECT_FALSE(guard.lockedOut());
 }
 
 TEST(DialogInput, StartsInTheInputState) {

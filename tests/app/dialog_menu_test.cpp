@@ -9,8 +9,8 @@
 #include <QMenuBar>
 #include <QTextBrowser>
 
-#include "app/chartwindow.h"
-#include "app/helpwindow.h"
+#include "app/charts/chart_window.h"
+#include "app/help/help_window.h"
 #include "tests/app/dialog_fixture.h"
 
 namespace marvane {

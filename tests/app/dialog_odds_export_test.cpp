@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 
 #include "app/app_settings.h"
-#include "app/chartwindow.h"
+#include "app/charts/chart_window.h"
 #include "listctrl/csortheaderctrl.h"
 #include "tests/app/dialog_fixture.h"
 

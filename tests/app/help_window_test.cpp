@@ -12,7 +12,7 @@
 #include <QTextTable>
 #include <utility>
 
-#include "app/helpwindow.h"
+#include "app/help/help_window.h"
 #include "app/translators.h"
 
 namespace {

@@ -11,6 +11,7 @@
 //   odds-8x20.png                  8 x 20 with probability and odds, enlarged
 //   header-menu.png                the headings' menu open (the whole screen)
 //   cards-4x13x7.png               4 x 13 at seven cards
+//   tooltip-cards-7.png            there, a marked row's tooltip (the whole screen)
 //   ranking-menu.png               its ranking menu open (the whole screen)
 //   cards-running-8x20x7.png       8 x 20 at seven cards, enumerating
 //   menu-1x.png, help-1x.png       the View menu open (the whole screen), the help window
@@ -32,7 +33,7 @@
 
 #include "app/chandcalcapp.h"
 #include "app/engine_texts.h"
-#include "app/helpwindow.h"
+#include "app/help/help_window.h"
 #include "listctrl/csortheaderctrl.h"
 #include "tests/app/dark_palette.h"
 #include "tests/app/dialog_fixture.h"
@@ -147,6 +148,13 @@ int main(int argc, char** argv) {
         d.compute(4, 13, false);
         d.list()->scrollToBottom();  // the marked rows
         save(d, QStringLiteral("cards-4x13x7.png"));
+        {
+            CSortListCtrl* list = d.list();
+            const int row = static_cast<int>(
+                d.column(0).indexOf(categoryName(marvane::HandCategory::Hypochromatic1Pair)));
+            showTipAndGrab(list->viewport(), list->visualRect(list->model()->index(row, 0)),
+                           list->item(row, 0)->toolTip(), QStringLiteral("tooltip-cards-7.png"));
+        }
         // The ranking menu open over the marked rows (the whole screen).
         auto* bar = d.dialog.findChild<QMenuBar*>(QStringLiteral("menuBar"));
         bar->setActiveAction(bar->actions().value(1));

@@ -1,8 +1,10 @@
 #!/bin/sh
 # SPDX-License-Identifier: MIT
 # Every text of the dialog has its German and French translation: lupdate
-# reads the sources into copies of the .ts files, and any text it has to add
-# (new, or changed in English) or any translation left unfinished fails.
+# reads the sources, in every folder under app/, into copies of the .ts files;
+# any text it has to add (new, or changed in English), any translation left
+# unfinished and any text it drops (no longer found under its context, as
+# when a text moves to another class) fails.
 #   translations_complete_test.sh LUPDATE APP-SOURCE-DIR TS-FILE...
 set -u
 lupdate=$1 sources=$2
@@ -13,10 +15,15 @@ failures=0
 for ts in "$@"; do
     copy=$work/$(basename "$ts")
     cp "$ts" "$copy"
-    # The root on the include path: includes name their folder ("app/chartwindow.h"),
+    # The root on the include path: includes name their folder ("app/charts/chart_window.h"),
     # and lupdate reads the headers to find each class's namespace.
-    "$lupdate" -silent -no-obsolete -locations none -I "$sources/.." "$sources"/*.cpp "$sources"/*.h -ts "$copy" ||
+    "$lupdate" -silent -no-obsolete -locations none -I "$sources/.." $(find "$sources" -name "*.cpp" -o -name "*.h") -ts "$copy" ||
         failures=$((failures + 1))
+    if [ "$(grep -c '<message' "$copy")" -ne "$(grep -c '<message' "$ts")" ]; then
+        echo "FAIL: $(basename "$ts"): texts no longer found in the sources:"
+        diff "$ts" "$copy" | grep '^< *<source>'
+        failures=$((failures + 1))
+    fi
     untranslated=$(grep -c 'type="unfinished"' "$copy")
     if [ "$untranslated" -ne 0 ]; then
         echo "FAIL: $(basename "$ts"): $untranslated texts without a translation:"

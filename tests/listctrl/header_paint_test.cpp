@@ -14,6 +14,9 @@
 
 #include <gtest/gtest.h>
 
+using marvane::CSortHeaderCtrl;
+using marvane::CSortListCtrl;
+
 namespace {
 
 const QColor kFace(192, 192, 192);

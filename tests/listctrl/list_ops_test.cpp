@@ -10,6 +10,9 @@
 #include <climits>
 #include <memory>
 
+using marvane::CSortHeaderCtrl;
+using marvane::CSortListCtrl;
+
 namespace {
 
 class ListOps : public ::testing::Test {

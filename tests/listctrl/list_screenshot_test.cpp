@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+using marvane::CSortHeaderCtrl;
+using marvane::CSortListCtrl;
+
 // Paints a small list as the user sees it and finds the arrow in its header.
 // With MARVANE_LISTCTRL_SHOT set, the picture is saved there as a PNG.
 TEST(ListScreenshot, SortedListShowsTheArrowInItsHeader) {

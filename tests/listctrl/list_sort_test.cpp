@@ -10,6 +10,9 @@
 #include <algorithm>
 #include <random>
 
+using marvane::CSortHeaderCtrl;
+using marvane::CSortListCtrl;
+
 namespace {
 
 // Column 0 holds the sort key, column 1 a label naming the row's first position.

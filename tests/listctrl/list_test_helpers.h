@@ -5,7 +5,10 @@
 
 #include <QStringList>
 
+namespace marvane {
 class CSortListCtrl;
+}  // namespace marvane
+using marvane::CSortListCtrl;
 class QHeaderView;
 
 // The cell texts of one row or one column, as the table shows them.

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+#include "app/prompts.h"
+#include "engine/deck.h"
+
+class QWidget;
+
+namespace marvane {
+
+// The name a saved file of this deck starts with: "marvane-4x13".
+// With more than five cards per hand the stem says so: "marvane-4x13-7cards".
+QString defaultFileStem(const Deck& deck, std::uint32_t cards = 5);
+
+// Asks where to save a file of this kind, suggesting `fileName` in the
+// folder the last file of that kind went to (see AppSettings), and remembers
+// the folder of the path chosen. An empty string when the user cancels.
+QString askSavePath(QWidget* parent, Prompts& prompts, Prompts::FileKind kind,
+                    const QString& fileName);
+
+}  // namespace marvane

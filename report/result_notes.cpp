@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#include "report/result_notes.h"
+
+#include "report/example_hands.h"
+#include "report/order_report.h"
+
+namespace marvane {
+
+namespace {
+
+CategoryNotes exampleNotes(HandCategory category, const ShownReport& report) {
+    CategoryNotes notes;
+    CategoryExample example = exampleHand(category, report.deck);
+    if (example.occurs() && report.cards > kHandSize) {
+        // A category without hands of this size needs no search to say so.
+        const ShownRow* row = report.row(category);
+        if (row != nullptr && row->sourceCount() == 0) {
+            notes.example = ExampleStatus::NoHandOfThisSize;
+            return notes;
+        }
+        example = exampleHand(category, report.deck, report.cards, report.order);
+        if (!example.occurs()) {
+            notes.example = ExampleStatus::NotFound;
+            return notes;
+        }
+    }
+    if (example.occurs()) {
+        notes.example = ExampleStatus::Found;
+        notes.hand = std::move(example.hand);
+    } else {
+        notes.example = ExampleStatus::CannotOccur;
+        notes.reason = std::move(example.reason);
+    }
+    return notes;
+}
+
+}  // namespace
+
+ResultNotes resultNotes(const ShownReport& report) {
+    ResultNotes notes;
+    notes.deckOrder = report.order == defaultOrder(report.deck);
+    for (std::size_t index = 0; index < kCategoryCount; ++index) {
+        notes.categories[index] = exampleNotes(*categoryFromIndex(index), report);
+    }
+    if (const auto* cards = std::get_if<CardsReport>(&report.source)) {
+        for (const BreakingPair& pair : breakingPairs(*cards)) {
+            notes.categories[indexOf(pair.commoner)].brokenBy.push_back(pair);
+        }
+    }
+    return notes;
+}
+
+}  // namespace marvane
