@@ -140,11 +140,19 @@ struct OddsTexts {
     Q_DECLARE_TR_FUNCTIONS(OddsColumns)
 };
 
+struct JokerTexts {
+    Q_DECLARE_TR_FUNCTIONS(Jokers)
+};
+
 }  // namespace
 
 QString engineText(std::string_view english) {
     const std::string key(english);  // translate() wants a terminated string
     return QCoreApplication::translate(kContext, key.c_str());
+}
+
+QString jokersPhrase(std::uint32_t jokers) {
+    return jokers == 1 ? JokerTexts::tr("1 joker") : JokerTexts::tr("%1 jokers").arg(jokers);
 }
 
 QString categoryName(marvane::HandCategory category) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,5 +34,8 @@ QString oddsText(const std::optional<std::string>& odds);
 // category has no example hand.
 // Texts without a translation come back in English.
 QString engineText(std::string_view english);
+
+// "1 joker", "2 jokers", in the user's language.
+QString jokersPhrase(std::uint32_t jokers);
 
 }  // namespace marvane

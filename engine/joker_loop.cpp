@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <stdexcept>
+#include <string>
 
 #include "engine/card.h"
 #include "engine/card_counts.h"
@@ -19,7 +20,10 @@ namespace marvane::jokerloop {
 
 MultisetStates::MultisetStates(std::uint32_t alphabet, std::uint32_t maxRepeats, bool ascending)
     : alphabet_(alphabet) {
-    std::map<std::vector<std::uint8_t>, std::uint16_t> known{{{}, kEmpty}};
+    // Keyed by the sorted symbols as a string: GCC 12 at -O3 takes the
+    // comparison of two byte vectors for an over-read.
+    std::map<std::string, std::uint16_t> known;
+    known.emplace(std::string(), kEmpty);
     symbols_.emplace_back();
     // Breadth first: each state's successors get numbers after it.
     for (std::size_t state = 0; state < symbols_.size(); ++state) {
@@ -38,7 +42,8 @@ MultisetStates::MultisetStates(std::uint32_t alphabet, std::uint32_t maxRepeats,
             if (static_cast<std::uint32_t>(std::count(to.begin(), to.end(), symbol)) > maxRepeats) {
                 continue;
             }
-            auto [it, added] = known.emplace(to, static_cast<std::uint16_t>(symbols_.size()));
+            auto [it, added] = known.emplace(std::string(to.begin(), to.end()),
+                                             static_cast<std::uint16_t>(symbols_.size()));
             if (added) {
                 symbols_.push_back(to);
             }

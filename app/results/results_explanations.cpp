@@ -13,6 +13,7 @@
 #include "listctrl/csortlistctrl.h"
 #include "report/card_notation.h"
 #include "report/category_definitions.h"
+#include "report/joker_examples.h"
 #include "report/result_notes.h"
 
 namespace marvane {
@@ -76,7 +77,7 @@ QString exampleLine(const CategoryNotes& notes, const ShownReport& report) {
     switch (notes.example) {
         case ExampleStatus::Found:
             return ExplanationTexts::tr("Example: %1")
-                .arg(QString::fromStdString(handText(notes.hand)));
+                .arg(QString::fromStdString(handText(notes.hand, notes.handJokers)));
         case ExampleStatus::NoHandOfThisSize:
             return ExplanationTexts::tr("No hand of %1 cards of this deck has it as its best five.")
                 .arg(report.cards);
