@@ -70,6 +70,8 @@ four suits) first. Counts are exact at any --cards, possible hands are
 C(S x R + J, K), and the output names the jokers (CSV and JSON: cards and
 jokers). --crossings jokers lists where categories change places as jokers go
 from 0 to 4 in one deck, also through a tie, which it names (equal at 2).
+--explain --jokers J gives the definitions as jokers make them: a joker may
+repeat a card, so five of a kind may repeat a suit.
 
 Examples:
   marvane-count --suits 4 --ranks 13
@@ -84,6 +86,8 @@ Examples:
   marvane-count --all --cards 7 --find-order --format json
   marvane-count --suits 4 --ranks 13 --jokers 1
   marvane-count --crossings jokers --suits 4 --ranks 13
+  marvane-count --all --jokers 1 --cards 6 --find-order
+  marvane-count --explain --jokers 1
 
 Exit status: 0 on success; 1 if enumerated and computed counts differ (each
 difference is reported on stderr) or the output could not be written;
@@ -241,8 +245,8 @@ ParseOutcome parseArguments(int argc, char** argv) {
                  "deck's own order, or --order)");
     bool explain = false;
     app.add_flag("--explain", explain,
-                 "Say what each category, suit pattern, Total and the * mark mean, and exit (no "
-                 "deck needed)");
+                 "Say what each category, suit pattern, Total, the * mark and a joker mean, and "
+                 "exit (no deck needed; with --jokers J, the definitions as jokers make them)");
 
     try {
         app.parse(argc, argv);
@@ -255,8 +259,15 @@ ParseOutcome parseArguments(int argc, char** argv) {
     } catch (const CLI::ParseError& error) {
         return UsageError{oneLine(error.what())};
     }
+    if (jokers->count() > 0) {
+        const NumberReading reading = readNumber(jokersText, 0, kMaxJokers);
+        if (reading.status != NumberReadingStatus::Ok) {
+            return UsageError{"--jokers: " + numberReadingMessage(reading.status, 0, kMaxJokers)};
+        }
+        request.jokers = reading.value;
+    }
     if (explain) {
-        return HelpRequest{explanationText()};
+        return HelpRequest{explanationText(request.jokers)};
     }
     if (const auto problem =
             orderOptionsProblem(request, order->count() > 0, all, crossings->count() > 0)) {
@@ -276,13 +287,6 @@ ParseOutcome parseArguments(int argc, char** argv) {
             return UsageError{"--cards: Please enter an integer between 5 and 7."};
         }
         request.cards = reading.value;
-    }
-    if (jokers->count() > 0) {
-        const NumberReading reading = readNumber(jokersText, 0, kMaxJokers);
-        if (reading.status != NumberReadingStatus::Ok) {
-            return UsageError{"--jokers: " + numberReadingMessage(reading.status, 0, kMaxJokers)};
-        }
-        request.jokers = reading.value;
     }
     request.report.format = reportFormatFromName(formatName).value_or(ReportFormat::Table);
     request.report.allDecks = all;
