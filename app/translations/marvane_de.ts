@@ -140,6 +140,18 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Jokers</source>
+        <translation>Joker</translation>
+    </message>
+    <message>
+        <source>Jokers spin buttons</source>
+        <translation>Drehknöpfe für Joker</translation>
+    </message>
+    <message>
+        <source>&amp;Jokers</source>
+        <translation>&amp;Joker</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -188,6 +200,10 @@
     <message>
         <source>%1 suits x %2 ranks, %3 hands of %4 cards</source>
         <translation>%1 Farben x %2 Werte, %3 Hände zu %4 Karten</translation>
+    </message>
+    <message>
+        <source>%1 suits x %2 ranks and %3, %4 hands of %5 cards</source>
+        <translation>%1 Farben x %2 Werte und %3, %4 Hände zu %5 Karten</translation>
     </message>
 </context>
 <context>
@@ -452,6 +468,17 @@
     </message>
 </context>
 <context>
+    <name>Jokers</name>
+    <message>
+        <source>1 joker</source>
+        <translation>1 Joker</translation>
+    </message>
+    <message>
+        <source>%1 jokers</source>
+        <translation>%1 Joker</translation>
+    </message>
+</context>
+<context>
     <name>MenuBar</name>
     <message>
         <source>&amp;File</source>
@@ -704,6 +731,14 @@ Aufzählung starten?</translation>
     <message>
         <source>The enumeration could not be run.</source>
         <translation>Die Aufzählung konnte nicht ausgeführt werden.</translation>
+    </message>
+    <message>
+        <source>Enumerating every hand of %1 cards of %2 suits x %3 ranks and %4 visits %5 hands and takes about %6 on this computer. You can cancel it at any time.
+
+Start the enumeration?</source>
+        <translation>Das Aufzählen jeder Hand aus %1 Karten bei %2 Farben x %3 Werten und %4 besucht %5 Hände und dauert auf diesem Computer etwa %6. Sie können jederzeit abbrechen.
+
+Aufzählung starten?</translation>
     </message>
 </context>
 <context>

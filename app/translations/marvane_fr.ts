@@ -140,6 +140,18 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Jokers</source>
+        <translation>Jokers</translation>
+    </message>
+    <message>
+        <source>Jokers spin buttons</source>
+        <translation>Boutons fléchés des jokers</translation>
+    </message>
+    <message>
+        <source>&amp;Jokers</source>
+        <translation>&amp;Jokers</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -188,6 +200,10 @@
     <message>
         <source>%1 suits x %2 ranks, %3 hands of %4 cards</source>
         <translation>%1 couleurs x %2 valeurs, %3 mains de %4 cartes</translation>
+    </message>
+    <message>
+        <source>%1 suits x %2 ranks and %3, %4 hands of %5 cards</source>
+        <translation>%1 couleurs x %2 valeurs et %3, %4 mains de %5 cartes</translation>
     </message>
 </context>
 <context>
@@ -452,6 +468,17 @@
     </message>
 </context>
 <context>
+    <name>Jokers</name>
+    <message>
+        <source>1 joker</source>
+        <translation>1 joker</translation>
+    </message>
+    <message>
+        <source>%1 jokers</source>
+        <translation>%1 jokers</translation>
+    </message>
+</context>
+<context>
     <name>MenuBar</name>
     <message>
         <source>&amp;File</source>
@@ -704,6 +731,14 @@ Lancer l’énumération&#xa0;?</translation>
     <message>
         <source>The enumeration could not be run.</source>
         <translation>L’énumération n’a pas pu être lancée.</translation>
+    </message>
+    <message>
+        <source>Enumerating every hand of %1 cards of %2 suits x %3 ranks and %4 visits %5 hands and takes about %6 on this computer. You can cancel it at any time.
+
+Start the enumeration?</source>
+        <translation>Énumérer chaque main de %1 cartes de %2 couleurs x %3 valeurs et %4 parcourt %5 mains et prend environ %6 sur cet ordinateur. Vous pouvez l’annuler à tout moment.
+
+Lancer l’énumération&#xa0;?</translation>
     </message>
 </context>
 <context>
