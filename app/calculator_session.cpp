@@ -55,14 +55,18 @@ CalculatorSession::~CalculatorSession() {
 bool CalculatorSession::read(const Inputs& inputs) {
     unreadItems_.reset();
     if (!readNumber(SuitsItem, inputs.suits, enteredSuits_, kMinSuits, kMaxSuits)) {
-        unreadItems_.set(RanksItem).set(CardsItem).set(EnumerateItem);
+        unreadItems_.set(RanksItem).set(CardsItem).set(JokersItem).set(EnumerateItem);
         return false;
     }
     if (!readNumber(RanksItem, inputs.ranks, enteredRanks_, kMinRanks, kMaxRanks)) {
-        unreadItems_.set(CardsItem).set(EnumerateItem);
+        unreadItems_.set(CardsItem).set(JokersItem).set(EnumerateItem);
         return false;
     }
     if (!readNumber(CardsItem, inputs.cards, enteredCards_, kMinCards, kMaxCards)) {
+        unreadItems_.set(JokersItem).set(EnumerateItem);
+        return false;
+    }
+    if (!readNumber(JokersItem, inputs.jokers, enteredJokers_, 0, kMaxJokers)) {
         unreadItems_.set(EnumerateItem);
         return false;
     }
@@ -94,6 +98,9 @@ CalculatorSession::Shown CalculatorSession::write() {
     if (!unreadItems_[CardsItem]) {
         shown.cards = enteredCards_;
     }
+    if (!unreadItems_[JokersItem]) {
+        shown.jokers = enteredJokers_;
+    }
     if (!unreadItems_[EnumerateItem]) {
         shown.enumerate = enumerateFlag_;
     }
@@ -105,6 +112,7 @@ void CalculatorSession::enterWorkingValues() {
     enteredSuits_ = workingSuits_;
     enteredRanks_ = workingRanks_;
     enteredCards_ = workingCards_;
+    enteredJokers_ = workingJokers_;
 }
 
 void CalculatorSession::step(Item item, int position, int delta) {
@@ -119,7 +127,8 @@ void CalculatorSession::step(Item item, int position, int delta) {
     const Stepped s =
         item == SuitsItem   ? Stepped{kMinSuits, kMaxSuits, workingSuits_, enteredSuits_}
         : item == RanksItem ? Stepped{kMinRanks, kMaxRanks, workingRanks_, enteredRanks_}
-                            : Stepped{kMinCards, kMaxCards, workingCards_, enteredCards_};
+        : item == CardsItem ? Stepped{kMinCards, kMaxCards, workingCards_, enteredCards_}
+                            : Stepped{0, kMaxJokers, workingJokers_, enteredJokers_};
     const long long stepped = static_cast<long long>(position) + delta;
     if (stepped < s.minimum || stepped > s.maximum) {
         return;
@@ -130,11 +139,13 @@ void CalculatorSession::step(Item item, int position, int delta) {
 }
 
 bool CalculatorSession::computeIsLong() const {
-    return enteredCards_ > kMinCards && enumerateFlag_;
+    // Only the five-card enumeration of a deck without jokers is quick
+    // enough to run inside the click.
+    return (enteredCards_ > kMinCards || enteredJokers_ > 0) && enumerateFlag_;
 }
 
 std::uint64_t CalculatorSession::plannedHands() const {
-    return handsOf({enteredSuits_, enteredRanks_}, enteredCards_);
+    return handsOf({enteredSuits_, enteredRanks_}, enteredCards_, enteredJokers_);
 }
 
 double CalculatorSession::estimatedSeconds() const {
@@ -148,12 +159,13 @@ void CalculatorSession::compute() {
     workingSuits_ = enteredSuits_;
     workingRanks_ = enteredRanks_;
     workingCards_ = enteredCards_;
+    workingJokers_ = enteredJokers_;
     state_.startTime = std::chrono::steady_clock::now();
-    // A ranking chosen for one deck and hand size is not carried to another.
-    if (chosenFor_ != std::pair{workingDeck(), workingCards_}) {
+    // A ranking chosen for one deck, hand size and jokers is not carried to another.
+    if (chosenFor_ != std::tuple{workingDeck(), workingCards_, workingJokers_}) {
         chosenOrder_.clear();
     }
-    if (workingCards_ == kMinCards) {
+    if (workingCards_ == kMinCards && workingJokers_ == 0) {
         computeFiveCards();
     } else if (enumerateFlag_) {
         startLongRun();
@@ -183,28 +195,29 @@ void CalculatorSession::computeFiveCards() {
 
 void CalculatorSession::computeCards() {
     progressRange_ = 0;
-    const ShownReport report =
-        shownReport(buildCardsReport({.deck = workingDeck(),
-                                      .cards = workingCards_,
-                                      .order = orderFor(workingDeck()),
-                                      .counting = countingFor(workingDeck(), workingCards_)}));
+    const ShownReport report = shownReport(
+        buildCardsReport({.deck = workingDeck(),
+                          .cards = workingCards_,
+                          .jokers = workingJokers_,
+                          .order = orderFor(workingDeck(), workingJokers_),
+                          .counting = countingFor(workingDeck(), workingCards_, workingJokers_)}));
     emit runStarted(report);
     show(report);
 }
 
-CategoryOrder CalculatorSession::orderFor(Deck deck) const {
-    return orderProblem(deck, chosenOrder_) ? CategoryOrder{} : chosenOrder_;
+CategoryOrder CalculatorSession::orderFor(Deck deck, std::uint32_t jokers) const {
+    return orderProblem(deck, chosenOrder_, jokers) ? CategoryOrder{} : chosenOrder_;
 }
 
 void CalculatorSession::setChosenOrder(CategoryOrder order) {
     chosenOrder_ = std::move(order);
     if (report_) {
-        chosenFor_ = {report_->deck, report_->cards};
+        chosenFor_ = {report_->deck, report_->cards, report_->jokers};
     }
 }
 
 bool CalculatorSession::canRecount() const {
-    return report_ && report_->cards > kMinCards && !running();
+    return report_ && (report_->cards > kMinCards || report_->jokers > 0) && !running();
 }
 
 void CalculatorSession::recount() {
@@ -212,10 +225,13 @@ void CalculatorSession::recount() {
         return;
     }
     // Counted again by the exact method: an enumeration was under the old order.
-    show(shownReport(buildCardsReport({.deck = report_->deck,
-                                       .cards = report_->cards,
-                                       .order = orderFor(report_->deck),
-                                       .counting = countingFor(report_->deck, report_->cards)})));
+    const ShownReport& shown = *report_;
+    show(shownReport(
+        buildCardsReport({.deck = shown.deck,
+                          .cards = shown.cards,
+                          .jokers = shown.jokers,
+                          .order = orderFor(shown.deck, shown.jokers),
+                          .counting = countingFor(shown.deck, shown.cards, shown.jokers)})));
 }
 
 std::vector<BreakingPair> CalculatorSession::breakingPairs() const {
@@ -226,20 +242,23 @@ std::vector<BreakingPair> CalculatorSession::breakingPairs() const {
     return cards ? marvane::breakingPairs(*cards) : std::vector<BreakingPair>{};
 }
 
-const OrderCounter* CalculatorSession::countingFor(Deck deck, std::uint32_t cards) {
-    if (!counting_ || counting_->deck() != deck || counting_->cards() != cards) {
-        counting_ = buildCardsCounting(deck, cards);
+const OrderCounter* CalculatorSession::countingFor(Deck deck, std::uint32_t cards,
+                                                   std::uint32_t jokers) {
+    if (!counting_ || counting_->deck() != deck || counting_->cards() != cards ||
+        counting_->jokers() != jokers) {
+        counting_ = buildCardsCounting(deck, cards, jokers);
     }
     return counting_.get();
 }
 
 void CalculatorSession::show(const ShownReport& report) {
-    if (report.cards > kMinCards) {
-        // The engine state's tables are the five-card ones.
+    if (std::holds_alternative<CardsReport>(report.source)) {
+        // The engine state's tables are the five-card ones without jokers.
         state_.clearTables();
         if (!orderSearch_ || orderSearch_->deck != report.deck ||
-            orderSearch_->cards != report.cards) {
-            orderSearch_ = buildOrderSearchReport(*countingFor(report.deck, report.cards));
+            orderSearch_->cards != report.cards || orderSearch_->jokers != report.jokers) {
+            orderSearch_ =
+                buildOrderSearchReport(*countingFor(report.deck, report.cards, report.jokers));
         }
     } else {
         orderSearch_.reset();
@@ -251,12 +270,14 @@ void CalculatorSession::show(const ShownReport& report) {
 void CalculatorSession::startLongRun() {
     const Deck deck = workingDeck();
     const std::uint32_t cards = workingCards_;
-    const CategoryOrder order = orderFor(deck);
+    const std::uint32_t jokers = workingJokers_;
+    const CategoryOrder order = orderFor(deck, jokers);
     progressRange_ = kLongRunTicks;
     ShownReport start;
     start.deck = deck;
     start.cards = cards;
-    start.hands = handsOf(deck, cards);
+    start.jokers = jokers;
+    start.hands = handsOf(deck, cards, jokers);
     longRun_ = true;
     emit runStarted(start);
 
@@ -283,16 +304,17 @@ void CalculatorSession::startLongRun() {
             Qt::QueuedConnection);
         return !stop_.load();
     };
-    worker_ = std::jthread([this, deck, cards, order, run, progress] {
+    worker_ = std::jthread([this, deck, cards, jokers, order, run, progress] {
         // Nothing may escape a thread: a refusal comes back as no report.
         // The count table is built here too, off the dialog's thread, and
         // comes back with the report for its order search.
         std::optional<CardsReport> report;
         CardsCounting counting;
         try {
-            counting = buildCardsCounting(deck, cards);
+            counting = buildCardsCounting(deck, cards, jokers);
             report = buildCardsReport({.deck = deck,
                                        .cards = cards,
+                                       .jokers = jokers,
                                        .order = order,
                                        .enumerate = true,
                                        .progress = progress,

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <utility>
 
 #include "engine/category_order.h"
@@ -27,14 +28,14 @@ namespace marvane {
 // progress. The dialog shows what this says; tests drive it directly.
 //
 // Every run is synchronous but one: enumerating hands of six or seven cards,
-// which can take an hour. That one runs on worker threads (a "long run")
+// or of a deck with jokers, which can take an hour. That one runs on worker threads (a "long run")
 // while the dialog's event loop goes on; it ends in finished or cancelled.
 class CalculatorSession : public QObject {
     Q_OBJECT
 
 public:
     // The items of an exchange, in the order a reading takes them.
-    enum Item { SuitsItem, RanksItem, CardsItem, EnumerateItem, ItemCount };
+    enum Item { SuitsItem, RanksItem, CardsItem, JokersItem, EnumerateItem, ItemCount };
     Q_ENUM(Item)
 
     // What the boxes hold when a reading starts.
@@ -42,6 +43,7 @@ public:
         std::string suits;
         std::string ranks;
         std::string cards = "5";
+        std::string jokers = "0";
         bool enumerate = false;
     };
     // What a writing puts in the boxes; nothing for an item that the last
@@ -50,6 +52,7 @@ public:
         std::optional<std::uint32_t> suits;
         std::optional<std::uint32_t> ranks;
         std::optional<std::uint32_t> cards;
+        std::optional<std::uint32_t> jokers;
         std::optional<bool> enumerate;
     };
 
@@ -89,28 +92,32 @@ public:
     // Back to the input state: no tables, no report.
     void clearResults();
 
-    // The ranking of categories for hands of more than five cards: the
-    // deck's own five-card order unless one is chosen for the results on
-    // show. It holds for that deck and hand size only: another run's deck or
-    // hand size starts from its own order again.
+    // The ranking of categories for hands of more than five cards or with
+    // jokers: the deck's own five-card order unless one is chosen for the
+    // results on show. It holds for that deck, hand size and jokers only:
+    // another run's starts from its own order again.
     void setChosenOrder(CategoryOrder order);
     const CategoryOrder& chosenOrder() const { return chosenOrder_; }
     // Whether the results on show can be counted again under another
-    // order at once: hands of six or seven cards, and no run under way.
+    // order at once: hands of six or seven cards or with jokers, and no run
+    // under way.
     bool canRecount() const;
     // Counts the results on show again under the chosen order, by the exact
     // method (an enumeration's counts were under the old order): finished
     // follows.
     void recount();
-    // For results of six or seven cards: the search for a self-consistent
+    // For results of six or seven cards or with jokers: the search for a self-consistent
     // order and the pairs that break the shown order.
     const std::optional<OrderSearchReport>& orderSearch() const { return orderSearch_; }
     std::vector<BreakingPair> breakingPairs() const;
 
     std::uint32_t enteredSuits() const { return enteredSuits_; }
     std::uint32_t enteredRanks() const { return enteredRanks_; }
+    Deck enteredDeck() const { return {enteredSuits_, enteredRanks_}; }
     std::uint32_t enteredCards() const { return enteredCards_; }
     std::uint32_t workingCards() const { return workingCards_; }
+    std::uint32_t enteredJokers() const { return enteredJokers_; }
+    std::uint32_t workingJokers() const { return workingJokers_; }
     bool enumerateFlag() const { return enumerateFlag_; }
     Deck workingDeck() const { return {workingSuits_, workingRanks_}; }
     const EngineState& engineState() const { return state_; }
@@ -144,10 +151,10 @@ private:
     void computeCards();
     void startLongRun();
     void endLongRun(const std::optional<CardsReport>& report, CardsCounting counting);
-    // The deck's count table at this hand size, built on first use.
-    const OrderCounter* countingFor(Deck deck, std::uint32_t cards);
+    // The deck's count table at this hand size and jokers, built on first use.
+    const OrderCounter* countingFor(Deck deck, std::uint32_t cards, std::uint32_t jokers);
     void show(const ShownReport& report);
-    CategoryOrder orderFor(Deck deck) const;
+    CategoryOrder orderFor(Deck deck, std::uint32_t jokers) const;
     void keepEngineState(const DeckReport& report);
 
     // Items that the last reading stopped before: their values are older than
@@ -157,16 +164,19 @@ private:
     std::uint32_t enteredSuits_ = 0;
     std::uint32_t enteredRanks_ = 0;
     std::uint32_t enteredCards_ = 5;
+    std::uint32_t enteredJokers_ = 0;
     bool enumerateFlag_ = false;
     std::uint32_t workingSuits_ = 4;
     std::uint32_t workingRanks_ = 13;
     std::uint32_t workingCards_ = 5;
+    std::uint32_t workingJokers_ = 0;
     EngineState state_;
     std::optional<ShownReport> report_;
-    CategoryOrder chosenOrder_;                   // empty: the deck's own
-    std::pair<Deck, std::uint32_t> chosenFor_{};  // the deck and hand size it was chosen for
+    CategoryOrder chosenOrder_;  // empty: the deck's own
+    // The deck, hand size and jokers it was chosen for.
+    std::tuple<Deck, std::uint32_t, std::uint32_t> chosenFor_{};
     std::optional<OrderSearchReport> orderSearch_;
-    // The count table of the last K-card deck and hand size: the report,
+    // The count table of the last K-card deck, hand size and jokers: the report,
     // its order search and every recount read it, so it is built once.
     CardsCounting counting_;
     int progressRange_ = 0;

@@ -45,9 +45,9 @@ CommandLineRequest readCommandLine(const QStringList& arguments) {
     // Qt's options are single-dash words (-style, -platform).
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QStringLiteral(
-        "Counts five-card poker hands, category by category, in a deck of 4 to 8 suits "
-        "and 7 to 20 ranks, in a dialog. The standard Qt options, such as -style and "
-        "-platform, are accepted too."));
+        "Counts poker hands of five to seven cards, category by category, in a deck of 4 "
+        "to 8 suits and 7 to 20 ranks with up to four jokers, in a dialog. The standard Qt "
+        "options, such as -style and -platform, are accepted too."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Print this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},

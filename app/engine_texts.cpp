@@ -100,6 +100,13 @@ constexpr char kContext[] = "EngineTexts";
     QT_TRANSLATE_NOOP("EngineTexts",
                       "five different ranks not in a row, neither all of one suit nor all of "
                       "different suits."),
+    // Category definitions with jokers, where a joker may repeat a card
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "five cards of one rank; a joker may repeat a card, so their suits need not "
+                      "differ, and a deck of four suits has them too."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "four cards of one rank and a fifth card, with at least two cards of one "
+                      "suit; a joker may repeat a card, so two of the four may share a suit."),
     // Suit patterns
     QT_TRANSLATE_NOOP("EngineTexts", "all five cards of one suit."),
     QT_TRANSLATE_NOOP(
@@ -107,6 +114,21 @@ constexpr char kContext[] = "EngineTexts";
         "all five cards of different suits; only a deck of at least 5 suits has them."),
     QT_TRANSLATE_NOOP("EngineTexts",
                       "neither flush nor rainbow, so some cards share a suit but not all five."),
+    // Suit patterns with jokers
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "all five cards of one suit and of five different ranks; a joker that "
+                      "repeats a card makes a pair, never a flush."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "neither flush nor rainbow, so some cards share a suit; with a joker that "
+                      "repeats a card, a hand with a repeated rank may have all five cards in one "
+                      "suit."),
+    // The wild card
+    QT_TRANSLATE_NOOP("EngineTexts", "Joker"),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "a wild card that stands for any card, any rank in any suit, also one the "
+                      "hand already holds, written Jk in example hands; a hand counts in the best "
+                      "category it can make, and a category only jokers make (Five of a Kind in "
+                      "four suits) ranks first in the deck's own order."),
     // The Total column
     QT_TRANSLATE_NOOP("EngineTexts",
                       "this category's count plus the counts of every category that dominates "
@@ -140,6 +162,10 @@ struct OddsTexts {
     Q_DECLARE_TR_FUNCTIONS(OddsColumns)
 };
 
+struct JokerTexts {
+    Q_DECLARE_TR_FUNCTIONS(Jokers)
+};
+
 }  // namespace
 
 QString engineText(std::string_view english) {
@@ -147,12 +173,16 @@ QString engineText(std::string_view english) {
     return QCoreApplication::translate(kContext, key.c_str());
 }
 
+QString jokersPhrase(std::uint32_t jokers) {
+    return jokers == 1 ? JokerTexts::tr("1 joker") : JokerTexts::tr("%1 jokers").arg(jokers);
+}
+
 QString categoryName(marvane::HandCategory category) {
     return engineText(marvane::displayName(category));
 }
 
-QString categoryDefinitionText(marvane::HandCategory category) {
-    return engineText(marvane::categoryDefinition(category));
+QString categoryDefinitionText(marvane::HandCategory category, std::uint32_t jokers) {
+    return engineText(marvane::categoryDefinition(category, jokers));
 }
 
 QString suitPatternText(marvane::SuitPattern pattern) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,8 +19,9 @@ namespace marvane {
 // The category's name in the results list, e.g. "Drilling (bunt)".
 QString categoryName(marvane::HandCategory category);
 
-// The category's one-sentence definition, lower-case start.
-QString categoryDefinitionText(marvane::HandCategory category);
+// The category's one-sentence definition, lower-case start; with `jokers`
+// above 0 as jokers make it (see marvane::categoryDefinition).
+QString categoryDefinitionText(marvane::HandCategory category, std::uint32_t jokers = 0);
 
 // The suit pattern's name as the charts' legends show it, e.g. "Rainbow".
 QString suitPatternText(marvane::SuitPattern pattern);
@@ -29,9 +31,12 @@ QString suitPatternText(marvane::SuitPattern pattern);
 QString oddsText(const std::optional<std::string>& odds);
 
 // Any other sentence the engine hands the windows: the suit patterns', the
-// Total column's and the "*" mark's definitions, the card notation, why a
-// category has no example hand.
+// Total column's, the "*" mark's and the joker's definitions, the card
+// notation, why a category has no example hand.
 // Texts without a translation come back in English.
 QString engineText(std::string_view english);
+
+// "1 joker", "2 jokers", in the user's language.
+QString jokersPhrase(std::uint32_t jokers);
 
 }  // namespace marvane

@@ -8,9 +8,15 @@
 
 namespace marvane {
 
-QString defaultFileStem(const Deck& deck, std::uint32_t cards) {
-    const QString stem = QStringLiteral("marvane-%1x%2").arg(deck.suits).arg(deck.ranks);
-    return cards > 5 ? stem + QStringLiteral("-%1cards").arg(cards) : stem;
+QString defaultFileStem(const Deck& deck, std::uint32_t cards, std::uint32_t jokers) {
+    QString stem = QStringLiteral("marvane-%1x%2").arg(deck.suits).arg(deck.ranks);
+    if (cards > 5) {
+        stem += QStringLiteral("-%1cards").arg(cards);
+    }
+    if (jokers > 0) {
+        stem += jokers == 1 ? QStringLiteral("-1joker") : QStringLiteral("-%1jokers").arg(jokers);
+    }
+    return stem;
 }
 
 QString askSavePath(QWidget* parent, Prompts& prompts, Prompts::FileKind kind,

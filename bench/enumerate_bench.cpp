@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 
+#include "bench/joker_bench.h"
 #include "engine/best_of_k_reference.h"
 #include "engine/binomial.h"
 #include "engine/card_count.h"
@@ -235,6 +236,7 @@ void registerAll() {
 
 int main(int argc, char** argv) {
     registerAll();
+    marvane::bench::registerJokerBenchmarks();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

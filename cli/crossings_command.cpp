@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/crossings_command.h"
 
+#include <functional>
 #include <nlohmann/json.hpp>
 
 #include "report/csv_field.h"
@@ -11,7 +12,7 @@ namespace marvane {
 std::variant<CrossingsQuery, std::string> readCrossingsQuery(const CrossingsArguments& arguments) {
     const auto varying = dimensionFromName(arguments.dimension);
     if (!varying) {
-        return std::string("--crossings: Please choose suits, ranks or cards.");
+        return std::string("--crossings: Please choose suits, ranks, cards or jokers.");
     }
     if (arguments.perDeckOptions) {
         return std::string("--crossings cannot be combined with --all, --enumerate or --odds");
@@ -43,34 +44,61 @@ void writeCrossings(std::ostream& out, const std::vector<Crossing>& crossings,
     writeCrossings(out, crossings, dimensionName(varying), format);
 }
 
-void writeCrossings(std::ostream& out, const std::vector<Crossing>& crossings,
-                    std::string_view unit, ReportFormat format) {
+namespace {
+
+using UnitOf = std::function<std::string_view(const Crossing&)>;
+
+void writeAny(std::ostream& out, const std::vector<Crossing>& crossings, const UnitOf& unit,
+              ReportFormat format, bool ties) {
     switch (format) {
         case ReportFormat::Table:
             for (const Crossing& crossing : crossings) {
-                out << describeCrossing(crossing, unit) << '\n';
+                out << describeCrossing(crossing, unit(crossing)) << '\n';
             }
             return;
         case ReportFormat::Csv:
-            out << "from,to,rarer,commoner\n";
+            out << "from,to,rarer,commoner" << (ties ? ",equal_from" : "") << '\n';
             for (const Crossing& crossing : crossings) {
                 out << crossing.from << ',' << crossing.to << ','
                     << csvField(displayName(crossing.rarer)) << ','
-                    << csvField(displayName(crossing.commoner)) << '\n';
+                    << csvField(displayName(crossing.commoner));
+                if (ties) {
+                    out << ',' << (crossing.equalFrom ? std::to_string(*crossing.equalFrom) : "");
+                }
+                out << '\n';
             }
             return;
         case ReportFormat::Json: {
             auto document = nlohmann::ordered_json::array();
             for (const Crossing& crossing : crossings) {
-                document.push_back({{"from", crossing.from},
-                                    {"to", crossing.to},
-                                    {"rarer", displayName(crossing.rarer)},
-                                    {"commoner", displayName(crossing.commoner)}});
+                nlohmann::ordered_json item{{"from", crossing.from},
+                                            {"to", crossing.to},
+                                            {"rarer", displayName(crossing.rarer)},
+                                            {"commoner", displayName(crossing.commoner)}};
+                if (ties) {
+                    item["equal_from"] = crossing.equalFrom
+                                             ? nlohmann::ordered_json(*crossing.equalFrom)
+                                             : nlohmann::ordered_json(nullptr);
+                }
+                document.push_back(std::move(item));
             }
             out << document.dump(2) << '\n';
             return;
         }
     }
+}
+
+}  // namespace
+
+void writeCrossings(std::ostream& out, const std::vector<Crossing>& crossings,
+                    std::string_view unit, ReportFormat format) {
+    writeAny(
+        out, crossings, [unit](const Crossing&) { return unit; }, format, false);
+}
+
+void writeJokerCrossings(std::ostream& out, const std::vector<Crossing>& crossings,
+                         ReportFormat format) {
+    writeAny(out, crossings, jokerUnit, format, true);
 }
 
 }  // namespace marvane

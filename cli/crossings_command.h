@@ -38,5 +38,10 @@ void writeCrossings(std::ostream& out, const std::vector<Crossing>& crossings,
 // The same with the unit the sentences name: "suits", "ranks" or "cards".
 void writeCrossings(std::ostream& out, const std::vector<Crossing>& crossings,
                     std::string_view unit, ReportFormat format);
+// Along jokers: "joker" or "jokers" by the crossing, and where a tie came
+// before the crossing, its first value (CSV: an equal_from column, empty
+// without a tie; JSON: an equal_from field, null without one).
+void writeJokerCrossings(std::ostream& out, const std::vector<Crossing>& crossings,
+                         ReportFormat format);
 
 }  // namespace marvane

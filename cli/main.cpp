@@ -63,6 +63,15 @@ it exits 0 whether pairs break or not.
 counts (equal counts keep their place) and counts again, until the order stays
 (self-consistent) or comes back (a cycle); then it says whether any order at
 all is self-consistent, and names one.
+--jokers J adds J jokers to the deck. A joker stands for any card, also one the
+hand holds, and a hand counts in the best category any five of its cards can
+make; the deck's own order puts a category only a joker makes (Five of a Kind in
+four suits) first. Counts are exact at any --cards, possible hands are
+C(S x R + J, K), and the output names the jokers (CSV and JSON: cards and
+jokers). --crossings jokers lists where categories change places as jokers go
+from 0 to 4 in one deck, also through a tie, which it names (equal at 2).
+--explain --jokers J gives the definitions as jokers make them: a joker may
+repeat a card, so five of a kind may repeat a suit.
 
 Examples:
   marvane-count --suits 4 --ranks 13
@@ -75,6 +84,10 @@ Examples:
   marvane-count --suits 4 --ranks 13 --cards 7 --check-order
   marvane-count --suits 5 --ranks 7 --cards 6 --find-order
   marvane-count --all --cards 7 --find-order --format json
+  marvane-count --suits 4 --ranks 13 --jokers 1
+  marvane-count --crossings jokers --suits 4 --ranks 13
+  marvane-count --all --jokers 1 --cards 6 --find-order
+  marvane-count --explain --jokers 1
 
 Exit status: 0 on success; 1 if enumerated and computed counts differ (each
 difference is reported on stderr) or the output could not be written;
@@ -88,6 +101,8 @@ struct CountRequest {
     std::optional<CrossingsQuery> crossings;  // instead of the decks' counts
     std::optional<Deck> cardCrossings;        // from 5 to 7 cards in one deck, instead
     std::uint32_t cards = kMinCards;          // per hand; above 5 the best five counts
+    std::uint32_t jokers = 0;                 // each stands for any card
+    std::optional<Deck> jokerCrossings;       // from 0 to 4 jokers in one deck, instead
     CategoryOrder order;                      // empty: the deck's own
     bool findOrder = false;                   // the search instead of the counts
     bool checkOrder = false;                  // the breaking pairs instead of the counts
@@ -205,13 +220,19 @@ ParseOutcome parseArguments(int argc, char** argv) {
     CLI::Option* crossings =
         app.add_option("--crossings", crossingsName,
                        "Where categories change places as suits (at --ranks R), ranks "
-                       "(at --suits S) or cards per hand (at --suits S --ranks R) grow")
-            ->type_name("suits|ranks|cards");
+                       "(at --suits S), cards per hand or jokers (at --suits S --ranks R) grow")
+            ->type_name("suits|ranks|cards|jokers");
     std::string cardsText;
     CLI::Option* cards = app.add_option("--cards", cardsText,
                                         "Cards per hand, 5 to 7 (default 5); with 6 or 7 a hand "
                                         "counts as its best five")
                              ->type_name("K");
+    std::string jokersText;
+    CLI::Option* jokers =
+        app.add_option("--jokers", jokersText,
+                       "Jokers in the deck, 0 to 4 (default 0); a joker stands for any card, and "
+                       "a hand counts in the best category it can make")
+            ->type_name("J");
     std::string orderNames;
     CLI::Option* order =
         app.add_option("--order", orderNames,
@@ -224,8 +245,8 @@ ParseOutcome parseArguments(int argc, char** argv) {
                  "deck's own order, or --order)");
     bool explain = false;
     app.add_flag("--explain", explain,
-                 "Say what each category, suit pattern, Total and the * mark mean, and exit (no "
-                 "deck needed)");
+                 "Say what each category, suit pattern, Total, the * mark and a joker mean, and "
+                 "exit (no deck needed; with --jokers J, the definitions as jokers make them)");
 
     try {
         app.parse(argc, argv);
@@ -238,8 +259,15 @@ ParseOutcome parseArguments(int argc, char** argv) {
     } catch (const CLI::ParseError& error) {
         return UsageError{oneLine(error.what())};
     }
+    if (jokers->count() > 0) {
+        const NumberReading reading = readNumber(jokersText, 0, kMaxJokers);
+        if (reading.status != NumberReadingStatus::Ok) {
+            return UsageError{"--jokers: " + numberReadingMessage(reading.status, 0, kMaxJokers)};
+        }
+        request.jokers = reading.value;
+    }
     if (explain) {
-        return HelpRequest{explanationText()};
+        return HelpRequest{explanationText(request.jokers)};
     }
     if (const auto problem =
             orderOptionsProblem(request, order->count() > 0, all, crossings->count() > 0)) {
@@ -262,6 +290,26 @@ ParseOutcome parseArguments(int argc, char** argv) {
     }
     request.report.format = reportFormatFromName(formatName).value_or(ReportFormat::Table);
     request.report.allDecks = all;
+
+    if (crossings->count() > 0 && crossingsName == "jokers") {
+        if (all || request.enumerate || request.report.odds) {
+            return UsageError{"--crossings cannot be combined with --all, --enumerate or --odds"};
+        }
+        if (jokers->count() > 0) {
+            return UsageError{"--crossings jokers covers 0 to 4 jokers: leave out --jokers"};
+        }
+        auto suitsValue = readDimension(*suits, suitsText, kMinSuits, kMaxSuits);
+        if (auto* error = std::get_if<UsageError>(&suitsValue)) {
+            return *error;
+        }
+        auto ranksValue = readDimension(*ranks, ranksText, kMinRanks, kMaxRanks);
+        if (auto* error = std::get_if<UsageError>(&ranksValue)) {
+            return *error;
+        }
+        request.jokerCrossings =
+            Deck{std::get<std::uint32_t>(suitsValue), std::get<std::uint32_t>(ranksValue)};
+        return request;
+    }
 
     if (crossings->count() > 0 && crossingsName == "cards") {
         if (all || request.enumerate || request.report.odds) {
@@ -314,7 +362,7 @@ ParseOutcome parseArguments(int argc, char** argv) {
     deck.ranks = std::get<std::uint32_t>(ranksValue);
     request.decks.push_back(deck);
     if (order->count() > 0) {
-        auto reading = readCategoryOrder(orderNames, deck);
+        auto reading = readCategoryOrder(orderNames, deck, request.jokers);
         if (const auto* message = std::get_if<std::string>(&reading)) {
             return UsageError{"--order: " + *message + "."};
         }
@@ -401,6 +449,7 @@ private:
 CardsReport countCardsDeck(Deck deck, const CountRequest& request, CardsProgress progress) {
     return buildCardsReport({.deck = deck,
                              .cards = request.cards,
+                             .jokers = request.jokers,
                              .order = request.order,
                              .enumerate = request.enumerate,
                              .progress = std::move(progress),
@@ -466,22 +515,23 @@ int runCards(const CountRequest& request) {
     if (request.enumerate && isatty(STDERR_FILENO) == 1) {
         std::uint64_t hands = 0;
         for (Deck deck : request.decks) {
-            hands += choose64(deck.cardCount(), request.cards);
+            hands += choose64(deck.cardCount() + request.jokers, request.cards);
         }
         const Deck first = request.decks.front();
         const std::string decks =
             request.decks.size() == 1
                 ? std::to_string(first.suits) + " x " + std::to_string(first.ranks)
                 : std::to_string(request.decks.size()) + " decks";
-        progress.emplace("Enumerating " + decks + ", " + std::to_string(request.cards) + " cards",
+        progress.emplace("Enumerating " + decks + ", " + std::to_string(request.cards) + " cards" +
+                             (request.jokers > 0 ? ", " + jokersText(request.jokers) : ""),
                          hands);
     }
     std::vector<CardsReport> reports;
     for (Deck deck : request.decks) {
-        reports.push_back(
-            countCardsDeck(deck, request,
-                           progress ? progress->forDeck(choose64(deck.cardCount(), request.cards))
-                                    : CardsProgress{}));
+        reports.push_back(countCardsDeck(
+            deck, request,
+            progress ? progress->forDeck(choose64(deck.cardCount() + request.jokers, request.cards))
+                     : CardsProgress{}));
     }
     if (progress) {
         progress->finish();
@@ -493,10 +543,12 @@ int runCards(const CountRequest& request) {
     });
 }
 
-int runCrossings(const CrossingsQuery& query, std::uint32_t cards, ReportFormat format) {
+int runCrossings(const CrossingsQuery& query, std::uint32_t cards, std::uint32_t jokers,
+                 ReportFormat format) {
     writeCrossings(std::cout,
-                   cards == kMinCards ? findCrossings(query.varying, query.fixed)
-                                      : findCrossings(query.varying, query.fixed, cards),
+                   cards == kMinCards && jokers == 0
+                       ? findCrossings(query.varying, query.fixed)
+                       : findCrossings(query.varying, query.fixed, cards, jokers),
                    query.varying, format);
     return outputWritten() ? kExitSuccess : kExitFailure;
 }
@@ -511,7 +563,7 @@ int writeOut(const Write& write) {
 int runFindOrder(const CountRequest& request) {
     std::vector<OrderSearchReport> reports;
     for (Deck deck : request.decks) {
-        reports.push_back(buildOrderSearchReport(deck, request.cards));
+        reports.push_back(buildOrderSearchReport(deck, request.cards, request.jokers));
     }
     return writeOut([&](std::ostream& out) { writeOrderSearches(out, reports, request.report); });
 }
@@ -520,7 +572,8 @@ int runFindOrder(const CountRequest& request) {
 int runCheckOrder(const CountRequest& request) {
     std::vector<OrderCheckReport> reports;
     for (Deck deck : request.decks) {
-        reports.push_back(buildOrderCheckReport(deck, request.cards, request.order));
+        reports.push_back(
+            buildOrderCheckReport(deck, request.cards, request.order, request.jokers));
     }
     return writeOut([&](std::ostream& out) { writeOrderChecks(out, reports, request.report); });
 }
@@ -533,14 +586,20 @@ int run(const CountRequest& request) {
         return runCheckOrder(request);
     }
     if (request.cardCrossings) {
-        writeCrossings(std::cout, findCardCrossings(*request.cardCrossings), "cards",
-                       request.report.format);
+        writeCrossings(std::cout, findCardCrossings(*request.cardCrossings, request.jokers),
+                       "cards", request.report.format);
+        return outputWritten() ? kExitSuccess : kExitFailure;
+    }
+    if (request.jokerCrossings) {
+        writeJokerCrossings(std::cout, findJokerCrossings(*request.jokerCrossings, request.cards),
+                            request.report.format);
         return outputWritten() ? kExitSuccess : kExitFailure;
     }
     if (request.crossings) {
-        return runCrossings(*request.crossings, request.cards, request.report.format);
+        return runCrossings(*request.crossings, request.cards, request.jokers,
+                            request.report.format);
     }
-    if (request.cards > kMinCards) {
+    if (request.cards > kMinCards || request.jokers > 0) {
         return runCards(request);
     }
     if (!request.order.empty()) {

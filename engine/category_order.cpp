@@ -7,21 +7,41 @@
 
 namespace marvane {
 
-CategoryOrder defaultOrder(Deck deck) {
+std::uint32_t reachableCategories(Deck deck, std::uint32_t jokers) {
     const CategoryCounts counts = compute_counts(deck);
-    CategoryOrder order;
+    std::uint32_t reachable = 0;
     for (std::size_t i = 0; i < kCategoryCount; ++i) {
         if (counts[i] != 0) {
+            reachable |= 1u << i;
+        }
+    }
+    // Four of a rank and a joker; every other category needs nothing a
+    // joker can add (a rainbow still needs five suits).
+    if (jokers > 0) {
+        reachable |= 1u << indexOf(HandCategory::FiveOfAKind);
+    }
+    return reachable;
+}
+
+CategoryOrder defaultOrder(Deck deck, std::uint32_t jokers) {
+    const CategoryCounts counts = compute_counts(deck);
+    const std::uint32_t reachable = reachableCategories(deck, jokers);
+    CategoryOrder order;
+    for (std::size_t i = 0; i < kCategoryCount; ++i) {
+        if (reachable & (1u << i)) {
             order.push_back(static_cast<HandCategory>(i));
         }
     }
-    // Stable, so equal counts keep index order.
+    // No natural hand counts as rarest of all; stable, so equal counts keep
+    // index order.
+    auto rarity = [&](HandCategory c) { return counts[c] == 0 ? -1 : std::int64_t{counts[c]}; };
     std::stable_sort(order.begin(), order.end(),
-                     [&](HandCategory a, HandCategory b) { return counts[a] < counts[b]; });
+                     [&](HandCategory a, HandCategory b) { return rarity(a) < rarity(b); });
     return order;
 }
 
-std::optional<std::string> orderProblem(Deck deck, const CategoryOrder& order) {
+std::optional<std::string> orderProblem(Deck deck, const CategoryOrder& order,
+                                        std::uint32_t jokers) {
     std::array<bool, kCategoryCount> seen{};
     for (HandCategory category : order) {
         const std::size_t index = indexOf(category);
@@ -33,9 +53,9 @@ std::optional<std::string> orderProblem(Deck deck, const CategoryOrder& order) {
         }
         seen[index] = true;
     }
-    const CategoryCounts counts = compute_counts(deck);
+    const std::uint32_t reachable = reachableCategories(deck, jokers);
     for (std::size_t i = 0; i < kCategoryCount; ++i) {
-        if (counts[i] != 0 && !seen[i]) {
+        if ((reachable & (1u << i)) && !seen[i]) {
             return "the order leaves out " +
                    std::string(displayName(static_cast<HandCategory>(i))) +
                    ", which the deck has hands of";

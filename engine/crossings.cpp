@@ -36,11 +36,31 @@ std::array<std::size_t, kCategoryCount> placesByTotal(const Counts& counts) {
     return places;
 }
 
+// How far back a reversal into series[next] may look: only its neighbour,
+// or past a run of equal counts too.
+enum class Ties { EndReversal, Skipped };
+
+// The first of the values just before `next` where the two counts were
+// equal (both occurring), or `next` when they weren't at next - 1.
 template <class Series>
-std::vector<Crossing> crossingsAlong(const std::vector<Series>& series) {
+std::size_t firstOfEqualRun(const std::vector<Series>& series, std::size_t next, HandCategory r,
+                            HandCategory c) {
+    std::size_t first = next;
+    while (first > 0) {
+        const auto& counts = series[first - 1].counts;
+        if (counts[r] == 0 || counts[r] != counts[c]) {
+            break;
+        }
+        --first;
+    }
+    return first;
+}
+
+template <class Series>
+std::vector<Crossing> crossingsAlong(const std::vector<Series>& series,
+                                     Ties ties = Ties::EndReversal) {
     std::vector<Crossing> crossings;
     for (std::size_t next = 1; next < series.size(); ++next) {
-        const Series& before = series[next - 1];
         const Series& after = series[next];
         const auto places = placesByTotal(after.counts);
         const auto firstOfDeck = crossings.size();
@@ -48,8 +68,17 @@ std::vector<Crossing> crossingsAlong(const std::vector<Series>& series) {
             for (std::size_t commoner = 0; commoner < kCategoryCount; ++commoner) {
                 const auto r = static_cast<HandCategory>(rarer);
                 const auto c = static_cast<HandCategory>(commoner);
-                if (reverses(before.counts, after.counts, r, c)) {
-                    crossings.push_back({before.value, after.value, r, c});
+                const std::size_t equal =
+                    ties == Ties::Skipped ? firstOfEqualRun(series, next, r, c) : next;
+                if (equal == 0) {
+                    continue;  // equal from the start: nothing to reverse
+                }
+                if (reverses(series[equal - 1].counts, after.counts, r, c)) {
+                    Crossing crossing{series[next - 1].value, after.value, r, c};
+                    if (equal != next) {
+                        crossing.equalFrom = series[equal].value;
+                    }
+                    crossings.push_back(crossing);
                 }
             }
         }
@@ -125,29 +154,50 @@ std::string describeCrossing(const Crossing& crossing, DeckDimension varying) {
 
 namespace marvane {
 
-std::vector<Crossing> findCrossings(DeckDimension varying, std::uint32_t fixed,
-                                    std::uint32_t cards) {
+std::vector<Crossing> findCrossings(DeckDimension varying, std::uint32_t fixed, std::uint32_t cards,
+                                    std::uint32_t jokers) {
     std::vector<SeriesDeck64> series;
     for (Deck deck : deckSeries(varying, fixed)) {
-        series.push_back(
-            {varyingValue(deck, varying), countCards(deck, cards, defaultOrder(deck))});
+        series.push_back({varyingValue(deck, varying),
+                          countCards(deck, cards, defaultOrder(deck, jokers), jokers)});
     }
     return findCrossings(series);
 }
 
-std::vector<Crossing> findCardCrossings(Deck deck) {
+std::vector<Crossing> findCardCrossings(Deck deck, std::uint32_t jokers) {
     std::vector<SeriesDeck64> series;
-    const CategoryOrder order = defaultOrder(deck);
+    const CategoryOrder order = defaultOrder(deck, jokers);
     for (std::uint32_t cards = kMinCards; cards <= kMaxCards; ++cards) {
-        series.push_back({cards, countCards(deck, cards, order)});
+        series.push_back({cards, countCards(deck, cards, order, jokers)});
     }
     return findCrossings(series);
+}
+
+std::vector<Crossing> findJokerCrossings(Deck deck, std::uint32_t cards) {
+    std::vector<SeriesDeck64> series;
+    for (std::uint32_t jokers = 0; jokers <= kMaxJokers; ++jokers) {
+        series.push_back({jokers, countCards(deck, cards, defaultOrder(deck, jokers), jokers)});
+    }
+    return crossingsAlong(series, Ties::Skipped);
 }
 
 std::string describeCrossing(const Crossing& crossing, std::string_view unit) {
-    return "from " + std::to_string(crossing.from) + " to " + std::to_string(crossing.to) + " " +
-           std::string(unit) + ", " + std::string(displayName(crossing.rarer)) +
-           " becomes rarer than " + std::string(displayName(crossing.commoner));
+    std::string text = "from " + std::to_string(crossing.from) + " to " +
+                       std::to_string(crossing.to) + " " + std::string(unit) + ", " +
+                       std::string(displayName(crossing.rarer)) + " becomes rarer than " +
+                       std::string(displayName(crossing.commoner));
+    if (crossing.equalFrom) {
+        text += " (equal at " + std::to_string(*crossing.equalFrom);
+        if (*crossing.equalFrom != crossing.from) {
+            text += " to " + std::to_string(crossing.from);
+        }
+        text += ")";
+    }
+    return text;
+}
+
+std::string_view jokerUnit(const Crossing& crossing) {
+    return crossing.to == 1 ? "joker" : "jokers";
 }
 
 }  // namespace marvane

@@ -34,12 +34,15 @@ struct SeriesDeck {
 };
 
 // Between two neighbouring decks, `rarer` went from more likely than
-// `commoner` to less likely.
+// `commoner` to less likely. Along jokers, the two may have been equal in
+// between: then `equalFrom` is the first value where they were, and `from`
+// the last.
 struct Crossing {
     std::uint32_t from;
     std::uint32_t to;
     HandCategory rarer;
     HandCategory commoner;
+    std::optional<std::uint32_t> equalFrom{};
 
     friend bool operator==(const Crossing&, const Crossing&) = default;
 };
@@ -64,15 +67,26 @@ struct SeriesDeck64 {
     CategoryCounts64 counts;
 };
 std::vector<Crossing> findCrossings(const std::vector<SeriesDeck64>& series);
-std::vector<Crossing> findCrossings(DeckDimension varying, std::uint32_t fixed,
-                                    std::uint32_t cards);
+std::vector<Crossing> findCrossings(DeckDimension varying, std::uint32_t fixed, std::uint32_t cards,
+                                    std::uint32_t jokers = 0);
 
 // From 5 to 6 and from 6 to 7 cards per hand in one deck. Throws
 // std::invalid_argument for an inadmissible deck.
-std::vector<Crossing> findCardCrossings(Deck deck);
+std::vector<Crossing> findCardCrossings(Deck deck, std::uint32_t jokers = 0);
+
+// From 0 to kMaxJokers jokers in one deck at `cards` cards, each number of
+// jokers under the deck's own order with that many. Equal counts hide no
+// reversal here: a category more likely than another, then equal to it,
+// then less likely, crosses it where it becomes less likely. Throws
+// std::invalid_argument for an inadmissible deck or hand size.
+std::vector<Crossing> findJokerCrossings(Deck deck, std::uint32_t cards);
 
 // "from 5 to 6 cards, Garbage becomes rarer than Hypochromatic 1 Pair": the
-// unit is what varies ("suits", "ranks" or "cards").
+// unit is what varies ("suits", "ranks", "cards" or "jokers"); a crossing
+// through equal counts ends in " (equal at 2)".
 std::string describeCrossing(const Crossing& crossing, std::string_view unit);
+
+// "joker" when the crossing ends at one joker, else "jokers".
+std::string_view jokerUnit(const Crossing& crossing);
 
 }  // namespace marvane

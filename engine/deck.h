@@ -14,6 +14,9 @@ inline constexpr std::uint32_t kMaxRanks = 20;
 // Five-card hands throughout.
 inline constexpr std::uint32_t kHandSize = 5;
 
+// Jokers a deck may hold besides its S x R cards; each stands for any card.
+inline constexpr std::uint32_t kMaxJokers = 4;
+
 // A deck of S suits and R ranks holding one card of every (rank, suit) pair.
 struct Deck {
     std::uint32_t suits = kMinSuits;

@@ -20,8 +20,8 @@ constexpr std::int8_t kNoSlot = -1;
 
 using SetHands = std::vector<std::pair<CategorySet, std::uint64_t>>;
 
-SetHands setHandsOf(Deck deck, std::uint32_t cards) {
-    if (cards == kHandSize) {
+SetHands setHandsOf(Deck deck, std::uint32_t cards, std::uint32_t jokers) {
+    if (cards == kHandSize && jokers == 0) {
         // One category per five-card hand; the table would say the same,
         // the closed forms say it without a walk.
         if (!deck.isAdmissible()) {
@@ -37,14 +37,14 @@ SetHands setHandsOf(Deck deck, std::uint32_t cards) {
         }
         return sets;
     }
-    return CardCountTable(deck, cards).categorySets();
+    return CardCountTable(deck, cards, jokers).categorySets();
 }
 
 }  // namespace
 
-OrderCounter::OrderCounter(Deck deck, std::uint32_t cards)
-    : deck_(deck), cards_(cards), categories_(defaultOrder(deck)) {
-    const SetHands sets = setHandsOf(deck, cards);  // checks deck and cards first
+OrderCounter::OrderCounter(Deck deck, std::uint32_t cards, std::uint32_t jokers)
+    : deck_(deck), cards_(cards), jokers_(jokers), categories_(defaultOrder(deck, jokers)) {
+    const SetHands sets = setHandsOf(deck, cards, jokers);  // checks its arguments first
     std::array<std::int8_t, kCategoryCount> slotOf{};
     slotOf.fill(kNoSlot);
     for (std::size_t slot = 0; slot < categories_.size(); ++slot) {
@@ -91,7 +91,7 @@ std::uint64_t OrderCounter::countGiven(HandCategory category, CategorySet above)
 }
 
 CategoryCounts64 OrderCounter::counts(const CategoryOrder& order) const {
-    if (const auto problem = orderProblem(deck_, order)) {
+    if (const auto problem = orderProblem(deck_, order, jokers_)) {
         throw std::invalid_argument(*problem);
     }
     CategoryCounts64 counts;

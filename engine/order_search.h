@@ -32,16 +32,18 @@ using CategorySet = std::uint32_t;
 // with two look-ups.
 class OrderCounter {
 public:
-    // At five cards from the closed forms (every five-card hand has one
-    // category), else from CardCountTable. Throws std::invalid_argument for
-    // an inadmissible deck or a hand size outside kMinCards..kMaxCards.
-    OrderCounter(Deck deck, std::uint32_t cards);
+    // At five cards without jokers from the closed forms (every such hand
+    // has one category), else from CardCountTable. Throws
+    // std::invalid_argument for an inadmissible deck, hand size or number of
+    // jokers.
+    OrderCounter(Deck deck, std::uint32_t cards, std::uint32_t jokers = 0);
 
     Deck deck() const { return deck_; }
     std::uint32_t cards() const { return cards_; }
+    std::uint32_t jokers() const { return jokers_; }
 
-    // The categories with five-card hands in the deck, in the deck's own
-    // order (defaultOrder): the ones every order ranks.
+    // The categories some hand can reach, in the deck's own order
+    // (defaultOrder): the ones every order ranks.
     const CategoryOrder& categories() const { return categories_; }
 
     // The hands of the category when exactly `above` is ranked above it
@@ -65,6 +67,7 @@ private:
 
     Deck deck_;
     std::uint32_t cards_;
+    std::uint32_t jokers_;
     CategoryOrder categories_;
     std::vector<std::uint64_t> within_;  // by slot set: the hands whose set lies inside it
 };

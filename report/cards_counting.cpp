@@ -6,12 +6,12 @@
 
 namespace marvane {
 
-CardsCounting buildCardsCounting(Deck deck, std::uint32_t cards) {
-    return std::make_shared<const OrderCounter>(deck, cards);
+CardsCounting buildCardsCounting(Deck deck, std::uint32_t cards, std::uint32_t jokers) {
+    return std::make_shared<const OrderCounter>(deck, cards, jokers);
 }
 
-std::uint64_t handsOf(Deck deck, std::uint32_t cards) {
-    return choose64(deck.cardCount(), cards);
+std::uint64_t handsOf(Deck deck, std::uint32_t cards, std::uint32_t jokers) {
+    return choose64(deck.cardCount() + jokers, cards);
 }
 
 std::uint32_t enumerationWorkers() {

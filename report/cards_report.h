@@ -19,12 +19,14 @@
 
 namespace marvane {
 
-// What to compute for hands of six or seven cards in one deck.
+// What to compute for hands of six or seven cards in one deck, or of five to
+// seven cards in a deck with jokers.
 struct CardsReportOptions {
     Deck deck{};
-    std::uint32_t cards = 6;  // 6 or 7; five cards are DeckReport's
-    CategoryOrder order{};    // empty: the deck's own order (defaultOrder)
-    bool enumerate = false;   // also visit every hand and check the exact count
+    std::uint32_t cards = 6;   // 6 or 7, or 5 to 7 with jokers; the rest are DeckReport's
+    std::uint32_t jokers = 0;  // 0 to kMaxJokers
+    CategoryOrder order{};     // empty: the deck's own order (defaultOrder)
+    bool enumerate = false;    // also visit every hand and check the exact count
     CardsProgress progress{};
     const std::atomic<bool>* stop = nullptr;  // cancels the enumeration
     std::uint32_t workers = defaultWorkerCount();
@@ -44,7 +46,8 @@ struct CardsMismatch {
 struct CardsReport {
     Deck deck;
     std::uint32_t cards = 6;
-    std::uint64_t hands = 0;  // C(S*R, cards), exact
+    std::uint32_t jokers = 0;
+    std::uint64_t hands = 0;  // C(S*R + jokers, cards), exact
     CategoryOrder order;
     bool enumerated = false;  // an enumeration ran to the end
     bool cancelled = false;   // an enumeration was asked for and stopped
@@ -58,12 +61,16 @@ struct CardsReport {
 
 // The exact count, and on request the enumeration, the Totals and the rows.
 // Throws std::invalid_argument for an inadmissible deck, a hand size other
-// than 6 or 7, a worker count outside 1..kMaxWorkers or an order that can't
-// rank the deck's hands. A cancelled enumeration leaves the report as if
-// none was asked for, with cancelled set.
+// than 6 or 7 (5 to 7 with jokers), more than kMaxJokers jokers, a worker
+// count outside 1..kMaxWorkers or an order that can't rank the hands. A cancelled enumeration
+// leaves the report as if none was asked for, with cancelled set.
 CardsReport buildCardsReport(const CardsReportOptions& options);
 
-// "5 suits x 7 ranks, 6 cards: Flush: enumerated 84, computed 85".
+// "5 suits x 7 ranks, 6 cards: Flush: enumerated 84, computed 85", with
+// ", 1 joker" after the cards when the deck has jokers.
 std::string describeMismatch(const CardsReport& report, const CardsMismatch& mismatch);
+
+// "1 joker", "2 jokers".
+std::string jokersText(std::uint32_t jokers);
 
 }  // namespace marvane

@@ -31,9 +31,25 @@ constexpr std::array<std::string_view, kCategoryCount> kDefinitions = {
     "five different ranks not in a row, neither all of one suit nor all of different suits.",
 };
 
+// With jokers: a joker may stand for a card the hand already holds, so five
+// of a kind may repeat a suit (five copies of one card, even), and four of a
+// kind may hold two cards of one suit while its fifth card shares none.
+constexpr std::string_view kJokerFiveOfAKind =
+    "five cards of one rank; a joker may repeat a card, so their suits need not differ, and a "
+    "deck of four suits has them too.";
+constexpr std::string_view kJokerHypochromatic4OfAKind =
+    "four cards of one rank and a fifth card, with at least two cards of one suit; a joker may "
+    "repeat a card, so two of the four may share a suit.";
+
 }  // namespace
 
-std::string_view categoryDefinition(HandCategory category) {
+std::string_view categoryDefinition(HandCategory category, std::uint32_t jokers) {
+    if (jokers > 0 && category == HandCategory::FiveOfAKind) {
+        return kJokerFiveOfAKind;
+    }
+    if (jokers > 0 && category == HandCategory::Hypochromatic4OfAKind) {
+        return kJokerHypochromatic4OfAKind;
+    }
     const std::size_t index = indexOf(category);
     return index < kCategoryCount ? kDefinitions[index] : std::string_view();
 }

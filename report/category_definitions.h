@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "engine/hand_category.h"
@@ -14,8 +15,12 @@ namespace marvane {
 
 // One sentence, lower-case start, ending in a full stop: what puts a hand in
 // this category, e.g. "two pairs and a fifth card, all five cards of
-// different suits." for Rainbow 2 Pair.
-std::string_view categoryDefinition(HandCategory category);
+// different suits." for Rainbow 2 Pair. With jokers in the deck a joker may
+// repeat a card the hand holds, so Five of a Kind and Hypochromatic 4 of a
+// Kind need not have the suits they always have without; their sentences
+// say so when `jokers` is above 0. The others read the same for any number
+// of jokers.
+std::string_view categoryDefinition(HandCategory category, std::uint32_t jokers = 0);
 
 // A word of the list that is not a category name on its own.
 struct Term {
@@ -29,6 +34,32 @@ inline constexpr std::array<Term, 3> kSuitPatternTerms = {{
     {"Rainbow", "all five cards of different suits; only a deck of at least 5 suits has them."},
     {"Hypochromatic", "neither flush nor rainbow, so some cards share a suit but not all five."},
 }};
+
+// The same patterns in a deck with jokers. A joker that repeats a card makes
+// a hand with a repeated rank, which is never a flush even when all five
+// cards are of one suit: such a hand is hypochromatic.
+inline constexpr std::array<Term, 3> kJokerSuitPatternTerms = {{
+    {"Flush",
+     "all five cards of one suit and of five different ranks; a joker that repeats a card makes "
+     "a pair, never a flush."},
+    kSuitPatternTerms[1],
+    {"Hypochromatic",
+     "neither flush nor rainbow, so some cards share a suit; with a joker that repeats a card, "
+     "a hand with a repeated rank may have all five cards in one suit."},
+}};
+
+// kSuitPatternTerms without jokers, kJokerSuitPatternTerms with.
+constexpr const std::array<Term, 3>& suitPatternTerms(std::uint32_t jokers) {
+    return jokers == 0 ? kSuitPatternTerms : kJokerSuitPatternTerms;
+}
+
+// The wild card a deck may hold (0 to kMaxJokers of them).
+inline constexpr Term kJokerTerm = {
+    "Joker",
+    "a wild card that stands for any card, any rank in any suit, also one the hand already "
+    "holds, written Jk in example hands; a hand counts in the best category it can make, and a "
+    "category only jokers make (Five of a Kind in four suits) ranks first in the deck's own "
+    "order."};
 
 // The list's cumulative column.
 inline constexpr Term kTotalTerm = {

@@ -13,17 +13,20 @@ std::uint32_t fixedValue(DeckDimension varying, Deck current) {
 
 }  // namespace
 
-std::vector<ShownReport> seriesReports(DeckDimension varying, Deck current, std::uint32_t cards) {
+std::vector<ShownReport> seriesReports(DeckDimension varying, Deck current, std::uint32_t cards,
+                                       std::uint32_t jokers) {
     std::vector<ShownReport> reports;
     for (Deck deck : deckSeries(varying, fixedValue(varying, current))) {
-        reports.push_back(computedReport(deck, cards));
+        reports.push_back(computedReport(deck, cards, jokers));
     }
     return reports;
 }
 
-std::vector<Crossing> seriesCrossings(DeckDimension varying, Deck current, std::uint32_t cards) {
+std::vector<Crossing> seriesCrossings(DeckDimension varying, Deck current, std::uint32_t cards,
+                                      std::uint32_t jokers) {
     const std::uint32_t fixed = fixedValue(varying, current);
-    return cards > kMinCards ? findCrossings(varying, fixed, cards) : findCrossings(varying, fixed);
+    return cards > kMinCards || jokers > 0 ? findCrossings(varying, fixed, cards, jokers)
+                                           : findCrossings(varying, fixed);
 }
 
 }  // namespace marvane

@@ -12,9 +12,11 @@ namespace marvane {
 
 // The series of decks through `current` that varies one dimension over its
 // whole range (4 to 8 suits, or 7 to 20 ranks) and keeps the other: each
-// deck's counts by the formulas at `cards` cards, and where two categories
-// change places between neighbouring decks.
-std::vector<ShownReport> seriesReports(DeckDimension varying, Deck current, std::uint32_t cards);
-std::vector<Crossing> seriesCrossings(DeckDimension varying, Deck current, std::uint32_t cards);
+// deck's counts by the formulas at `cards` cards with `jokers` jokers, and
+// where two categories change places between neighbouring decks.
+std::vector<ShownReport> seriesReports(DeckDimension varying, Deck current, std::uint32_t cards,
+                                       std::uint32_t jokers = 0);
+std::vector<Crossing> seriesCrossings(DeckDimension varying, Deck current, std::uint32_t cards,
+                                      std::uint32_t jokers = 0);
 
 }  // namespace marvane

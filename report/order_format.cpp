@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/category_order.h"
+#include "report/cards_report.h"
 #include "report/csv_field.h"
 #include "report/order_reading.h"
 #include "report/text_table.h"
@@ -12,9 +13,50 @@ namespace marvane {
 
 namespace {
 
-std::string deckTitle(Deck deck, std::uint32_t cards) {
+std::string deckTitle(Deck deck, std::uint32_t cards, std::uint32_t jokers) {
     return std::to_string(deck.suits) + " suits x " + std::to_string(deck.ranks) + " ranks, " +
-           std::to_string(cards) + " cards";
+           std::to_string(cards) + " cards" + (jokers > 0 ? ", " + jokersText(jokers) : "");
+}
+
+// A deck with jokers adds a jokers column after the cards; without, the
+// lines are as they always were.
+template <class Report>
+bool anyJokers(const std::vector<Report>& reports) {
+    for (const Report& report : reports) {
+        if (report.jokers > 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+template <class Report>
+std::vector<std::string> deckFields(const Report& report, bool withJokers) {
+    std::vector<std::string> fields{std::to_string(report.deck.suits),
+                                    std::to_string(report.deck.ranks),
+                                    std::to_string(report.cards)};
+    if (withJokers) {
+        fields.push_back(std::to_string(report.jokers));
+    }
+    return fields;
+}
+
+std::vector<std::string> deckHeader(bool withJokers) {
+    std::vector<std::string> header{"suits", "ranks", "cards"};
+    if (withJokers) {
+        header.emplace_back("jokers");
+    }
+    return header;
+}
+
+template <class Report>
+void addDeckFields(nlohmann::ordered_json& object, const Report& report) {
+    object["suits"] = report.deck.suits;
+    object["ranks"] = report.deck.ranks;
+    object["cards"] = report.cards;
+    if (report.jokers > 0) {
+        object["jokers"] = report.jokers;
+    }
 }
 
 void writeCsvLine(std::ostream& out, const std::vector<std::string>& fields) {
@@ -58,7 +100,7 @@ void writeJson(std::ostream& out, const std::vector<Report>& reports, bool allDe
 // --- the search ----------------------------------------------------------
 
 void writeSearchTable(std::ostream& out, const OrderSearchReport& report) {
-    out << deckTitle(report.deck, report.cards) << '\n';
+    out << deckTitle(report.deck, report.cards, report.jokers) << '\n';
     for (std::size_t i = 0; i < report.search.steps.size(); ++i) {
         const OrderStep& step = report.search.steps[i];
         out << "\nStep " << i << (i == 0 ? " (the deck's own order)" : "") << '\n';
@@ -78,8 +120,11 @@ void writeSearchTable(std::ostream& out, const OrderSearchReport& report) {
 }
 
 void writeSearchCsv(std::ostream& out, const std::vector<OrderSearchReport>& reports) {
-    writeCsvLine(out, {"suits", "ranks", "cards", "outcome", "period", "exists", "step", "place",
-                       "index", "hand", "count", "consistent_place"});
+    const bool withJokers = anyJokers(reports);
+    std::vector<std::string> header = deckHeader(withJokers);
+    header.insert(header.end(), {"outcome", "period", "exists", "step", "place", "index", "hand",
+                                 "count", "consistent_place"});
+    writeCsvLine(out, header);
     for (const OrderSearchReport& report : reports) {
         const bool cycle = report.search.outcome == OrderSearchOutcome::Cycle;
         const OrderPlaces consistentPlaces =
@@ -88,16 +133,18 @@ void writeSearchCsv(std::ostream& out, const std::vector<OrderSearchReport>& rep
             const OrderStep& step = report.search.steps[i];
             for (std::size_t place = 0; place < step.order.size(); ++place) {
                 const HandCategory category = step.order[place];
-                writeCsvLine(
-                    out, {std::to_string(report.deck.suits), std::to_string(report.deck.ranks),
-                          std::to_string(report.cards), cycle ? "cycle" : "self-consistent",
-                          cycle ? std::to_string(report.search.period) : "",
-                          report.consistentOrder ? "true" : "false", std::to_string(i),
-                          std::to_string(place + 1), std::to_string(indexOf(category)),
-                          std::string(displayName(category)), std::to_string(step.counts[category]),
-                          report.consistentOrder
-                              ? std::to_string(consistentPlaces[indexOf(category)] + 1)
-                              : ""});
+                std::vector<std::string> fields = deckFields(report, withJokers);
+                fields.insert(
+                    fields.end(),
+                    {cycle ? "cycle" : "self-consistent",
+                     cycle ? std::to_string(report.search.period) : "",
+                     report.consistentOrder ? "true" : "false", std::to_string(i),
+                     std::to_string(place + 1), std::to_string(indexOf(category)),
+                     std::string(displayName(category)), std::to_string(step.counts[category]),
+                     report.consistentOrder
+                         ? std::to_string(consistentPlaces[indexOf(category)] + 1)
+                         : ""});
+                writeCsvLine(out, fields);
             }
         }
     }
@@ -106,7 +153,8 @@ void writeSearchCsv(std::ostream& out, const std::vector<OrderSearchReport>& rep
 // --- the check -----------------------------------------------------------
 
 void writeCheckTable(std::ostream& out, const OrderCheckReport& report) {
-    out << deckTitle(report.deck, report.cards) << ", order: " << orderText(report.order) << '\n';
+    out << deckTitle(report.deck, report.cards, report.jokers)
+        << ", order: " << orderText(report.order) << '\n';
     if (report.pairs.empty()) {
         out << "self-consistent: no category is rarer than one ranked above it\n";
     }
@@ -116,18 +164,22 @@ void writeCheckTable(std::ostream& out, const OrderCheckReport& report) {
 }
 
 void writeCheckCsv(std::ostream& out, const std::vector<OrderCheckReport>& reports) {
-    writeCsvLine(out, {"suits", "ranks", "cards", "rarer", "commoner", "rarer_place",
-                       "commoner_place", "rarer_count", "commoner_count"});
+    const bool withJokers = anyJokers(reports);
+    std::vector<std::string> header = deckHeader(withJokers);
+    header.insert(header.end(), {"rarer", "commoner", "rarer_place", "commoner_place",
+                                 "rarer_count", "commoner_count"});
+    writeCsvLine(out, header);
     for (const OrderCheckReport& report : reports) {
         const OrderPlaces places = placesOf(report.order);
         for (const BreakingPair& pair : report.pairs) {
-            writeCsvLine(out,
-                         {std::to_string(report.deck.suits), std::to_string(report.deck.ranks),
-                          std::to_string(report.cards), std::string(displayName(pair.rarer)),
-                          std::string(displayName(pair.commoner)),
-                          std::to_string(places[indexOf(pair.rarer)] + 1),
-                          std::to_string(places[indexOf(pair.commoner)] + 1),
-                          std::to_string(pair.rarerCount), std::to_string(pair.commonerCount)});
+            std::vector<std::string> fields = deckFields(report, withJokers);
+            fields.insert(
+                fields.end(),
+                {std::string(displayName(pair.rarer)), std::string(displayName(pair.commoner)),
+                 std::to_string(places[indexOf(pair.rarer)] + 1),
+                 std::to_string(places[indexOf(pair.commoner)] + 1),
+                 std::to_string(pair.rarerCount), std::to_string(pair.commonerCount)});
+            writeCsvLine(out, fields);
         }
     }
 }
@@ -142,9 +194,7 @@ nlohmann::ordered_json orderSearchJson(const OrderSearchReport& report) {
     }
     const bool cycle = report.search.outcome == OrderSearchOutcome::Cycle;
     nlohmann::ordered_json object;
-    object["suits"] = report.deck.suits;
-    object["ranks"] = report.deck.ranks;
-    object["cards"] = report.cards;
+    addDeckFields(object, report);
     object["steps"] = std::move(steps);
     object["outcome"] = cycle ? "cycle" : "self-consistent";
     object["period"] =
@@ -164,9 +214,7 @@ nlohmann::ordered_json orderCheckJson(const OrderCheckReport& report) {
                          {"commoner_count", pair.commonerCount}});
     }
     nlohmann::ordered_json object;
-    object["suits"] = report.deck.suits;
-    object["ranks"] = report.deck.ranks;
-    object["cards"] = report.cards;
+    addDeckFields(object, report);
     object["order"] = namesOf(report.order);
     object["counts"] = countsAlong(report.order, report.counts);
     object["self_consistent"] = report.pairs.empty();

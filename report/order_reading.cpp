@@ -4,7 +4,6 @@
 #include <array>
 #include <optional>
 
-#include "engine/closed_form.h"
 #include "engine/hand_category.h"
 
 namespace marvane {
@@ -47,8 +46,9 @@ void appendListed(std::string& list, std::string_view item) {
 
 }  // namespace
 
-std::variant<CategoryOrder, std::string> readCategoryOrder(std::string_view text, Deck deck) {
-    const CategoryCounts fiveCards = compute_counts(deck);
+std::variant<CategoryOrder, std::string> readCategoryOrder(std::string_view text, Deck deck,
+                                                           std::uint32_t jokers) {
+    const std::uint32_t reachable = reachableCategories(deck, jokers);
     std::array<bool, kCategoryCount> named{};
     CategoryOrder order;
     for (std::size_t start = 0;;) {
@@ -65,7 +65,7 @@ std::variant<CategoryOrder, std::string> readCategoryOrder(std::string_view text
             return quoted(name) + " appears twice";
         }
         named[indexOf(*category)] = true;
-        if (fiveCards[*category] != 0) {
+        if (reachable & (1u << indexOf(*category))) {
             order.push_back(*category);
         }
         if (comma == std::string_view::npos) {
@@ -74,14 +74,17 @@ std::variant<CategoryOrder, std::string> readCategoryOrder(std::string_view text
         start = comma + 1;
     }
     std::string missing;
-    for (HandCategory category : defaultOrder(deck)) {
+    for (HandCategory category : defaultOrder(deck, jokers)) {
         if (!named[indexOf(category)]) {
             appendListed(missing, quoted(displayName(category)));
         }
     }
     if (!missing.empty()) {
-        return "leaves out " + missing + ", which " + std::to_string(deck.suits) + " x " +
-               std::to_string(deck.ranks) + " has five-card hands of";
+        const std::string which = std::to_string(deck.suits) + " x " + std::to_string(deck.ranks);
+        return "leaves out " + missing + ", which " +
+               (jokers == 0 ? which + " has five-card hands of"
+                            : which + " with " + std::to_string(jokers) +
+                                  (jokers == 1 ? " joker" : " jokers") + " has hands of");
     }
     return order;
 }

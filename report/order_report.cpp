@@ -1,20 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "report/order_report.h"
 
-#include "engine/closed_form.h"
 #include "report/order_reading.h"
 
 namespace marvane {
 
 namespace {
 
-// The order without the categories the deck has no five-card hand of: no
-// hand ever falls into them, so they would only add pairs against 0 hands.
-CategoryOrder rankedOnly(Deck deck, const CategoryOrder& order) {
-    const CategoryCounts fiveCards = compute_counts(deck);
+// The order without the categories no hand reaches: no hand ever falls
+// into them, so they would only add pairs against 0 hands.
+CategoryOrder rankedOnly(Deck deck, const CategoryOrder& order, std::uint32_t jokers) {
+    const std::uint32_t reachable = reachableCategories(deck, jokers);
     CategoryOrder ranked;
     for (HandCategory category : order) {
-        if (fiveCards[category] != 0) {
+        if (reachable & (1u << indexOf(category))) {
             ranked.push_back(category);
         }
     }
@@ -23,12 +22,13 @@ CategoryOrder rankedOnly(Deck deck, const CategoryOrder& order) {
 
 }  // namespace
 
-OrderSearchReport buildOrderSearchReport(Deck deck, std::uint32_t cards) {
-    return buildOrderSearchReport(OrderCounter(deck, cards));
+OrderSearchReport buildOrderSearchReport(Deck deck, std::uint32_t cards, std::uint32_t jokers) {
+    return buildOrderSearchReport(OrderCounter(deck, cards, jokers));
 }
 
 OrderSearchReport buildOrderSearchReport(const OrderCounter& counter) {
-    OrderSearchReport report{counter.deck(), counter.cards(), searchOrder(counter), std::nullopt};
+    OrderSearchReport report{counter.deck(), counter.cards(), searchOrder(counter), std::nullopt,
+                             counter.jokers()};
     report.consistentOrder = report.search.outcome == OrderSearchOutcome::SelfConsistent
                                  ? std::optional(report.search.steps.back().order)
                                  : findSelfConsistentOrder(counter);
@@ -50,17 +50,19 @@ std::string existenceSentence(const OrderSearchReport& report) {
                : std::string("no self-consistent order exists");
 }
 
-OrderCheckReport buildOrderCheckReport(Deck deck, std::uint32_t cards, const CategoryOrder& order) {
-    const OrderCounter counter(deck, cards);  // checks deck and cards first
+OrderCheckReport buildOrderCheckReport(Deck deck, std::uint32_t cards, const CategoryOrder& order,
+                                       std::uint32_t jokers) {
+    const OrderCounter counter(deck, cards, jokers);  // checks its arguments first
     OrderCheckReport report{
-        deck, cards, order.empty() ? defaultOrder(deck) : rankedOnly(deck, order), {}, {}};
+        deck, cards, order.empty() ? defaultOrder(deck, jokers) : rankedOnly(deck, order, jokers),
+        {},   {},    jokers};
     report.counts = counter.counts(report.order);
     report.pairs = breakingPairs(report.order, report.counts);
     return report;
 }
 
 std::vector<BreakingPair> breakingPairs(const CardsReport& report) {
-    return breakingPairs(rankedOnly(report.deck, report.order),
+    return breakingPairs(rankedOnly(report.deck, report.order, report.jokers),
                          report.enumerated ? report.enumeratedCounts : report.computed);
 }
 

@@ -23,12 +23,13 @@ struct OrderSearchReport {
     // A self-consistent order, or nothing when none exists: the search's
     // own last order when it reached one, else the exact answer's.
     std::optional<CategoryOrder> consistentOrder;
+    std::uint32_t jokers = 0;
 };
 
-// Throws std::invalid_argument for an inadmissible deck or a hand size
-// outside kMinCards..kMaxCards.
-OrderSearchReport buildOrderSearchReport(Deck deck, std::uint32_t cards);
-// The same from a count table already built for the deck and hand size.
+// Throws std::invalid_argument for an inadmissible deck, a hand size
+// outside kMinCards..kMaxCards or more than kMaxJokers jokers.
+OrderSearchReport buildOrderSearchReport(Deck deck, std::uint32_t cards, std::uint32_t jokers = 0);
+// The same from a count table already built for the deck, hand size and jokers.
 OrderSearchReport buildOrderSearchReport(const OrderCounter& counter);
 
 // "self-consistent after 2 steps", or "no self-consistent order reached:
@@ -47,13 +48,14 @@ struct OrderCheckReport {
     CategoryOrder order;
     CategoryCounts64 counts;
     std::vector<BreakingPair> pairs;  // as breakingPairs lists them
+    std::uint32_t jokers = 0;
 };
 
 // An empty order is the deck's own. Throws std::invalid_argument as
-// buildOrderSearchReport does, and for an order that can't rank the deck's
-// hands (see orderProblem).
+// buildOrderSearchReport does, and for an order that can't rank the hands
+// (see orderProblem).
 OrderCheckReport buildOrderCheckReport(Deck deck, std::uint32_t cards,
-                                       const CategoryOrder& order = {});
+                                       const CategoryOrder& order = {}, std::uint32_t jokers = 0);
 
 // The breaking pairs of a K-card report's order, from the counts its
 // Totals use.

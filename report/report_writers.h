@@ -2,9 +2,10 @@
 #pragma once
 
 // The table, CSV and JSON writers for both kinds of report: five-card
-// (DeckReport) and six- or seven-card (CardsReport). Both have the same
-// rows; a report of more cards adds its cards per hand to the title, a
-// column and a field, and never has the "*" of a floating-point binomial.
+// (DeckReport) and six- or seven-card or with jokers (CardsReport). Both have
+// the same rows; a CardsReport adds its cards per hand (and jokers, when it
+// has any) to the title, a column and a field, and never has the "*" of a
+// floating-point binomial.
 // For report_format.cpp and cards_format.cpp only.
 
 #include <cctype>
@@ -36,6 +37,22 @@ inline std::optional<std::uint32_t> cardsOf(const DeckReport&) {
 }
 inline std::optional<std::uint32_t> cardsOf(const CardsReport& report) {
     return report.cards;
+}
+// Only a deck with jokers names them, so one without reads as it always did.
+inline std::optional<std::uint32_t> jokersOf(const DeckReport&) {
+    return std::nullopt;
+}
+inline std::optional<std::uint32_t> jokersOf(const CardsReport& report) {
+    return report.jokers > 0 ? std::optional(report.jokers) : std::nullopt;
+}
+template <typename Report>
+bool anyJokers(const std::vector<Report>& reports) {
+    for (const Report& report : reports) {
+        if (jokersOf(report)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // The tables' footnote to the mark: "* The number of possible hands ...".
@@ -111,6 +128,9 @@ void writeOneDeckTable(std::ostream& out, const Report& report, bool odds) {
     if (const auto cards = cardsOf(report)) {
         out << ", " << *cards << " cards";
     }
+    if (const auto jokers = jokersOf(report)) {
+        out << ", " << jokersText(*jokers);
+    }
     out << ": " << handsCell(report) << " possible hands\n\n";
     TextTable table;
     addRowColumns(table, report.enumerated, odds);
@@ -127,11 +147,15 @@ template <typename Report>
 void writeAllDecksTable(std::ostream& out, const std::vector<Report>& reports, bool odds) {
     const bool enumerated = anyEnumerated(reports);
     const bool withCards = !reports.empty() && cardsOf(reports.front()).has_value();
+    const bool withJokers = anyJokers(reports);
     TextTable table;
     table.addColumn("Suits", TextTable::Align::Right);
     table.addColumn("Ranks", TextTable::Align::Right);
     if (withCards) {
         table.addColumn("Cards", TextTable::Align::Right);
+    }
+    if (withJokers) {
+        table.addColumn("Jokers", TextTable::Align::Right);
     }
     table.addColumn("Hands", TextTable::Align::Right);
     addRowColumns(table, enumerated, odds);
@@ -143,6 +167,9 @@ void writeAllDecksTable(std::ostream& out, const std::vector<Report>& reports, b
                                            std::to_string(report.deck.ranks)};
             if (const auto cards = cardsOf(report)) {
                 cells.push_back(std::to_string(*cards));
+            }
+            if (withJokers) {
+                cells.push_back(std::to_string(jokersOf(report).value_or(0)));
             }
             cells.push_back(handsCell(report));
             for (std::string& cell : rowCells(row, enumerated, odds)) {
@@ -170,9 +197,13 @@ template <typename Report>
 void writeCsv(std::ostream& out, const std::vector<Report>& reports, bool odds) {
     const bool enumerated = anyEnumerated(reports);
     const bool withCards = !reports.empty() && cardsOf(reports.front()).has_value();
+    const bool withJokers = anyJokers(reports);
     std::vector<std::string> header{"suits", "ranks"};
     if (withCards) {
         header.push_back("cards");
+    }
+    if (withJokers) {
+        header.push_back("jokers");
     }
     header.insert(header.end(), {"hands", "floating_path", "index", "hand"});
     if (enumerated) {
@@ -190,6 +221,9 @@ void writeCsv(std::ostream& out, const std::vector<Report>& reports, bool odds) 
                                             std::to_string(report.deck.ranks)};
             if (const auto cards = cardsOf(report)) {
                 fields.push_back(std::to_string(*cards));
+            }
+            if (withJokers) {
+                fields.push_back(std::to_string(jokersOf(report).value_or(0)));
             }
             fields.insert(fields.end(),
                           {std::to_string(report.hands), floatingPathOf(report) ? "true" : "false",
@@ -234,6 +268,9 @@ nlohmann::ordered_json deckObject(const Report& report, bool odds) {
     object["ranks"] = report.deck.ranks;
     if (const auto cards = cardsOf(report)) {
         object["cards"] = *cards;
+    }
+    if (const auto jokers = jokersOf(report)) {
+        object["jokers"] = *jokers;
     }
     object["hands"] = report.hands;
     object["floating_path"] = floatingPathOf(report);

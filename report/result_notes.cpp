@@ -2,6 +2,7 @@
 #include "report/result_notes.h"
 
 #include "report/example_hands.h"
+#include "report/joker_examples.h"
 #include "report/order_report.h"
 
 namespace marvane {
@@ -34,13 +35,40 @@ CategoryNotes exampleNotes(HandCategory category, const ShownReport& report) {
     return notes;
 }
 
+// With jokers: a hand that holds one where it shows the category best.
+CategoryNotes jokerNotes(HandCategory category, const ShownReport& report) {
+    CategoryNotes notes;
+    const bool reachable =
+        (reachableCategories(report.deck, report.jokers) >> indexOf(category)) & 1U;
+    if (!reachable) {
+        notes.example = ExampleStatus::CannotOccur;
+        notes.reason = exampleHand(category, report.deck).reason;
+        return notes;
+    }
+    const ShownRow* row = report.row(category);
+    if (row != nullptr && row->sourceCount() == 0) {
+        notes.example = ExampleStatus::NoHandOfThisSize;
+        return notes;
+    }
+    JokerExample example =
+        exampleJokerHand(category, report.deck, report.cards, report.jokers, report.order);
+    if (example.occurs()) {
+        notes.example = ExampleStatus::Found;
+        notes.hand = std::move(example.naturals);
+        notes.handJokers = example.jokers;
+    }
+    return notes;
+}
+
 }  // namespace
 
 ResultNotes resultNotes(const ShownReport& report) {
     ResultNotes notes;
-    notes.deckOrder = report.order == defaultOrder(report.deck);
+    notes.deckOrder = report.order == defaultOrder(report.deck, report.jokers);
     for (std::size_t index = 0; index < kCategoryCount; ++index) {
-        notes.categories[index] = exampleNotes(*categoryFromIndex(index), report);
+        const HandCategory category = *categoryFromIndex(index);
+        notes.categories[index] =
+            report.jokers > 0 ? jokerNotes(category, report) : exampleNotes(category, report);
     }
     if (const auto* cards = std::get_if<CardsReport>(&report.source)) {
         for (const BreakingPair& pair : breakingPairs(*cards)) {

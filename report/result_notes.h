@@ -16,14 +16,15 @@ namespace marvane {
 enum class ExampleStatus {
     Found,             // `hand` has the result's number of cards
     CannotOccur,       // the deck has no hand of the category; `reason` says why
-    NoHandOfThisSize,  // six or seven cards, and no hand of that size counts in it
+    NoHandOfThisSize,  // six or seven cards or jokers, and no such hand counts in it
     NotFound,          // hands of that size exist, but none grows from the five-card example
 };
 
 // What the results' explanations say of one category besides its definition.
 struct CategoryNotes {
     ExampleStatus example = ExampleStatus::NotFound;
-    Hand hand;
+    Hand hand;                     // its cards other than jokers
+    std::uint32_t handJokers = 0;  // the jokers it holds besides
     std::string reason;
     // The pairs that break the result's order with this category as the
     // commoner one, in the order breakingPairs lists them.

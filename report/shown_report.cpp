@@ -30,6 +30,7 @@ const ShownRow* ShownReport::row(HandCategory category) const {
 ShownReport shownReport(const DeckReport& report) {
     ShownReport shown{.deck = report.deck,
                       .cards = 5,
+                      .jokers = 0,
                       .hands = report.hands,
                       .floatingPath = report.floatingPath,
                       .enumerated = report.enumerated,
@@ -45,6 +46,7 @@ ShownReport shownReport(const DeckReport& report) {
 ShownReport shownReport(const CardsReport& report) {
     ShownReport shown{.deck = report.deck,
                       .cards = report.cards,
+                      .jokers = report.jokers,
                       .hands = report.hands,
                       .floatingPath = false,
                       .enumerated = report.enumerated,
@@ -55,11 +57,11 @@ ShownReport shownReport(const CardsReport& report) {
     return shown;
 }
 
-ShownReport computedReport(Deck deck, std::uint32_t cards) {
-    if (cards <= 5) {
+ShownReport computedReport(Deck deck, std::uint32_t cards, std::uint32_t jokers) {
+    if (cards <= 5 && jokers == 0) {
         return shownReport(buildDeckReport({.deck = deck}));
     }
-    return shownReport(buildCardsReport({.deck = deck, .cards = cards}));
+    return shownReport(buildCardsReport({.deck = deck, .cards = cards, .jokers = jokers}));
 }
 
 std::string probabilityText(const ShownRow& row) {

@@ -29,8 +29,9 @@ using ShownRow = BasicReportRow<std::uint64_t>;
 struct ShownReport {
     Deck deck;
     std::uint32_t cards = 5;
+    std::uint32_t jokers = 0;
     std::uint64_t hands = 0;
-    bool floatingPath = false;  // the "*": only five-card counts take that path
+    bool floatingPath = false;  // the "*": only five-card counts without jokers take that path
     bool enumerated = false;
     CategoryOrder order;         // best first; the deck's own order unless chosen
     std::vector<ShownRow> rows;  // the 17 categories, in display order
@@ -42,8 +43,9 @@ struct ShownReport {
 ShownReport shownReport(const DeckReport& report);
 ShownReport shownReport(const CardsReport& report);
 
-// The deck's counts from the formulas, five cards or more, in the deck's own order.
-ShownReport computedReport(Deck deck, std::uint32_t cards);
+// The deck's counts from the formulas, five cards or more, with `jokers`
+// jokers, in the deck's own order.
+ShownReport computedReport(Deck deck, std::uint32_t cards, std::uint32_t jokers = 0);
 
 // The row's probability as marvane-count's table writes it: "1.539e-05".
 std::string probabilityText(const ShownRow& row);

@@ -131,8 +131,9 @@ QString acrossDecksTitle(DeckDimension varying, Deck current) {
                                                  .arg(fixedPart(varying, current));
 }
 
-QString crossingsText(DeckDimension varying, Deck current, std::uint32_t cards) {
-    const std::vector<Crossing> crossings = seriesCrossings(varying, current, cards);
+QString crossingsText(DeckDimension varying, Deck current, std::uint32_t cards,
+                      std::uint32_t jokers) {
+    const std::vector<Crossing> crossings = seriesCrossings(varying, current, cards, jokers);
     if (crossings.empty()) {
         return AcrossDecksChartTexts::tr("No two categories change places across these decks.\n");
     }
@@ -144,9 +145,10 @@ QString crossingsText(DeckDimension varying, Deck current, std::uint32_t cards) 
 }
 
 std::unique_ptr<QChart> createAcrossDecksChart(DeckDimension varying, Deck current,
-                                               std::uint32_t cards, const QPalette& palette) {
-    const std::vector<ShownReport> reports = seriesReports(varying, current, cards);
-    const ShownReport currentReport = computedReport(current, cards);
+                                               std::uint32_t cards, std::uint32_t jokers,
+                                               const QPalette& palette) {
+    const std::vector<ShownReport> reports = seriesReports(varying, current, cards, jokers);
+    const ShownReport currentReport = computedReport(current, cards, jokers);
     auto chart = std::make_unique<QChart>();
     chart->setTitle(acrossDecksTitle(varying, current));
 

@@ -225,10 +225,11 @@ void ChartWindow::rebuildAcrossChart() {
         replaceChart(acrossView_, emptyChart(palette()));
         return;
     }
-    replaceChart(acrossView_,
-                 createAcrossDecksChart(dimension_, report_->deck, report_->cards, palette()));
+    replaceChart(acrossView_, createAcrossDecksChart(dimension_, report_->deck, report_->cards,
+                                                     report_->jokers, palette()));
     connectLineHover(acrossView_->chart());
-    crossings_->setPlainText(marvane::crossingsText(dimension_, report_->deck, report_->cards));
+    crossings_->setPlainText(
+        marvane::crossingsText(dimension_, report_->deck, report_->cards, report_->jokers));
     acrossView_->setAccessibleDescription(acrossView_->chart()->title());
     suitsButton_->setText(tr("&Suits 4 to 8 at %1 ranks").arg(report_->deck.ranks));
     ranksButton_->setText(tr("&Ranks 7 to 20 at %1 suits").arg(report_->deck.suits));
@@ -276,7 +277,8 @@ void ChartWindow::connectLineHover(QChart* chart) {
             if (!deck.isAdmissible()) {
                 return;
             }
-            const marvane::ShownReport report = computedReport(deck, report_->cards);
+            const marvane::ShownReport report =
+                computedReport(deck, report_->cards, report_->jokers);
             for (const marvane::ShownRow& row : report.rows) {
                 if (static_cast<int>(marvane::indexOf(row.category)) == category.toInt()) {
                     QToolTip::showText(QCursor::pos(),
@@ -351,7 +353,7 @@ void ChartWindow::updateEnabled() {
 }
 
 QString ChartWindow::suggestedFileName() const {
-    QString name = defaultFileStem(report_->deck, report_->cards);
+    QString name = defaultFileStem(report_->deck, report_->cards, report_->jokers);
     if (view() == View::AcrossDecks) {
         name += QStringLiteral("-across-") +
                 QString::fromLatin1(marvane::dimensionName(dimension_).data());

@@ -88,6 +88,14 @@ std::vector<ShownRow> chartedRows(const ShownReport& report) {
 }
 
 QString deckTitle(const ShownReport& report) {
+    if (report.jokers > 0) {
+        return DeckChartTexts::tr("%1 suits x %2 ranks and %3, %4 hands of %5 cards")
+            .arg(report.deck.suits)
+            .arg(report.deck.ranks)
+            .arg(jokersPhrase(report.jokers))
+            .arg(report.hands)
+            .arg(report.cards);
+    }
     if (report.cards > 5) {
         return DeckChartTexts::tr("%1 suits x %2 ranks, %3 hands of %4 cards")
             .arg(report.deck.suits)

@@ -70,6 +70,7 @@ void CHandCalcDialog::connectControls() {
     connect(ui_.suitsSpin, &UpDownCtrl::deltaPos, this, &CHandCalcDialog::OnDeltaposSuits);
     connect(ui_.ranksSpin, &UpDownCtrl::deltaPos, this, &CHandCalcDialog::OnDeltaposRanks);
     connect(ui_.cardsSpin, &UpDownCtrl::deltaPos, this, &CHandCalcDialog::OnDeltaposCards);
+    connect(ui_.jokersSpin, &UpDownCtrl::deltaPos, this, &CHandCalcDialog::OnDeltaposJokers);
     connect(ui_.cancel, &QPushButton::clicked, &session_, &CalculatorSession::cancel);
 
     connect(&session_, &CalculatorSession::inputRejected, this,
@@ -197,6 +198,8 @@ void CHandCalcDialog::OnInitDialog() {
     ui_.ranksSpin->setPosition(static_cast<int>(deck.ranks));
     ui_.cardsSpin->setRange(static_cast<int>(kMinCards), static_cast<int>(kMaxCards));
     ui_.cardsSpin->setPosition(static_cast<int>(session_.workingCards()));
+    ui_.jokersSpin->setRange(0, static_cast<int>(kMaxJokers));
+    ui_.jokersSpin->setPosition(static_cast<int>(session_.workingJokers()));
     session_.enterWorkingValues();
     ui_.floatingPathMark->hide();
     ui_.progressBar->hide();
@@ -225,6 +228,7 @@ bool CHandCalcDialog::DoDataExchange(bool saveAndValidate) {
         return session_.read({.suits = ui_.suitsBox->text().toStdString(),
                               .ranks = ui_.ranksBox->text().toStdString(),
                               .cards = ui_.cardsBox->text().toStdString(),
+                              .jokers = ui_.jokersBox->text().toStdString(),
                               .enumerate = ui_.enumerateBox->isChecked()});
     }
     // What a stopped reading never reached still shows what the user set.
@@ -238,6 +242,9 @@ bool CHandCalcDialog::DoDataExchange(bool saveAndValidate) {
     if (shown.cards) {
         ui_.cardsBox->setText(QString::number(*shown.cards));
     }
+    if (shown.jokers) {
+        ui_.jokersBox->setText(QString::number(*shown.jokers));
+    }
     if (shown.enumerate) {
         ui_.enumerateBox->setChecked(*shown.enumerate);
     }
@@ -245,28 +252,14 @@ bool CHandCalcDialog::DoDataExchange(bool saveAndValidate) {
 }
 
 void CHandCalcDialog::showRejectedInput(CalculatorSession::Item item, const QString& message) {
-    QLineEdit* box = item == CalculatorSession::SuitsItem   ? ui_.suitsBox
-                     : item == CalculatorSession::RanksItem ? ui_.ranksBox
-                                                            : ui_.cardsBox;
+    QLineEdit* box = numberBox(ui_, item);
     // An arrow held down would keep repeating behind the message box.
-    for (UpDownCtrl* spin : {ui_.suitsSpin, ui_.ranksSpin, ui_.cardsSpin}) {
+    for (UpDownCtrl* spin : {ui_.suitsSpin, ui_.ranksSpin, ui_.cardsSpin, ui_.jokersSpin}) {
         spin->releaseButtons();
     }
     prompts_->warn(this, message);
     box->setFocus(Qt::OtherFocusReason);
     box->selectAll();
-}
-
-void CHandCalcDialog::OnDeltaposSuits(int position, int delta) {
-    deltaPos(CalculatorSession::SuitsItem, position, delta);
-}
-
-void CHandCalcDialog::OnDeltaposRanks(int position, int delta) {
-    deltaPos(CalculatorSession::RanksItem, position, delta);
-}
-
-void CHandCalcDialog::OnDeltaposCards(int position, int delta) {
-    deltaPos(CalculatorSession::CardsItem, position, delta);
 }
 
 void CHandCalcDialog::deltaPos(CalculatorSession::Item item, int position, int delta) {
@@ -285,8 +278,8 @@ void CHandCalcDialog::OnComputeOdds() {
     }
     if (session_.computeIsLong() &&
         !prompts_->confirm(this,
-                           LongRunView::question(session_.enteredCards(), session_.enteredSuits(),
-                                                 session_.enteredRanks(), session_.plannedHands(),
+                           LongRunView::question(session_.enteredCards(), session_.enteredJokers(),
+                                                 session_.enteredDeck(), session_.plannedHands(),
                                                  session_.estimatedSeconds()))) {
         return;
     }
@@ -315,7 +308,8 @@ void CHandCalcDialog::showCancelled() {
 }
 
 void CHandCalcDialog::showRunStart(const ShownReport& report) {
-    // The mark shows whether the last binomial, C(S*R, 5), needed floating point.
+    // The mark shows whether the last binomial, C(S*R, 5), needed floating
+    // point; hands of more cards or with jokers are always counted exactly.
     ui_.floatingPathMark->setHidden(!report.floatingPath);
     ui_.possibleHands->setText(QString::number(report.hands));
     layout_.fitPossibleHands(size());

@@ -26,13 +26,13 @@ class RankingMenu;
 class HelpWindow;
 struct ShownReport;
 
-// The calculator: number boxes with spin buttons for suits, ranks and cards
-// per hand, the "Enumerate?" choice, the possible-hands number, the
+// The calculator: number boxes with spin buttons for suits, ranks, cards
+// per hand and jokers, the "Enumerate?" choice, the possible-hands number, the
 // progress bar and the results list, under a menu bar. It wires its
 // controls to the session it owns, which decides and runs everything, and
 // shows what the session says. A run happens inside the "Compute Odds"
 // click, and the dialog takes no input until it ends, except a long run
-// (enumerating six or seven cards): that one goes on on worker threads
+// (enumerating six or seven cards, or hands with jokers): that one goes on on worker threads
 // while the event loop runs, and only Cancel, Escape, the close box and
 // Quit reach the dialog until it ends (see LongRunView).
 class CHandCalcDialog : public QDialog {
@@ -66,9 +66,18 @@ public:
     // OnComputeOdds returns.
     void OnComputeOdds();
     void OnAgain();
-    void OnDeltaposSuits(int position, int delta);
-    void OnDeltaposRanks(int position, int delta);
-    void OnDeltaposCards(int position, int delta);
+    void OnDeltaposSuits(int position, int delta) {
+        deltaPos(CalculatorSession::SuitsItem, position, delta);
+    }
+    void OnDeltaposRanks(int position, int delta) {
+        deltaPos(CalculatorSession::RanksItem, position, delta);
+    }
+    void OnDeltaposCards(int position, int delta) {
+        deltaPos(CalculatorSession::CardsItem, position, delta);
+    }
+    void OnDeltaposJokers(int position, int delta) {
+        deltaPos(CalculatorSession::JokersItem, position, delta);
+    }
     // "Close": ends the dialog only when both boxes hold valid numbers.
     void OnOK();
 

@@ -26,6 +26,10 @@ enum ControlId : int {
     IdCardsBox = 1016,
     IdCardsSpin = 1017,
     IdCardsLabel = 1018,
+    // Wild cards added to the deck.
+    IdJokersBox = 1019,
+    IdJokersSpin = 1020,
+    IdJokersLabel = 1021,
 };
 
 inline constexpr char kControlIdProperty[] = "controlId";

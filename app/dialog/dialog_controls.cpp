@@ -64,9 +64,14 @@ DialogControls createDialogControls(QDialog* dialog) {
         tagged(makeNumberBox(dialog), IdCardsBox, "cardsBox", ControlTexts::tr("Cards per Hand"));
     c.cardsSpin = tagged(new UpDownCtrl(dialog), IdCardsSpin, "cardsSpin",
                          ControlTexts::tr("Cards per Hand spin buttons"));
+    c.jokersBox =
+        tagged(makeNumberBox(dialog), IdJokersBox, "jokersBox", ControlTexts::tr("Jokers"));
+    c.jokersSpin = tagged(new UpDownCtrl(dialog), IdJokersSpin, "jokersSpin",
+                          ControlTexts::tr("Jokers spin buttons"));
     c.suitsSpin->setBuddy(c.suitsBox);
     c.ranksSpin->setBuddy(c.ranksBox);
     c.cardsSpin->setBuddy(c.cardsBox);
+    c.jokersSpin->setBuddy(c.jokersBox);
 
     // Alt + the underlined letter: a label's takes the focus to its box.
     c.suitsLabel = tagged(makeLabel(ControlTexts::tr("Number of &Suits"), dialog), IdSuitsLabel,
@@ -77,9 +82,13 @@ DialogControls createDialogControls(QDialog* dialog) {
     c.cardsLabel = tagged(makeLabel(ControlTexts::tr("Car&ds per Hand"), dialog), IdCardsLabel,
                           "cardsLabel", ControlTexts::tr("Cards per Hand"));
     c.cardsLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    c.jokersLabel = tagged(makeLabel(ControlTexts::tr("&Jokers"), dialog), IdJokersLabel,
+                           "jokersLabel", ControlTexts::tr("Jokers"));
+    c.jokersLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     c.suitsLabel->setBuddy(c.suitsBox);
     c.ranksLabel->setBuddy(c.ranksBox);
     c.cardsLabel->setBuddy(c.cardsBox);
+    c.jokersLabel->setBuddy(c.jokersBox);
 
     c.enumerateBox = tagged(new QCheckBox(ControlTexts::tr("&Enumerate?"), dialog), IdEnumerate,
                             "enumerateBox", ControlTexts::tr("Enumerate?"));
@@ -135,9 +144,9 @@ DialogControls createDialogControls(QDialog* dialog) {
 }
 
 void setUpTabOrder(const DialogControls& c) {
-    const std::array<QWidget*, 9> tabStops = {c.suitsBox,     c.ranksBox,    c.cardsBox,
-                                              c.enumerateBox, c.computeOdds, c.resultsList,
-                                              c.again,        c.cancel,      c.close};
+    const std::array<QWidget*, 10> tabStops = {
+        c.suitsBox,    c.ranksBox,    c.cardsBox, c.jokersBox, c.enumerateBox,
+        c.computeOdds, c.resultsList, c.again,    c.cancel,    c.close};
     for (std::size_t i = 1; i < tabStops.size(); ++i) {
         QWidget::setTabOrder(tabStops[i - 1], tabStops[i]);
     }
@@ -147,7 +156,8 @@ void setUpTabOrder(const DialogControls& c) {
 void enableInputControls(const DialogControls& c, bool enable) {
     for (QWidget* input : std::initializer_list<QWidget*>{
              c.computeOdds, c.ranksLabel, c.ranksBox, c.ranksSpin, c.suitsLabel, c.suitsBox,
-             c.suitsSpin, c.cardsLabel, c.cardsBox, c.cardsSpin, c.enumerateBox}) {
+             c.suitsSpin, c.cardsLabel, c.cardsBox, c.cardsSpin, c.jokersLabel, c.jokersBox,
+             c.jokersSpin, c.enumerateBox}) {
         input->setEnabled(enable);
     }
 }
@@ -161,6 +171,11 @@ void enableResultControls(const DialogControls& c, bool enable) {
 void enableEndButtons(const DialogControls& c, bool enable) {
     c.again->setEnabled(enable);
     c.close->setEnabled(enable);
+}
+
+QLineEdit* numberBox(const DialogControls& c, int index) {
+    const std::array<QLineEdit*, 4> boxes = {c.suitsBox, c.ranksBox, c.cardsBox, c.jokersBox};
+    return boxes.at(static_cast<std::size_t>(index));
 }
 
 QWidget* controlWithId(const QWidget& dialog, int id) {

@@ -28,6 +28,9 @@ struct DialogControls {
     QLineEdit* cardsBox = nullptr;
     UpDownCtrl* cardsSpin = nullptr;
     QLabel* cardsLabel = nullptr;
+    QLineEdit* jokersBox = nullptr;
+    UpDownCtrl* jokersSpin = nullptr;
+    QLabel* jokersLabel = nullptr;
     QCheckBox* enumerateBox = nullptr;
     QPushButton* computeOdds = nullptr;
     QLabel* possibleHands = nullptr;
@@ -56,6 +59,10 @@ void setUpTabOrder(const DialogControls& controls);
 void enableInputControls(const DialogControls& controls, bool enable);
 void enableResultControls(const DialogControls& controls, bool enable);
 void enableEndButtons(const DialogControls& controls, bool enable);
+
+// The number box of the suits, ranks, cards or jokers: index 0 to 3, the
+// order a reading takes them.
+QLineEdit* numberBox(const DialogControls& controls, int index);
 
 // The dialog's control with this id, or nullptr.
 QWidget* controlWithId(const QWidget& dialog, int id);

@@ -27,7 +27,7 @@ struct ControlPlace {
 };
 
 constexpr QSize kDialogSize(277, 277);
-constexpr std::array<ControlPlace, 19> kControlPlaces = {{
+constexpr std::array<ControlPlace, 22> kControlPlaces = {{
     {IdSuitsBox, {70, 12, 26, 12}},
     {IdSuitsSpin, {113, 12, 10, 11}},
     {IdRanksBox, {70, 29, 26, 12}},
@@ -36,18 +36,23 @@ constexpr std::array<ControlPlace, 19> kControlPlaces = {{
     {IdRanksLabel, {7, 29, 63, 11}},
     {IdEnumerate, {159, 21, 59, 10}},
     {IdComputeOdds, {15, 49, 76, 21}},
-    {IdPossibleHands, {145, 56, 49, 11}},
-    {IdPossibleHandsLabel, {197, 56, 66, 9}},
+    {IdPossibleHands, {145, 66, 49, 11}},
+    {IdPossibleHandsLabel, {197, 66, 66, 9}},
     {IdResultsList, {7, 98, 263, 151}},
     {IdAgain, {17, 256, 50, 14}},
     {IdClose, {220, 256, 50, 14}},
-    {IdFloatingPathMark, {134, 57, 8, 8}},
-    {IdProgressBar, {7, 73, 263, 16}},
-    // Beyond the template: the cards per hand in the free room right of the
-    // number boxes, and a long run's Cancel where the run time shows after it.
+    {IdFloatingPathMark, {134, 67, 8, 8}},
+    {IdProgressBar, {7, 80, 263, 16}},
+    // Beyond the template: the cards per hand and the jokers in the free room
+    // right of the number boxes (the possible hands and the progress bar a
+    // row lower for them), and a long run's Cancel where the run time shows
+    // after it.
     {IdCardsLabel, {100, 37, 105, 11}},
     {IdCardsBox, {208, 37, 26, 12}},
     {IdCardsSpin, {234, 37, 10, 11}},
+    {IdJokersLabel, {100, 52, 105, 11}},
+    {IdJokersBox, {208, 52, 26, 12}},
+    {IdJokersSpin, {234, 52, 10, 11}},
     {IdCancel, {118, 256, 50, 14}},
 }};
 // The run time, between "Again?" and "Close".
@@ -72,7 +77,8 @@ QSize DialogLayout::layOut(QWidget& dialog, const DialogControls& controls) {
 
     // Each spin attaches itself to the left edge of its box, which gives up
     // that much room.
-    for (UpDownCtrl* spin : {controls_.suitsSpin, controls_.ranksSpin, controls_.cardsSpin}) {
+    for (UpDownCtrl* spin :
+         {controls_.suitsSpin, controls_.ranksSpin, controls_.cardsSpin, controls_.jokersSpin}) {
         QLineEdit* box = spin->buddy();
         const QRect boxPlace = box->geometry();
         const int spinWidth = spin->width();

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <utility>
 
+#include "app/engine_texts.h"
 #include "listctrl/csortlistctrl.h"
 
 namespace marvane {
@@ -40,18 +41,30 @@ LongRunView::LongRunView(const DialogControls& controls, std::vector<QAction*> r
 
 // The texts below were the dialog's own and keep its translation context.
 
-QString LongRunView::question(std::uint32_t cards, std::uint32_t suits, std::uint32_t ranks,
+QString LongRunView::question(std::uint32_t cards, std::uint32_t jokers, Deck deck,
                               std::uint64_t hands, double seconds) {
-    const QLocale locale;
+    const QString handsText = QLocale().toString(static_cast<qulonglong>(hands));
+    // A deck without jokers keeps its question as it always was.
+    if (jokers == 0) {
+        return QCoreApplication::translate(
+                   "marvane::CHandCalcDialog",
+                   "Enumerating every hand of %1 cards of %2 suits x %3 ranks visits %4 hands "
+                   "and takes about %5 on this computer. You can cancel it at any time.\n\n"
+                   "Start the enumeration?")
+            .arg(cards)
+            .arg(deck.suits)
+            .arg(deck.ranks)
+            .arg(handsText, durationText(seconds));
+    }
     return QCoreApplication::translate(
                "marvane::CHandCalcDialog",
-               "Enumerating every hand of %1 cards of %2 suits x %3 ranks visits %4 hands "
-               "and takes about %5 on this computer. You can cancel it at any time.\n\n"
+               "Enumerating every hand of %1 cards of %2 suits x %3 ranks and %4 visits %5 hands "
+               "and takes about %6 on this computer. You can cancel it at any time.\n\n"
                "Start the enumeration?")
         .arg(cards)
-        .arg(suits)
-        .arg(ranks)
-        .arg(locale.toString(static_cast<qulonglong>(hands)), durationText(seconds));
+        .arg(deck.suits)
+        .arg(deck.ranks)
+        .arg(jokersPhrase(jokers), handsText, durationText(seconds));
 }
 
 void LongRunView::start(int ticks, bool longRun) {

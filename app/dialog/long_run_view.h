@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/dialog/dialog_controls.h"
+#include "engine/deck.h"
 
 class QAction;
 
@@ -26,7 +27,7 @@ public:
     LongRunView(const DialogControls& controls, std::vector<QAction*> resultActions);
 
     // The question before a long run of `hands` hands.
-    static QString question(std::uint32_t cards, std::uint32_t suits, std::uint32_t ranks,
+    static QString question(std::uint32_t cards, std::uint32_t jokers, Deck deck,
                             std::uint64_t hands, double seconds);
 
     // Shows the bar at 0 of `ticks`; a long run also shows Cancel and

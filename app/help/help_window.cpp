@@ -127,9 +127,53 @@ QString moreCardsSection() {
                      "marvane-count --check-order"});
 }
 
+// The definitions a joker makes false, as they read with jokers: those that
+// differ from the ones above, found by comparing, so a sentence changed for
+// jokers shows here without a change to this page.
+QString jokerDefinitionRows() {
+    QString rows;
+    for (std::size_t i = 0; i < kCategoryCount; ++i) {
+        const HandCategory category = *categoryFromIndex(i);
+        if (categoryDefinition(category, 1) != categoryDefinition(category)) {
+            rows += termRow(categoryName(category), categoryDefinitionText(category, 1));
+        }
+    }
+    constexpr std::array patterns = {SuitPattern::Flush, SuitPattern::Rainbow,
+                                     SuitPattern::Hypochromatic};
+    for (std::size_t i = 0; i < patterns.size(); ++i) {
+        const std::string_view definition = suitPatternTerms(1)[i].definition;
+        if (definition != kSuitPatternTerms[i].definition) {
+            rows += termRow(HelpWindow::tr("%1 (suit pattern)").arg(suitPatternText(patterns[i])),
+                            engineText(definition));
+        }
+    }
+    return rows;
+}
+
+QString jokerSection() {
+    const QString joker = termRow(engineText(kJokerTerm.name), engineText(kJokerTerm.definition));
+    return heading(HelpWindow::tr("Jokers")) + table(joker) +
+           paragraph(HelpWindow::tr(
+               "The Jokers box (0 to 4), after Cards per Hand, adds that many jokers to the "
+               "deck. With J jokers the possible hands of K cards are C(S x R + J, K), all "
+               "counted exactly, and the * mark appears only at five cards without jokers. A "
+               "joker may repeat a card, so with jokers these definitions read:")) +
+           table(jokerDefinitionRows()) +
+           paragraph(HelpWindow::tr(
+               "Jokers can turn a ranking around. With one joker in 4 suits x 13 ranks, three "
+               "of a kind (137,280 hands) is commoner than two pair (123,552), yet ranks above "
+               "it: a pair and a joker can make either, and count as the better. Rank two pair "
+               "higher under View > Ranking, and two pair becomes the commoner: 205,920 hands "
+               "against 54,912. With one joker or more no deck has a ranking of five-card hands "
+               "that holds.")) +
+           paragraph(HelpWindow::tr("These options of marvane-count count with jokers:")) +
+           commands({"marvane-count --jokers", "marvane-count --crossings jokers",
+                     "marvane-count --explain --jokers 1"});
+}
+
 QString helpHtml() {
     return categorySection() + suitPatternSection() + columnSection() + notationSection() +
-           moreCardsSection();
+           moreCardsSection() + jokerSection();
 }
 
 }  // namespace

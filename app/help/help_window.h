@@ -10,9 +10,10 @@ namespace marvane {
 
 // The help window: what the results say. Every category with its definition,
 // the suit patterns, the Total column, the "*" mark, how example hands are
-// written, and how hands of six or seven cards are counted and ranked. The
-// definitions and the card notation are the sentences marvane-count --explain
-// prints, in the user's language.
+// written, how hands of six or seven cards are counted and ranked, and what
+// a joker is, with the definitions it changes. The definitions and the card
+// notation are the sentences marvane-count --explain prints, in the user's
+// language.
 //
 // A top-level window, not modal, resizable. Closing it (Close, Escape or the
 // title bar) only hides it; it remembers nothing between runs. Either let

@@ -13,6 +13,7 @@
 #include "listctrl/csortlistctrl.h"
 #include "report/card_notation.h"
 #include "report/category_definitions.h"
+#include "report/joker_examples.h"
 #include "report/result_notes.h"
 
 namespace marvane {
@@ -76,7 +77,7 @@ QString exampleLine(const CategoryNotes& notes, const ShownReport& report) {
     switch (notes.example) {
         case ExampleStatus::Found:
             return ExplanationTexts::tr("Example: %1")
-                .arg(QString::fromStdString(handText(notes.hand)));
+                .arg(QString::fromStdString(handText(notes.hand, notes.handJokers)));
         case ExampleStatus::NoHandOfThisSize:
             return ExplanationTexts::tr("No hand of %1 cards of this deck has it as its best five.")
                 .arg(report.cards);
@@ -99,7 +100,7 @@ QIcon breakingIcon(const QWidget& list) {
 CellTexts explainCategory(HandCategory category, const ShownReport& report,
                           const ResultNotes& notes) {
     const QString name = categoryName(category);
-    QString definition = categoryDefinitionText(category);
+    QString definition = categoryDefinitionText(category, report.jokers);
     if (report.cards > 5 && notes.deckOrder) {
         definition = ExplanationTexts::tr(
                          "the best five of %1 cards, best meaning rarer among this deck's "
@@ -114,16 +115,20 @@ CellTexts explainCategory(HandCategory category, const ShownReport& report,
                          .arg(definition);
     }
     const QString instance = exampleLine(notes.of(category), report);
+    // With jokers, what a joker may stand for decides the category.
+    const QString joker =
+        report.jokers > 0 ? sentence(engineText(kJokerTerm.definition)) : QString();
     // French puts a space before the colon.
     const QString defined =
         ExplanationTexts::tr("%1: %2", "a category name and its definition").arg(name, definition);
     // The name leads in bold; it is short enough to stay on the first line.
-    QString toolTip = paragraph(defined) + paragraph(instance);
+    QString toolTip =
+        paragraph(defined) + (joker.isEmpty() ? QString() : paragraph(joker)) + paragraph(instance);
     const QString escapedName = name.toHtmlEscaped();
     const qsizetype nameAt = toolTip.indexOf(escapedName);
     toolTip.insert(nameAt + escapedName.size(), QStringLiteral("</b>"));
     toolTip.insert(nameAt, QStringLiteral("<b>"));
-    return {toolTip, defined + ' ' + instance};
+    return {toolTip, defined + ' ' + (joker.isEmpty() ? QString() : joker + ' ') + instance};
 }
 
 // "Garbage is rarer than Hypochromatic 1 Pair, but ranks below it: 23294460

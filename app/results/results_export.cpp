@@ -29,9 +29,9 @@ QString saveResults(const QString& path, const marvane::ShownReport& report, boo
 }
 
 void saveResultsAs(QWidget* parent, Prompts& prompts, const ShownReport& report, bool odds) {
-    const QString path =
-        askSavePath(parent, prompts, Prompts::FileKind::Results,
-                    defaultFileStem(report.deck, report.cards) + QStringLiteral(".csv"));
+    const QString path = askSavePath(
+        parent, prompts, Prompts::FileKind::Results,
+        defaultFileStem(report.deck, report.cards, report.jokers) + QStringLiteral(".csv"));
     if (path.isEmpty()) {
         return;
     }

@@ -140,6 +140,18 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Jokers</source>
+        <translation>Joker</translation>
+    </message>
+    <message>
+        <source>Jokers spin buttons</source>
+        <translation>Drehknöpfe für Joker</translation>
+    </message>
+    <message>
+        <source>&amp;Jokers</source>
+        <translation>&amp;Joker</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -188,6 +200,10 @@
     <message>
         <source>%1 suits x %2 ranks, %3 hands of %4 cards</source>
         <translation>%1 Farben x %2 Werte, %3 Hände zu %4 Karten</translation>
+    </message>
+    <message>
+        <source>%1 suits x %2 ranks and %3, %4 hands of %5 cards</source>
+        <translation>%1 Farben x %2 Werte und %3, %4 Hände zu %5 Karten</translation>
     </message>
 </context>
 <context>
@@ -425,6 +441,41 @@
     <message>
         <source>View &gt; Ranking in the dialog, or --order on the command line, counts under another order: one the search for a self-consistent order passes through, a self-consistent one when it exists, or your own; a row commoner than a category ranked below it is marked, and --check-order lists such pairs.</source>
         <translation>Ansicht &gt; Rangfolge im Dialog oder --order auf der Befehlszeile zählt nach einer anderen Reihenfolge: einer, die die Suche nach einer widerspruchsfreien Reihenfolge durchläuft, einer widerspruchsfreien, wenn es sie gibt, oder Ihrer eigenen; eine Zeile, die häufiger ist als eine Kategorie unter ihr, ist markiert, und --check-order listet solche Paare.</translation>
+    </message>
+    <message>
+        <source>five cards of one rank; a joker may repeat a card, so their suits need not differ, and a deck of four suits has them too.</source>
+        <translation>fünf Karten desselben Werts; ein Joker kann eine Karte wiederholen, daher müssen ihre Farben nicht verschieden sein, und auch ein Deck mit vier Farben hat sie.</translation>
+    </message>
+    <message>
+        <source>four cards of one rank and a fifth card, with at least two cards of one suit; a joker may repeat a card, so two of the four may share a suit.</source>
+        <translation>vier Karten desselben Werts und eine fünfte Karte, mindestens zwei Karten in derselben Farbe; ein Joker kann eine Karte wiederholen, daher können zwei der vier dieselbe Farbe haben.</translation>
+    </message>
+    <message>
+        <source>all five cards of one suit and of five different ranks; a joker that repeats a card makes a pair, never a flush.</source>
+        <translation>alle fünf Karten in derselben Farbe und von fünf verschiedenen Werten; ein Joker, der eine Karte wiederholt, ergibt ein Paar, nie einen Flush.</translation>
+    </message>
+    <message>
+        <source>neither flush nor rainbow, so some cards share a suit; with a joker that repeats a card, a hand with a repeated rank may have all five cards in one suit.</source>
+        <translation>weder Flush noch bunt, also teilen sich einige Karten eine Farbe; mit einem Joker, der eine Karte wiederholt, kann eine Hand mit einem wiederholten Wert alle fünf Karten in derselben Farbe haben.</translation>
+    </message>
+    <message>
+        <source>Joker</source>
+        <translation>Joker</translation>
+    </message>
+    <message>
+        <source>a wild card that stands for any card, any rank in any suit, also one the hand already holds, written Jk in example hands; a hand counts in the best category it can make, and a category only jokers make (Five of a Kind in four suits) ranks first in the deck&apos;s own order.</source>
+        <translation>eine Karte, die für jede Karte stehen kann, jeden Wert in jeder Farbe, auch für eine, die die Hand schon hält, in Beispielhänden Jk geschrieben; eine Hand zählt in der besten Kategorie, die sie bilden kann, und eine Kategorie, die nur Joker bilden (Fünfling bei vier Farben), steht in der eigenen Reihenfolge des Decks an erster Stelle.</translation>
+    </message>
+</context>
+<context>
+    <name>Jokers</name>
+    <message>
+        <source>1 joker</source>
+        <translation>1 Joker</translation>
+    </message>
+    <message>
+        <source>%1 jokers</source>
+        <translation>%1 Joker</translation>
     </message>
 </context>
 <context>
@@ -681,6 +732,14 @@ Aufzählung starten?</translation>
         <source>The enumeration could not be run.</source>
         <translation>Die Aufzählung konnte nicht ausgeführt werden.</translation>
     </message>
+    <message>
+        <source>Enumerating every hand of %1 cards of %2 suits x %3 ranks and %4 visits %5 hands and takes about %6 on this computer. You can cancel it at any time.
+
+Start the enumeration?</source>
+        <translation>Das Aufzählen jeder Hand aus %1 Karten bei %2 Farben x %3 Werten und %4 besucht %5 Hände und dauert auf diesem Computer etwa %6. Sie können jederzeit abbrechen.
+
+Aufzählung starten?</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ChartWindow</name>
@@ -812,6 +871,26 @@ Aufzählung starten?</translation>
     <message>
         <source>Hands of six or seven cards</source>
         <translation>Hände aus sechs oder sieben Karten</translation>
+    </message>
+    <message>
+        <source>%1 (suit pattern)</source>
+        <translation>%1 (Farbmuster)</translation>
+    </message>
+    <message>
+        <source>Jokers</source>
+        <translation>Joker</translation>
+    </message>
+    <message>
+        <source>The Jokers box (0 to 4), after Cards per Hand, adds that many jokers to the deck. With J jokers the possible hands of K cards are C(S x R + J, K), all counted exactly, and the * mark appears only at five cards without jokers. A joker may repeat a card, so with jokers these definitions read:</source>
+        <translation>Das Feld Joker (0 bis 4) nach Karten pro Hand fügt dem Deck so viele Joker hinzu. Mit J Jokern gibt es C(S x R + J, K) mögliche Hände aus K Karten, alle exakt gezählt, und das Zeichen * erscheint nur bei fünf Karten ohne Joker. Ein Joker kann eine Karte wiederholen, daher lauten diese Definitionen mit Jokern so:</translation>
+    </message>
+    <message>
+        <source>Jokers can turn a ranking around. With one joker in 4 suits x 13 ranks, three of a kind (137,280 hands) is commoner than two pair (123,552), yet ranks above it: a pair and a joker can make either, and count as the better. Rank two pair higher under View &gt; Ranking, and two pair becomes the commoner: 205,920 hands against 54,912. With one joker or more no deck has a ranking of five-card hands that holds.</source>
+        <translation>Joker können eine Rangfolge umkehren. Mit einem Joker bei 4 Farben x 13 Werten ist der Drilling (137.280 Hände) häufiger als zwei Paare (123.552) und steht doch darüber: Ein Paar und ein Joker können beides bilden und zählen als das Bessere. Stellen Sie unter Ansicht &gt; Rangfolge zwei Paare höher, und zwei Paare werden häufiger: 205.920 Hände gegen 54.912. Mit einem oder mehr Jokern hat kein Deck eine Rangfolge der Hände aus fünf Karten, die hält.</translation>
+    </message>
+    <message>
+        <source>These options of marvane-count count with jokers:</source>
+        <translation>Diese Optionen von marvane-count zählen mit Jokern:</translation>
     </message>
 </context>
 <context>

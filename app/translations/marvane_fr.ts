@@ -140,6 +140,18 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Jokers</source>
+        <translation>Jokers</translation>
+    </message>
+    <message>
+        <source>Jokers spin buttons</source>
+        <translation>Boutons fléchés des jokers</translation>
+    </message>
+    <message>
+        <source>&amp;Jokers</source>
+        <translation>&amp;Jokers</translation>
+    </message>
 </context>
 <context>
     <name>ChartExport</name>
@@ -188,6 +200,10 @@
     <message>
         <source>%1 suits x %2 ranks, %3 hands of %4 cards</source>
         <translation>%1 couleurs x %2 valeurs, %3 mains de %4 cartes</translation>
+    </message>
+    <message>
+        <source>%1 suits x %2 ranks and %3, %4 hands of %5 cards</source>
+        <translation>%1 couleurs x %2 valeurs et %3, %4 mains de %5 cartes</translation>
     </message>
 </context>
 <context>
@@ -425,6 +441,41 @@
     <message>
         <source>View &gt; Ranking in the dialog, or --order on the command line, counts under another order: one the search for a self-consistent order passes through, a self-consistent one when it exists, or your own; a row commoner than a category ranked below it is marked, and --check-order lists such pairs.</source>
         <translation>Affichage &gt; Classement dans la boîte de dialogue, ou --order en ligne de commande, compte selon un autre ordre&#xa0;: un ordre que parcourt la recherche d’un ordre cohérent, un ordre cohérent s’il existe, ou le vôtre&#xa0;; une ligne plus fréquente qu’une catégorie classée en dessous est marquée, et --check-order liste ces paires.</translation>
+    </message>
+    <message>
+        <source>five cards of one rank; a joker may repeat a card, so their suits need not differ, and a deck of four suits has them too.</source>
+        <translation>cinq cartes de même valeur&#xa0;; un joker peut répéter une carte, si bien que leurs couleurs ne sont pas forcément différentes, et un jeu de quatre couleurs en a aussi.</translation>
+    </message>
+    <message>
+        <source>four cards of one rank and a fifth card, with at least two cards of one suit; a joker may repeat a card, so two of the four may share a suit.</source>
+        <translation>quatre cartes de même valeur et une cinquième carte, dont au moins deux cartes de la même couleur&#xa0;; un joker peut répéter une carte, si bien que deux des quatre peuvent être de la même couleur.</translation>
+    </message>
+    <message>
+        <source>all five cards of one suit and of five different ranks; a joker that repeats a card makes a pair, never a flush.</source>
+        <translation>les cinq cartes de la même couleur et de cinq valeurs différentes&#xa0;; un joker qui répète une carte fait une paire, jamais une couleur.</translation>
+    </message>
+    <message>
+        <source>neither flush nor rainbow, so some cards share a suit; with a joker that repeats a card, a hand with a repeated rank may have all five cards in one suit.</source>
+        <translation>ni couleur ni arc-en-ciel&#xa0;: certaines cartes partagent une couleur&#xa0;; avec un joker qui répète une carte, une main avec une valeur répétée peut avoir ses cinq cartes de la même couleur.</translation>
+    </message>
+    <message>
+        <source>Joker</source>
+        <translation>Joker</translation>
+    </message>
+    <message>
+        <source>a wild card that stands for any card, any rank in any suit, also one the hand already holds, written Jk in example hands; a hand counts in the best category it can make, and a category only jokers make (Five of a Kind in four suits) ranks first in the deck&apos;s own order.</source>
+        <translation>une carte qui peut remplacer n’importe quelle carte, toute valeur dans toute couleur, même une carte que la main contient déjà, notée Jk dans les mains d’exemple&#xa0;; une main compte dans la meilleure catégorie qu’elle peut former, et une catégorie que seuls les jokers forment (Cinq de même valeur avec quatre couleurs) vient en premier dans l’ordre propre du jeu.</translation>
+    </message>
+</context>
+<context>
+    <name>Jokers</name>
+    <message>
+        <source>1 joker</source>
+        <translation>1 joker</translation>
+    </message>
+    <message>
+        <source>%1 jokers</source>
+        <translation>%1 jokers</translation>
     </message>
 </context>
 <context>
@@ -681,6 +732,14 @@ Lancer l’énumération&#xa0;?</translation>
         <source>The enumeration could not be run.</source>
         <translation>L’énumération n’a pas pu être lancée.</translation>
     </message>
+    <message>
+        <source>Enumerating every hand of %1 cards of %2 suits x %3 ranks and %4 visits %5 hands and takes about %6 on this computer. You can cancel it at any time.
+
+Start the enumeration?</source>
+        <translation>Énumérer chaque main de %1 cartes de %2 couleurs x %3 valeurs et %4 parcourt %5 mains et prend environ %6 sur cet ordinateur. Vous pouvez l’annuler à tout moment.
+
+Lancer l’énumération&#xa0;?</translation>
+    </message>
 </context>
 <context>
     <name>marvane::ChartWindow</name>
@@ -812,6 +871,26 @@ Lancer l’énumération&#xa0;?</translation>
     <message>
         <source>Hands of six or seven cards</source>
         <translation>Mains de six ou sept cartes</translation>
+    </message>
+    <message>
+        <source>%1 (suit pattern)</source>
+        <translation>%1 (combinaison de couleurs)</translation>
+    </message>
+    <message>
+        <source>Jokers</source>
+        <translation>Jokers</translation>
+    </message>
+    <message>
+        <source>The Jokers box (0 to 4), after Cards per Hand, adds that many jokers to the deck. With J jokers the possible hands of K cards are C(S x R + J, K), all counted exactly, and the * mark appears only at five cards without jokers. A joker may repeat a card, so with jokers these definitions read:</source>
+        <translation>Le champ Jokers (0 à 4), après Cartes par main, ajoute autant de jokers au jeu. Avec J jokers, il y a C(S x R + J, K) mains possibles de K cartes, toutes comptées exactement, et la marque * n’apparaît qu’à cinq cartes sans joker. Un joker peut répéter une carte, si bien qu’avec des jokers ces définitions deviennent&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Jokers can turn a ranking around. With one joker in 4 suits x 13 ranks, three of a kind (137,280 hands) is commoner than two pair (123,552), yet ranks above it: a pair and a joker can make either, and count as the better. Rank two pair higher under View &gt; Ranking, and two pair becomes the commoner: 205,920 hands against 54,912. With one joker or more no deck has a ranking of five-card hands that holds.</source>
+        <translation>Les jokers peuvent renverser un classement. Avec un joker dans un jeu de 4 couleurs x 13 valeurs, le brelan (137&#x202f;280 mains) est plus fréquent que la double paire (123&#x202f;552), et se classe pourtant au-dessus&#xa0;: une paire et un joker peuvent former l’un ou l’autre, et comptent comme le meilleur des deux. Classez la double paire plus haut sous Affichage &gt; Classement, et c’est elle qui devient la plus fréquente&#xa0;: 205&#x202f;920 mains contre 54&#x202f;912. Avec un joker ou plus, aucun jeu n’a de classement des mains de cinq cartes qui tienne.</translation>
+    </message>
+    <message>
+        <source>These options of marvane-count count with jokers:</source>
+        <translation>Ces options de marvane-count comptent avec des jokers&#xa0;:</translation>
     </message>
 </context>
 <context>

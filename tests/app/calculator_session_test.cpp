@@ -19,6 +19,7 @@ TEST(CalculatorSession, ReadingStopsAtTheFirstBadBoxAndWritesBackOnlyWhatItRead)
         const char* suits;
         const char* ranks;
         const char* cards;
+        const char* jokers;
         bool read;
         std::optional<Item> rejected;
         const char* message;
@@ -29,26 +30,29 @@ TEST(CalculatorSession, ReadingStopsAtTheFirstBadBoxAndWritesBackOnlyWhatItRead)
         bool enumerateShown;
     };
     const Case cases[] = {
-        {"5", "20", "7", true, {}, "", 5, 20, 5, 20, 7, true},
-        {"005", " 7", "5", true, {}, "", 5, 7, 5, 7, 5, true},
-        {"", "20", "6", false, Item::SuitsItem, "Please enter a positive integer.", 4, 13, 4, -1,
-         -1, false},
-        {"9", "x", "6", false, Item::SuitsItem, "Please enter an integer between 4 and 8.", 9, 13,
-         9, -1, -1, false},
-        {"6", "21", "6", false, Item::RanksItem, "Please enter an integer between 7 and 20.", 6, 21,
-         6, 21, -1, false},
-        {"6", "", "6", false, Item::RanksItem, "Please enter a positive integer.", 6, 13, 6, 13, -1,
-         false},
+        {"5", "20", "7", "0", true, {}, "", 5, 20, 5, 20, 7, true},
+        {"005", " 7", "5", "0", true, {}, "", 5, 7, 5, 7, 5, true},
+        {"", "20", "6", "0", false, Item::SuitsItem, "Please enter a positive integer.", 4, 13, 4,
+         -1, -1, false},
+        {"9", "x", "6", "0", false, Item::SuitsItem, "Please enter an integer between 4 and 8.", 9,
+         13, 9, -1, -1, false},
+        {"6", "21", "6", "0", false, Item::RanksItem, "Please enter an integer between 7 and 20.",
+         6, 21, 6, 21, -1, false},
+        {"6", "", "6", "0", false, Item::RanksItem, "Please enter a positive integer.", 6, 13, 6,
+         13, -1, false},
         // The cards box is read after the ranks box, before "Enumerate?".
-        {"6", "9", "8", false, Item::CardsItem, "Please enter an integer between 5 and 7.", 6, 9, 6,
-         9, 8, false},
+        {"6", "9", "8", "0", false, Item::CardsItem, "Please enter an integer between 5 and 7.", 6,
+         9, 6, 9, 8, false},
+        // The jokers box after the cards box.
+        {"6", "9", "6", "5", false, Item::JokersItem, "Please enter an integer between 0 and 4.", 6,
+         9, 6, 9, 6, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.suits) + " / " + c.ranks);
         CalculatorSession session;
         session.enterWorkingValues();
         QSignalSpy rejected(&session, &CalculatorSession::inputRejected);
-        EXPECT_EQ(session.read({c.suits, c.ranks, c.cards, true}), c.read);
+        EXPECT_EQ(session.read({c.suits, c.ranks, c.cards, c.jokers, true}), c.read);
         ASSERT_EQ(rejected.size(), c.rejected ? 1 : 0);
         if (c.rejected) {
             EXPECT_EQ(rejected[0][0].value<Item>(), *c.rejected);
@@ -83,7 +87,7 @@ TEST(CalculatorSession, StepsStayInRange) {
 
 TEST(CalculatorSession, ARunTellsItsStartProgressAndResultInOrder) {
     CalculatorSession session;
-    ASSERT_TRUE(session.read({"4", "7", "5", true}));
+    ASSERT_TRUE(session.read({"4", "7", "5", "0", true}));
     QStringList told;
     QObject::connect(&session, &CalculatorSession::runStarted, [&](const ShownReport& report) {
         told << QStringLiteral("start %1").arg(report.hands);
@@ -111,7 +115,7 @@ TEST(CalculatorSession, ARunTellsItsStartProgressAndResultInOrder) {
 // once, and the results (or the cancellation) arrive through the event loop.
 TEST(CalculatorSession, ALongRunEndsInItsResultsOrInACancel) {
     CalculatorSession session;
-    ASSERT_TRUE(session.read({"4", "7", "6", true}));
+    ASSERT_TRUE(session.read({"4", "7", "6", "0", true}));
     EXPECT_TRUE(session.computeIsLong());
     EXPECT_EQ(session.plannedHands(), 376740u);  // C(28, 6)
     QSignalSpy finished(&session, &CalculatorSession::finished);
@@ -127,7 +131,7 @@ TEST(CalculatorSession, ALongRunEndsInItsResultsOrInACancel) {
     }
 
     // The largest deck would take many minutes; Cancel stops it promptly.
-    ASSERT_TRUE(session.read({"8", "20", "7", true}));
+    ASSERT_TRUE(session.read({"8", "20", "7", "0", true}));
     QSignalSpy cancelled(&session, &CalculatorSession::cancelled);
     session.compute();
     session.cancel();

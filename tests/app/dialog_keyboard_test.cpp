@@ -36,9 +36,9 @@ QString accessibleText(QWidget* widget, QAccessible::Text which) {
 
 TEST(DialogKeyboard, TabVisitsEveryEnabledControlInOrderAndLeavesTheList) {
     DialogDriver d;
-    // The cards per hand come after the ranks.
-    EXPECT_EQ(tabWalk(6), (QList<int>{IdRanksBox, IdCardsBox, IdEnumerate, IdComputeOdds, IdClose,
-                                      IdSuitsBox}));
+    // The cards per hand come after the ranks, the jokers after the cards.
+    EXPECT_EQ(tabWalk(7), (QList<int>{IdRanksBox, IdCardsBox, IdJokersBox, IdEnumerate,
+                                      IdComputeOdds, IdClose, IdSuitsBox}));
     EXPECT_EQ(tabWalk(2, true), (QList<int>{IdClose, IdComputeOdds}));
 
     // Enter in a box computes; the focus then rests on the list, which Tab leaves.

@@ -65,7 +65,9 @@ TEST(HelpWindow, ExplainsEveryCategoryAndWordOfTheResults) {
         "Rainbow",
         "Garbage",
     };
-    ASSERT_EQ(rows.size(), std::size(categories) + 8);
+    // The categories, eight words of the results, the joker, and the four
+    // definitions a joker changes.
+    ASSERT_EQ(rows.size(), std::size(categories) + 13);
     for (std::size_t i = 0; i < std::size(categories); ++i) {
         EXPECT_EQ(rows[i].first, QString::fromLatin1(categories[i]));
         EXPECT_FALSE(rows[i].second.isEmpty()) << categories[i];
@@ -89,7 +91,26 @@ TEST(HelpWindow, ExplainsEveryCategoryAndWordOfTheResults) {
     EXPECT_TRUE(rows[std::size(categories) + 5].second.startsWith(
         "a hand of six or seven cards counts in the best category"));
 
+    // Then the joker, and the definitions as a joker that repeats a card
+    // makes them, each unlike its own without jokers.
+    const std::size_t joker = std::size(categories) + 8;
+    EXPECT_EQ(rows[joker].first, "Joker");
+    EXPECT_TRUE(rows[joker].second.startsWith("a wild card that stands for any card"));
+    const std::pair<const char*, std::size_t> changed[] = {
+        {"Five of a Kind", 0},
+        {"Hypochromatic 4 of a Kind", 2},
+        {"Flush (suit pattern)", std::size(categories)},
+        {"Hypochromatic (suit pattern)", std::size(categories) + 2},
+    };
+    for (std::size_t i = 0; i < std::size(changed); ++i) {
+        const auto& [name, without] = changed[i];
+        EXPECT_EQ(rows[joker + 1 + i].first, QString::fromLatin1(name));
+        EXPECT_NE(rows[joker + 1 + i].second, rows[without].second) << name;
+        EXPECT_TRUE(rows[joker + 1 + i].second.contains("joker")) << name;
+    }
+
     const QString page = window.browser()->toPlainText();
+    EXPECT_TRUE(page.contains(QStringLiteral("C(S x R + J, K)")));
     EXPECT_TRUE(page.contains(QStringLiteral("7a is the 7 of the first suit.")));
     EXPECT_TRUE(page.contains(QStringLiteral("58,627,800")));
     EXPECT_TRUE(window.browser()->isReadOnly());

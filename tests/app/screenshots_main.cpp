@@ -14,6 +14,7 @@
 //   tooltip-cards-7.png            there, a marked row's tooltip (the whole screen)
 //   ranking-menu.png               its ranking menu open (the whole screen)
 //   cards-running-8x20x7.png       8 x 20 at seven cards, enumerating
+//   jokers-4x13x5x1.png            4 x 13 with one joker, tooltip-joker.png its Five of a Kind
 //   menu-1x.png, help-1x.png       the View menu open (the whole screen), the help window
 //   menu-large-dark.png, help-large-dark.png
 //                                  the same at one and a half times the font, dark
@@ -174,6 +175,19 @@ int main(int argc, char** argv) {
         save(d, QStringLiteral("cards-running-8x20x7.png"));
         d.click(IdCancel);
         saved = QTest::qWaitFor([&] { return !d.dialog.session().running(); }, 20000) && saved;
+        messages += d.messages.size();
+    }
+    {
+        // One joker: the published table, and Five of a Kind's example with its joker.
+        DialogDriver d;
+        d.type(IdJokersBox, QStringLiteral("1"));
+        d.compute(4, 13, false);
+        save(d, QStringLiteral("jokers-4x13x5x1.png"));
+        CSortListCtrl* list = d.list();
+        const int row =
+            static_cast<int>(d.column(0).indexOf(categoryName(marvane::HandCategory::FiveOfAKind)));
+        showTipAndGrab(list->viewport(), list->visualRect(list->model()->index(row, 0)),
+                       list->item(row, 0)->toolTip(), QStringLiteral("tooltip-joker.png"));
         messages += d.messages.size();
     }
     const QFont font = QApplication::font();

@@ -98,11 +98,13 @@ TEST(Translations, EachLocaleReplacesTheLastOne) {
 // Every engine sentence the dialog shows has a German and a French text; one
 // changed in the engine but not in the translations shows up here by name.
 TEST(Translations, EveryEngineTextIsTranslated) {
-    std::vector<std::string_view> texts = {marvane::kTotalTerm.definition,
-                                           marvane::kFloatingPathTerm.definition,
-                                           marvane::kCardNotation};
-    for (const marvane::Term& term : marvane::kSuitPatternTerms) {
-        texts.push_back(term.definition);
+    std::vector<std::string_view> texts = {
+        marvane::kTotalTerm.definition, marvane::kFloatingPathTerm.definition,
+        marvane::kCardNotation, marvane::kJokerTerm.name, marvane::kJokerTerm.definition};
+    for (const std::uint32_t jokers : {0u, 1u}) {
+        for (const marvane::Term& term : marvane::suitPatternTerms(jokers)) {
+            texts.push_back(term.definition);
+        }
     }
     for (const marvane::Term& term : marvane::kHandSizeTerms) {
         texts.push_back(term.name);
@@ -112,6 +114,7 @@ TEST(Translations, EveryEngineTextIsTranslated) {
         const marvane::HandCategory category = *marvane::categoryFromIndex(i);
         texts.push_back(marvane::displayName(category));
         texts.push_back(marvane::categoryDefinition(category));
+        texts.push_back(marvane::categoryDefinition(category, 1));
     }
     std::vector<std::string> reasons;
     for (const marvane::Deck deck : {marvane::Deck{4, 13}, marvane::Deck{3, 13}}) {

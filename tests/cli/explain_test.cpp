@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// marvane-count --explain and the README's table say the same thing.
+// marvane-count --explain and the README's tables say the same thing.
 
 #include <gtest/gtest.h>
 
@@ -23,10 +23,10 @@ std::string trimmed(const std::string& text) {
     return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
 }
 
-// "Name: definition" lines; a "(suit pattern)", "(column)", "(mark)" or "(hand size)"
-// qualifier is dropped from the name, as the README says it with its table's
-// heading.
-Definitions explainLines(const std::string& text) {
+// "Name: definition" lines; a "(suit pattern)", "(column)", "(mark)", "(hand size)" or
+// "(card)" qualifier is dropped from the name, as the README says it with its
+// table's heading, unless asked to keep it.
+Definitions explainLines(const std::string& text, bool keepQualifier = false) {
     Definitions definitions;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) {
@@ -35,7 +35,8 @@ Definitions explainLines(const std::string& text) {
             continue;
         }
         std::string name = line.substr(0, colon);
-        if (const auto qualifier = name.find(" ("); qualifier != std::string::npos) {
+        if (const auto qualifier = name.find(" (");
+            !keepQualifier && qualifier != std::string::npos) {
             name.erase(qualifier);
         }
         definitions.emplace_back(name, line.substr(colon + 2));
@@ -43,32 +44,47 @@ Definitions explainLines(const std::string& text) {
     return definitions;
 }
 
-// The body rows of every two-column table in the README's section on the
-// results, in order; headings (a row followed by |---|) are skipped.
-Definitions readmeRows(std::istream& readme) {
-    std::vector<std::string> tableLines;
+std::vector<std::string> cellsOf(const std::string& line) {
+    std::vector<std::string> cells;
+    std::istringstream fields(line.substr(1));
+    for (std::string cell; std::getline(fields, cell, '|');) {
+        cells.push_back(trimmed(cell));
+    }
+    return cells;
+}
+
+// The body rows of the two-column tables in a section of the README
+// ("## What the results say"), in order; headings (a row followed by |---|)
+// are skipped. With `heading`, only the tables whose first heading cell it is.
+Definitions readmeRows(std::istream& readme, const std::string& section,
+                       const std::string& heading = "") {
+    std::vector<std::vector<std::string>> tables;
     bool inSection = false;
+    bool inTable = false;
     for (std::string line; std::getline(readme, line);) {
         if (line.rfind("## ", 0) == 0) {
-            inSection = line == "## What the results say";
-        } else if (inSection && line.rfind("|", 0) == 0) {
-            tableLines.push_back(line);
+            inSection = line == section;
         }
+        const bool tableLine = inSection && line.rfind("|", 0) == 0;
+        if (tableLine && !inTable) {
+            tables.emplace_back();
+        }
+        if (tableLine) {
+            tables.back().push_back(line);
+        }
+        inTable = tableLine;
     }
     Definitions rows;
-    for (std::size_t i = 0; i < tableLines.size(); ++i) {
-        const std::string& line = tableLines[i];
-        const bool heading = i + 1 < tableLines.size() && tableLines[i + 1].rfind("|---", 0) == 0;
-        if (heading || line.rfind("|---", 0) == 0) {
+    for (const std::vector<std::string>& table : tables) {
+        if (!heading.empty() && cellsOf(table.front()).at(0) != heading) {
             continue;
         }
-        std::vector<std::string> cells;
-        std::istringstream fields(line.substr(1));
-        for (std::string cell; std::getline(fields, cell, '|');) {
-            cells.push_back(trimmed(cell));
+        // The heading row and the |---| row under it.
+        for (std::size_t i = 2; i < table.size(); ++i) {
+            const std::vector<std::string> cells = cellsOf(table[i]);
+            EXPECT_EQ(cells.size(), 2u) << table[i];
+            rows.emplace_back(cells.at(0), cells.size() > 1 ? cells[1] : "");
         }
-        EXPECT_EQ(cells.size(), 2u) << line;
-        rows.emplace_back(cells.at(0), cells.size() > 1 ? cells[1] : "");
     }
     return rows;
 }
@@ -79,24 +95,67 @@ TEST(Explain, CategoriesFirstThenTheirWordsAndTheReadmeSaysTheSame) {
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out.rfind("Five of a Kind: ", 0), 0u) << "nothing before the categories";
     const Definitions fromProgram = explainLines(run.out);
-    ASSERT_EQ(fromProgram.size(), kCategoryCount + 8) << run.out;
+    ASSERT_EQ(fromProgram.size(), kCategoryCount + 9) << run.out;
     for (std::size_t i = 0; i < kCategoryCount; ++i) {
         EXPECT_EQ(fromProgram[i].first, displayName(*categoryFromIndex(i)));
     }
     const std::vector<std::string> words = {
-        "Flush", "Rainbow",   "Hypochromatic",   "Total",
-        "*",     "Best five", "Self-consistent", "Choosing a ranking"};
+        "Flush",     "Rainbow",         "Hypochromatic",      "Total", "*",
+        "Best five", "Self-consistent", "Choosing a ranking", "Joker"};
     for (std::size_t i = 0; i < words.size(); ++i) {
         EXPECT_EQ(fromProgram[kCategoryCount + i].first, words[i]);
     }
 
     std::ifstream readme(MARVANE_README_PATH);
     ASSERT_TRUE(readme) << MARVANE_README_PATH;
-    const Definitions fromReadme = readmeRows(readme);
+    const Definitions fromReadme = readmeRows(readme, "## What the results say");
     ASSERT_EQ(fromReadme.size(), fromProgram.size());
     for (std::size_t i = 0; i < fromProgram.size(); ++i) {
         EXPECT_EQ(fromReadme[i], fromProgram[i]) << "README table row " << i;
     }
+}
+
+// A joker may repeat a card the hand holds: five of a kind may then repeat a
+// suit, four of a kind hold two cards of one suit, and five cards of one suit
+// be a pair. With --jokers the lines that said otherwise change, and no
+// other; the README's table of them says the same, and any number of
+// jokers reads alike.
+TEST(Explain, WithJokersTheDefinitionsARepeatedCardMakesFalseChange) {
+    const auto plain = testing::runMarvaneCount({"--explain"});
+    const Definitions withoutJokers = explainLines(plain.out, true);
+    std::ifstream readme(MARVANE_README_PATH);
+    ASSERT_TRUE(readme) << MARVANE_README_PATH;
+    const Definitions fromReadme = readmeRows(readme, "## Jokers", "With jokers");
+    const std::vector<std::string> changed = {"Five of a Kind", "Hypochromatic 4 of a Kind",
+                                              "Flush (suit pattern)",
+                                              "Hypochromatic (suit pattern)"};
+    ASSERT_EQ(fromReadme.size(), changed.size());
+
+    for (const char* jokers : {"1", "4"}) {
+        SCOPED_TRACE(jokers);
+        const auto run = testing::runMarvaneCount({"--explain", "--jokers", jokers});
+        ASSERT_EQ(run.exitStatus, 0) << run.err;
+        const Definitions withJokers = explainLines(run.out, true);
+        ASSERT_EQ(withJokers.size(), withoutJokers.size());
+        Definitions differing;
+        for (std::size_t i = 0; i < withJokers.size(); ++i) {
+            EXPECT_EQ(withJokers[i].first, withoutJokers[i].first);
+            if (withJokers[i].second != withoutJokers[i].second) {
+                differing.push_back(withJokers[i]);
+            }
+        }
+        ASSERT_EQ(differing.size(), changed.size()) << run.out;
+        for (std::size_t i = 0; i < changed.size(); ++i) {
+            EXPECT_EQ(differing[i].first, changed[i]);
+            EXPECT_EQ(fromReadme[i], differing[i]) << "README jokers table row " << i;
+        }
+    }
+    EXPECT_EQ(testing::runMarvaneCount({"--explain", "--jokers", "0"}).out, plain.out);
+    const auto bad = testing::runMarvaneCount({"--explain", "--jokers", "5"});
+    EXPECT_EQ(bad.exitStatus, 2);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_NE(bad.err.find("--jokers: Please enter an integer between 0 and 4."), std::string::npos)
+        << bad.err;
 }
 
 }  // namespace

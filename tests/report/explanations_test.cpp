@@ -44,6 +44,55 @@ TEST(CategoryDefinitions, OneDistinctSentencePerCategory) {
     EXPECT_EQ(categoryDefinition(static_cast<HandCategory>(kCategoryCount)), "");
 }
 
+// A joker may repeat a card the hand holds (7a 7a 7a 7a 7a is five of a
+// kind, 7a 7a 7b 7c 9d four of a kind in four suits, 7a 7a 8a 9a 10a a pair
+// in one suit), which makes false what three sentences say of every hand
+// without jokers: each says so with any number of jokers, and no other
+// changes.
+TEST(CategoryDefinitions, JokersChangeWhatARepeatedCardMakesFalse) {
+    const std::set<HandCategory> changed = {HandCategory::FiveOfAKind,
+                                            HandCategory::Hypochromatic4OfAKind};
+    const std::set<std::string_view> changedPatterns = {"Flush", "Hypochromatic"};
+    // The hands above, a joker standing for each repeated card.
+    const struct {
+        Hand hand;
+        HandCategory category;
+    } repeated[] = {
+        {{Card(6, 0), Card(6, 0), Card(6, 0), Card(6, 0), Card(6, 0)}, HandCategory::FiveOfAKind},
+        {{Card(6, 0), Card(6, 0), Card(6, 1), Card(6, 2), Card(8, 3)},
+         HandCategory::Hypochromatic4OfAKind},
+        {{Card(6, 0), Card(6, 0), Card(7, 0), Card(8, 0), Card(9, 0)},
+         HandCategory::Hypochromatic1Pair},
+    };
+    for (const auto& [hand, category] : repeated) {
+        EXPECT_EQ(categorize(hand, {4, 13}), category) << handText(hand);
+    }
+    for (std::uint32_t jokers = 1; jokers <= kMaxJokers; ++jokers) {
+        SCOPED_TRACE(jokers);
+        std::set<std::string_view> seen;
+        for (std::size_t i = 0; i < kCategoryCount; ++i) {
+            const HandCategory category = *categoryFromIndex(i);
+            const std::string_view definition = categoryDefinition(category, jokers);
+            ASSERT_FALSE(definition.empty()) << i;
+            EXPECT_TRUE(std::islower(static_cast<unsigned char>(definition.front()))) << definition;
+            EXPECT_EQ(definition.back(), '.') << definition;
+            EXPECT_EQ(definition == categoryDefinition(category), !changed.contains(category))
+                << definition;
+            seen.insert(definition);
+        }
+        EXPECT_EQ(seen.size(), kCategoryCount);
+        for (std::size_t i = 0; i < kSuitPatternTerms.size(); ++i) {
+            const Term& term = suitPatternTerms(jokers)[i];
+            EXPECT_EQ(term.name, kSuitPatternTerms[i].name);
+            EXPECT_EQ(term.definition == kSuitPatternTerms[i].definition,
+                      !changedPatterns.contains(term.name))
+                << term.definition;
+        }
+    }
+    EXPECT_EQ(&suitPatternTerms(0), &kSuitPatternTerms);
+    EXPECT_EQ(categoryDefinition(static_cast<HandCategory>(kCategoryCount), 1), "");
+}
+
 // Every admissible deck: a category that occurs (the closed count is not 0)
 // has a real example hand of that category, one that doesn't has a reason.
 TEST(ExampleHands, EveryCategoryThatOccursHasOneInEveryDeck) {

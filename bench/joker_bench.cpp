@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: MIT
+// Hands with jokers: the exact count from scratch, the enumeration on one
+// worker and the plain reference, each as name/SxR/K/J.
+
+#include "bench/joker_bench.h"
+
+#include <benchmark/benchmark.h>
+
+#include <optional>
+#include <string>
+
+#include "engine/card_count.h"
+#include "engine/joker_enumerator.h"
+#include "engine/joker_reference.h"
+
+namespace marvane::bench {
+
+namespace {
+
+std::int64_t handsOf(Deck deck, std::uint32_t cards, std::uint32_t jokers) {
+    return static_cast<std::int64_t>(choose64(deck.cardCount() + jokers, cards));
+}
+
+// The exact count, table and all. No deck this size has a reference to hold
+// it against: every hand must be counted once.
+void countJokers(benchmark::State& bench, Deck deck, std::uint32_t cards, std::uint32_t jokers) {
+    const CategoryOrder order = defaultOrder(deck, jokers);
+    CategoryCounts64 counts;
+    for (auto _ : bench) {
+        counts = countCards(deck, cards, order, jokers);
+        benchmark::DoNotOptimize(counts);
+    }
+    if (counts.sum() != choose64(deck.cardCount() + jokers, cards)) {
+        bench.SkipWithError("the counts miss hands");
+    }
+    bench.SetItemsProcessed(bench.iterations() * handsOf(deck, cards, jokers));
+}
+
+// Held against the exact count, the other way to the same numbers.
+void enumerateJokers(benchmark::State& bench, Deck deck, std::uint32_t cards,
+                     std::uint32_t jokers) {
+    const CategoryOrder order = defaultOrder(deck, jokers);
+    CardsEnumeration run;
+    for (auto _ : bench) {
+        run = marvane::enumerateJokers(deck, cards, jokers, order,
+                                       {.progress = [](auto, auto) { return true; }});
+        benchmark::DoNotOptimize(run.counts);
+    }
+    if (run.status != CardsRunStatus::Completed ||
+        run.counts != countCards(deck, cards, order, jokers)) {
+        bench.SkipWithError("the enumeration's counts are wrong");
+    }
+    bench.SetItemsProcessed(bench.iterations() * handsOf(deck, cards, jokers));
+}
+
+void enumerateJokersReference(benchmark::State& bench, Deck deck, std::uint32_t cards,
+                              std::uint32_t jokers) {
+    const CategoryOrder order = defaultOrder(deck, jokers);
+    std::optional<CategoryCounts64> counts;
+    for (auto _ : bench) {
+        counts = enumerateJokersReference(deck, cards, jokers, order);
+        benchmark::DoNotOptimize(counts);
+    }
+    if (!counts || *counts != countCards(deck, cards, order, jokers)) {
+        bench.SkipWithError("the reference's counts are wrong");
+    }
+    bench.SetItemsProcessed(bench.iterations() * handsOf(deck, cards, jokers));
+}
+
+std::string nameOf(const char* path, Deck deck, std::uint32_t cards, std::uint32_t jokers) {
+    return std::string(path) + "/" + std::to_string(deck.suits) + "x" + std::to_string(deck.ranks) +
+           "/" + std::to_string(cards) + "/" + std::to_string(jokers);
+}
+
+}  // namespace
+
+void registerJokerBenchmarks() {
+    for (const auto& [deck, jokers] : {std::pair{Deck{8, 20}, 4u}, std::pair{Deck{4, 13}, 1u}}) {
+        benchmark::RegisterBenchmark(nameOf("BM_CountJokers", deck, 7, jokers).c_str(), countJokers,
+                                     deck, 7u, jokers)
+            ->Unit(benchmark::kMillisecond);
+    }
+    // Timed by the wall clock: the worker runs on a thread of its own.
+    benchmark::RegisterBenchmark(nameOf("BM_EnumerateJokers", Deck{4, 13}, 7, 1).c_str(),
+                                 enumerateJokers, Deck{4, 13}, 7u, 1u)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark(nameOf("BM_EnumerateJokersReference", Deck{4, 7}, 6, 1).c_str(),
+                                 enumerateJokersReference, Deck{4, 7}, 6u, 1u)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
+}
+
+}  // namespace marvane::bench

@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include "engine/card_count.h"
+#include "engine/crossings.h"
+#include "engine/joker_reference.h"
+#include "engine/order_search.h"
+
+namespace marvane {
+namespace {
+
+using enum HandCategory;
+
+CategoryOrder withMoved(CategoryOrder order, HandCategory moved, HandCategory above) {
+    order.erase(std::find(order.begin(), order.end(), moved));
+    order.insert(std::find(order.begin(), order.end(), above), moved);
+    return order;
+}
+
+// Published counts of the 52-card deck with jokers, five cards; the rest 0.
+struct PublishedJokers {
+    std::uint32_t jokers;
+    bool twoPairAboveTrips;
+    std::vector<std::pair<HandCategory, std::uint64_t>> counts;
+    bool complete;  // every non-zero category listed
+};
+
+TEST(JokerCount, FiveCardsOfTheFiftyTwoCardDeckGiveThePublishedCounts) {
+    const Deck deck{4, 13};
+    const std::vector<PublishedJokers> published = {
+        {1,
+         false,
+         {{FiveOfAKind, 13},
+          {StraightFlush, 204},
+          {Hypochromatic4OfAKind, 3'120},
+          {HypochromaticFullHouse, 6'552},
+          {Flush, 7'804},
+          {HypochromaticStraight, 20'532},
+          {Hypochromatic3OfAKind, 137'280},
+          {Hypochromatic2Pair, 123'552},
+          {Hypochromatic1Pair, 1'268'088},
+          {Garbage, 1'302'540}},
+         true},
+        {1,
+         true,
+         {{FiveOfAKind, 13},
+          {StraightFlush, 204},
+          {Hypochromatic4OfAKind, 3'120},
+          {HypochromaticFullHouse, 6'552},
+          {Flush, 7'804},
+          {HypochromaticStraight, 20'532},
+          {Hypochromatic3OfAKind, 54'912},
+          {Hypochromatic2Pair, 205'920},
+          {Hypochromatic1Pair, 1'268'088},
+          {Garbage, 1'302'540}},
+         true},
+        {2, false, {{FiveOfAKind, 78}, {Hypochromatic4OfAKind, 9'360}}, false},
+        {2, false, {{Hypochromatic4OfAKind, 9'360}, {HypochromaticFullHouse, 9'360}}, false},
+        {3, false, {{Hypochromatic4OfAKind, 20'408}, {HypochromaticFullHouse, 12'168}}, false},
+    };
+    for (const PublishedJokers& entry : published) {
+        CategoryOrder order = defaultOrder(deck, entry.jokers);
+        if (entry.twoPairAboveTrips) {
+            order = withMoved(order, Hypochromatic2Pair, Hypochromatic3OfAKind);
+        }
+        const CategoryCounts64 counts = countCards(deck, 5, order, entry.jokers);
+        CategoryCounts64 expected;
+        for (const auto& [category, hands] : entry.counts) {
+            EXPECT_EQ(counts[category], hands)
+                << entry.jokers << " jokers, category " << indexOf(category);
+            expected[category] = hands;
+        }
+        if (entry.complete) {
+            EXPECT_EQ(counts, expected) << entry.jokers << " jokers";
+        }
+    }
+}
+
+TEST(JokerCount, DefaultOrderPutsWhatOnlyAJokerMakesFirst) {
+    const CategoryOrder plain = defaultOrder(Deck{4, 13});
+    CategoryOrder withFive = {FiveOfAKind};
+    withFive.insert(withFive.end(), plain.begin(), plain.end());
+    EXPECT_EQ(defaultOrder(Deck{4, 13}, 1), withFive);
+    EXPECT_EQ(defaultOrder(Deck{4, 13}, 0), plain);
+    // Five suits have natural five of a kinds: jokers change no order.
+    EXPECT_EQ(defaultOrder(Deck{5, 7}, 4), defaultOrder(Deck{5, 7}));
+    // An order that leaves out what a joker reaches can't rank the hands.
+    EXPECT_FALSE(orderProblem(Deck{4, 13}, plain));
+    EXPECT_TRUE(orderProblem(Deck{4, 13}, plain, 1));
+}
+
+// Every hand's set of reachable categories, by the plain reference, in small
+// decks with one to three jokers at five to seven cards; more ranks move the
+// straights apart.
+TEST(JokerCount, CategorySetsEqualTheReferenceHandByHand) {
+    struct Case {
+        Deck deck;
+        std::uint32_t cards;
+        std::uint32_t jokers;
+    };
+    for (const Case& c : std::vector<Case>{{{4, 7}, 5, 1},
+                                           {{4, 7}, 5, 2},
+                                           {{4, 7}, 5, 3},
+                                           {{4, 7}, 6, 1},
+                                           {{4, 7}, 6, 2},
+                                           {{4, 7}, 6, 3},
+                                           {{4, 7}, 7, 1},
+                                           {{4, 9}, 5, 2},
+                                           {{4, 11}, 5, 3},
+                                           {{5, 7}, 5, 1},
+                                           {{5, 7}, 6, 1},
+                                           {{8, 7}, 5, 1}}) {
+        const CardCountTable table(c.deck, c.cards, c.jokers);
+        const auto& sets = table.categorySets();
+        const std::map<std::uint32_t, std::uint64_t> computed(sets.begin(), sets.end());
+        EXPECT_EQ(computed, jokerCategorySetsReference(c.deck, c.cards, c.jokers))
+            << c.deck.suits << "x" << c.deck.ranks << ", " << c.cards << " cards, " << c.jokers
+            << " jokers";
+    }
+}
+
+TEST(JokerCount, EveryHandIsCountedOnceInTheLargestDeck) {
+    const Deck deck{8, 20};
+    for (std::uint32_t jokers = 1; jokers <= kMaxJokers; ++jokers) {
+        const CardCountTable table(deck, 7, jokers);
+        EXPECT_EQ(table.counts(defaultOrder(deck, jokers)).sum(),
+                  choose64(deck.cardCount() + jokers, 7))
+            << jokers;
+    }
+    EXPECT_THROW(CardCountTable(deck, 5, kMaxJokers + 1), std::invalid_argument);
+}
+
+TEST(JokerCount, CrossingsAlongJokersSeeThroughATie) {
+    std::vector<std::string> sentences;
+    for (const Crossing& crossing : findJokerCrossings(Deck{4, 13}, 5)) {
+        sentences.push_back(describeCrossing(crossing, jokerUnit(crossing)));
+    }
+    for (const char* expected :
+         {"from 0 to 1 joker, Hypochromatic 2 Pair becomes rarer than Hypochromatic 3 of a Kind",
+          "from 2 to 3 jokers, Hypochromatic Full House becomes rarer than Hypochromatic 4 of a "
+          "Kind (equal at 2)"}) {
+        EXPECT_NE(std::find(sentences.begin(), sentences.end(), expected), sentences.end())
+            << expected;
+    }
+    // Each crossing's sentence once; no tie is reported as a crossing of its own.
+    for (const std::string& sentence : sentences) {
+        EXPECT_EQ(std::count(sentences.begin(), sentences.end(), sentence), 1) << sentence;
+        EXPECT_EQ(sentence.find("from 1 to 2 jokers, Hypochromatic Full House"), std::string::npos);
+    }
+}
+
+// The wild-card paradox: with a joker, a category's count depends on the
+// order even at five cards. Outcomes found once by trying every order of the
+// reachable categories against the plain reference's category sets.
+TEST(JokerCount, NoOrderHoldsWhereEveryOrderWasTried) {
+    struct Case {
+        Deck deck;
+        std::uint32_t cards;
+        std::uint32_t jokers;
+        std::size_t cyclePeriod;  // 0: not known, only that no order holds
+    };
+    for (const Case& c : {Case{{4, 13}, 5, 1, 2}, Case{{4, 7}, 5, 2, 0}, Case{{4, 7}, 6, 1, 0}}) {
+        const OrderCounter counter(c.deck, c.cards, c.jokers);
+        const OrderSearch search = searchOrder(counter);
+        EXPECT_EQ(search.outcome, OrderSearchOutcome::Cycle) << c.deck.ranks << " " << c.jokers;
+        if (c.cyclePeriod != 0) {
+            EXPECT_EQ(search.period, c.cyclePeriod);
+        }
+        EXPECT_FALSE(findSelfConsistentOrder(counter)) << c.deck.ranks << " " << c.jokers;
+    }
+}
+
+}  // namespace
+}  // namespace marvane
