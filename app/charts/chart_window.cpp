@@ -110,8 +110,9 @@ QWidget* ChartWindow::createAcrossPage() {
         {{suitsButton_, AcrossAxis::Suits},
          {ranksButton_, AcrossAxis::Ranks},
          {jokersButton_, AcrossAxis::Jokers}}};
-    for (const auto& [button, axis] : axes) {
-        connect(button, &QRadioButton::toggled, this, [this, axis](bool checked) {
+    for (const auto& entry : axes) {
+        const AcrossAxis axis = entry.second;
+        connect(entry.first, &QRadioButton::toggled, this, [this, axis](bool checked) {
             if (checked) {
                 setAcrossAxis(axis);
             }
