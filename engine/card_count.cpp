@@ -31,7 +31,7 @@ struct PairedCategories {
 
 // Rank patterns with a repeated rank, as parts in descending order.
 struct PairedPattern {
-    std::array<std::uint8_t, kHandSize> parts;
+    std::array<std::uint8_t, kHandSize> parts{};
     PairedCategories categories;
 };
 constexpr std::array<PairedPattern, 6> kPairedPatterns{{

@@ -38,10 +38,10 @@ struct SeriesDeck {
 // between: then `equalFrom` is the first value where they were, and `from`
 // the last.
 struct Crossing {
-    std::uint32_t from;
-    std::uint32_t to;
-    HandCategory rarer;
-    HandCategory commoner;
+    std::uint32_t from = 0;
+    std::uint32_t to = 0;
+    HandCategory rarer{};
+    HandCategory commoner{};
     std::optional<std::uint32_t> equalFrom{};
 
     friend bool operator==(const Crossing&, const Crossing&) = default;

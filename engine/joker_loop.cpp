@@ -131,7 +131,7 @@ JokerTables::JokerTables(Deck deck, std::uint32_t wilds, const CategoryOrder& or
     std::map<std::uint32_t, std::uint8_t> codeOfClass;
     std::vector<std::vector<std::uint8_t>> rankExample;
     std::vector<std::uint8_t> rankCode(ranks.count(), 0);
-    for (std::uint16_t state = 0; state < ranks.count(); ++state) {
+    for (std::size_t state = 0; state < ranks.count(); ++state) {
         const auto& symbols = ranks.symbols(state);
         if (symbols.size() != groupSize) {
             continue;
@@ -145,7 +145,7 @@ JokerTables::JokerTables(Deck deck, std::uint32_t wilds, const CategoryOrder& or
     }
     auto after = [&](const MultisetStates& states, std::uint32_t alphabet, auto codeOf) {
         std::vector<std::uint8_t> table(states.count() * alphabet, 0);
-        for (std::uint16_t state = 0; state < states.count(); ++state) {
+        for (std::size_t state = 0; state < states.count(); ++state) {
             if (states.symbols(state).size() + 1 != groupSize) {
                 continue;
             }
@@ -168,7 +168,7 @@ JokerTables::JokerTables(Deck deck, std::uint32_t wilds, const CategoryOrder& or
     JokerReference reference(deck);
     places.assign(rankExample.size() * kSuitCodes, kNoPlace);
     for (std::size_t code = 0; code < rankExample.size(); ++code) {
-        for (std::uint16_t suitState = 0; suitState < suits.count(); ++suitState) {
+        for (std::size_t suitState = 0; suitState < suits.count(); ++suitState) {
             const auto& suitSymbols = suits.symbols(suitState);
             if (suitSymbols.size() != groupSize) {
                 continue;
@@ -233,7 +233,7 @@ struct Places {
         v = _mm_min_epu8(v, _mm_loadu_si128(reinterpret_cast<const __m128i*>(block)));
     }
     std::array<std::uint8_t, 16> bytes() const {
-        std::array<std::uint8_t, 16> out;
+        std::array<std::uint8_t, 16> out{};
         _mm_storeu_si128(reinterpret_cast<__m128i*>(out.data()), v);
         return out;
     }

@@ -42,7 +42,7 @@ public:
         return next_[std::size_t{state} * alphabet_ + symbol];
     }
     // The state's symbols in ascending order.
-    const std::vector<std::uint8_t>& symbols(std::uint16_t state) const { return symbols_[state]; }
+    const std::vector<std::uint8_t>& symbols(std::size_t state) const { return symbols_[state]; }
     std::size_t count() const { return symbols_.size(); }
 
 private:

@@ -29,4 +29,16 @@ std::vector<Crossing> seriesCrossings(DeckDimension varying, Deck current, std::
                                            : findCrossings(varying, fixed);
 }
 
+std::vector<ShownReport> jokerSeriesReports(Deck current, std::uint32_t cards) {
+    std::vector<ShownReport> reports;
+    for (std::uint32_t jokers = 0; jokers <= kMaxJokers; ++jokers) {
+        reports.push_back(computedReport(current, cards, jokers));
+    }
+    return reports;
+}
+
+std::vector<Crossing> jokerSeriesCrossings(Deck current, std::uint32_t cards) {
+    return findJokerCrossings(current, cards);
+}
+
 }  // namespace marvane

@@ -19,4 +19,10 @@ std::vector<ShownReport> seriesReports(DeckDimension varying, Deck current, std:
 std::vector<Crossing> seriesCrossings(DeckDimension varying, Deck current, std::uint32_t cards,
                                       std::uint32_t jokers = 0);
 
+// The current deck with 0 to kMaxJokers jokers: each one's counts by the
+// formulas at `cards` cards, and where two categories change places as a
+// joker is added.
+std::vector<ShownReport> jokerSeriesReports(Deck current, std::uint32_t cards);
+std::vector<Crossing> jokerSeriesCrossings(Deck current, std::uint32_t cards);
+
 }  // namespace marvane

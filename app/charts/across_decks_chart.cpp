@@ -50,6 +50,26 @@ QString crossingText(const Crossing& crossing, DeckDimension varying) {
         .arg(categoryName(crossing.rarer), categoryName(crossing.commoner));
 }
 
+// "from 2 to 3 jokers, Hypochromatic Full House becomes rarer than
+// Hypochromatic 4 of a Kind (equal at 2)".
+QString jokerCrossingText(const Crossing& crossing) {
+    const QString text = crossing.to == 1
+                             ? CrossingTexts::tr("from %1 to %2 joker, %3 becomes rarer than %4")
+                             : CrossingTexts::tr("from %1 to %2 jokers, %3 becomes rarer than %4");
+    QString sentence = text.arg(crossing.from)
+                           .arg(crossing.to)
+                           .arg(categoryName(crossing.rarer), categoryName(crossing.commoner));
+    if (!crossing.equalFrom) {
+        return sentence;
+    }
+    return *crossing.equalFrom == crossing.from
+               ? CrossingTexts::tr("%1 (equal at %2)").arg(sentence).arg(crossing.from)
+               : CrossingTexts::tr("%1 (equal at %2 to %3)")
+                     .arg(sentence)
+                     .arg(*crossing.equalFrom)
+                     .arg(crossing.from);
+}
+
 // Lines of one colour tell themselves apart by their point shape (filled,
 // then hollow) and dash pattern; the legend shows the same shapes.
 constexpr std::array<QLegend::MarkerShape, 6> kShapes = {
@@ -144,13 +164,23 @@ QString crossingsText(DeckDimension varying, Deck current, std::uint32_t cards,
     return text;
 }
 
-std::unique_ptr<QChart> createAcrossDecksChart(DeckDimension varying, Deck current,
-                                               std::uint32_t cards, std::uint32_t jokers,
-                                               const QPalette& palette) {
-    const std::vector<ShownReport> reports = seriesReports(varying, current, cards, jokers);
-    const ShownReport currentReport = computedReport(current, cards, jokers);
+namespace {
+
+// The horizontal axis of a line chart and the reports along it.
+struct AcrossLine {
+    QString title;
+    QString axisTitle;
+    QString hereName;  // the legend's name of the current point's marker
+    std::uint32_t first = 0;
+    std::uint32_t last = 0;
+    std::uint32_t here = 0;
+    std::vector<std::pair<std::uint32_t, ShownReport>> reports;  // by their value along the axis
+};
+
+std::unique_ptr<QChart> createLineChart(const AcrossLine& across, const ShownReport& currentReport,
+                                        const QPalette& palette) {
     auto chart = std::make_unique<QChart>();
-    chart->setTitle(acrossDecksTitle(varying, current));
+    chart->setTitle(across.title);
 
     double smallest = 1.0;
     std::map<marvane::SuitPattern, int> linesOfPattern;
@@ -159,10 +189,10 @@ std::unique_ptr<QChart> createAcrossDecksChart(DeckDimension varying, Deck curre
         auto* line = new QLineSeries;
         line->setName(categoryName(row.category));
         line->setProperty(kCategoryProperty, static_cast<int>(marvane::indexOf(row.category)));
-        for (const ShownReport& report : reports) {
+        for (const auto& [value, report] : across.reports) {
             const double p = probabilityOf(report, row.category);
             if (p > 0.0) {
-                line->append(marvane::varyingValue(report.deck, varying), p);
+                line->append(value, p);
                 smallest = std::min(smallest, p);
             }
         }
@@ -181,26 +211,20 @@ std::unique_ptr<QChart> createAcrossDecksChart(DeckDimension varying, Deck curre
     }
 
     const double minimum = std::pow(10.0, std::floor(std::log10(smallest)));
-    const double here = marvane::varyingValue(current, varying);
     auto* thisDeck = new QLineSeries;
-    thisDeck->setName(
-        AcrossDecksChartTexts::tr("This deck (%1 x %2)").arg(current.suits).arg(current.ranks));
-    thisDeck->append(here, minimum);
-    thisDeck->append(here, 1.0);
+    thisDeck->setName(across.hereName);
+    thisDeck->append(across.here, minimum);
+    thisDeck->append(across.here, 1.0);
     QPen marker(palette.color(QPalette::WindowText), 1.0, Qt::DashDotLine);
     thisDeck->setPen(marker);
     chart->addSeries(thisDeck);
 
-    const bool suitsVary = varying == DeckDimension::Suits;
-    auto* across = new QValueAxis;
-    across->setRange(suitsVary ? marvane::kMinSuits : marvane::kMinRanks,
-                     suitsVary ? marvane::kMaxSuits : marvane::kMaxRanks);
-    across->setTickCount(suitsVary ? 5 : 14);
-    across->setLabelFormat(QStringLiteral("%d"));
-    across->setTitleText(suitsVary
-                             ? AcrossDecksChartTexts::tr("Suits (at %1 ranks)").arg(current.ranks)
-                             : AcrossDecksChartTexts::tr("Ranks (at %1 suits)").arg(current.suits));
-    chart->addAxis(across, Qt::AlignBottom);
+    auto* axis = new QValueAxis;
+    axis->setRange(across.first, across.last);
+    axis->setTickCount(static_cast<int>(across.last - across.first) + 1);
+    axis->setLabelFormat(QStringLiteral("%d"));
+    axis->setTitleText(across.axisTitle);
+    chart->addAxis(axis, Qt::AlignBottom);
 
     auto* probability = new QLogValueAxis;
     probability->setBase(10.0);
@@ -210,7 +234,7 @@ std::unique_ptr<QChart> createAcrossDecksChart(DeckDimension varying, Deck curre
     chart->addAxis(probability, Qt::AlignLeft);
 
     for (QAbstractSeries* series : chart->series()) {
-        series->attachAxis(across);
+        series->attachAxis(axis);
         series->attachAxis(probability);
     }
     QLegend* legend = chart->legend();
@@ -229,6 +253,68 @@ std::unique_ptr<QChart> createAcrossDecksChart(DeckDimension varying, Deck curre
     }
     applyPalette(*chart, palette);
     return chart;
+}
+
+}  // namespace
+
+std::unique_ptr<QChart> createAcrossDecksChart(DeckDimension varying, Deck current,
+                                               std::uint32_t cards, std::uint32_t jokers,
+                                               const QPalette& palette) {
+    const bool suitsVary = varying == DeckDimension::Suits;
+    AcrossLine across{
+        .title = acrossDecksTitle(varying, current),
+        .axisTitle = suitsVary
+                         ? AcrossDecksChartTexts::tr("Suits (at %1 ranks)").arg(current.ranks)
+                         : AcrossDecksChartTexts::tr("Ranks (at %1 suits)").arg(current.suits),
+        .hereName =
+            AcrossDecksChartTexts::tr("This deck (%1 x %2)").arg(current.suits).arg(current.ranks),
+        .first = suitsVary ? marvane::kMinSuits : marvane::kMinRanks,
+        .last = suitsVary ? marvane::kMaxSuits : marvane::kMaxRanks,
+        .here = marvane::varyingValue(current, varying),
+        .reports = {}};
+    for (ShownReport& report : seriesReports(varying, current, cards, jokers)) {
+        const std::uint32_t value = marvane::varyingValue(report.deck, varying);
+        across.reports.emplace_back(value, std::move(report));
+    }
+    return createLineChart(across, computedReport(current, cards, jokers), palette);
+}
+
+QString acrossJokersTitle(Deck current) {
+    return AcrossDecksChartTexts::tr("%1 to %2 jokers at %3 x %4")
+        .arg(0)
+        .arg(marvane::kMaxJokers)
+        .arg(current.suits)
+        .arg(current.ranks);
+}
+
+QString jokerCrossingsText(Deck current, std::uint32_t cards) {
+    const std::vector<Crossing> crossings = jokerSeriesCrossings(current, cards);
+    if (crossings.empty()) {
+        return AcrossDecksChartTexts::tr("No two categories change places as jokers are added.\n");
+    }
+    QString text;
+    for (const Crossing& crossing : crossings) {
+        text += jokerCrossingText(crossing) + '\n';
+    }
+    return text;
+}
+
+std::unique_ptr<QChart> createAcrossJokersChart(Deck current, std::uint32_t cards,
+                                                std::uint32_t jokers, const QPalette& palette) {
+    AcrossLine across{
+        .title = acrossJokersTitle(current),
+        .axisTitle =
+            AcrossDecksChartTexts::tr("Jokers (at %1 x %2)").arg(current.suits).arg(current.ranks),
+        .hereName = AcrossDecksChartTexts::tr("This deck (%1)").arg(jokersPhrase(jokers)),
+        .first = 0,
+        .last = marvane::kMaxJokers,
+        .here = jokers,
+        .reports = {}};
+    std::uint32_t value = 0;
+    for (ShownReport& report : jokerSeriesReports(current, cards)) {
+        across.reports.emplace_back(value++, std::move(report));
+    }
+    return createLineChart(across, computedReport(current, cards, jokers), palette);
 }
 
 }  // namespace marvane

@@ -13,8 +13,12 @@ class QPalette;
 namespace marvane {
 
 // The "Across decks" view: each category's probability along a series of
-// decks (suits 4..8 at the current ranks, or ranks 7..20 at the current
-// suits), one line per category on a logarithmic axis.
+// decks (suits 4..8 at the current ranks, ranks 7..20 at the current suits,
+// or the current deck with 0 to 4 jokers), one line per category on a
+// logarithmic axis.
+
+// What the series varies.
+enum class AcrossAxis { Suits, Ranks, Jokers };
 
 // "4 to 8 suits at 13 ranks"
 QString acrossDecksTitle(marvane::DeckDimension varying, marvane::Deck current);
@@ -32,6 +36,13 @@ QString crossingsText(marvane::DeckDimension varying, marvane::Deck current,
 std::unique_ptr<QChart> createAcrossDecksChart(marvane::DeckDimension varying,
                                                marvane::Deck current, std::uint32_t cards,
                                                std::uint32_t jokers, const QPalette& palette);
+
+// The same along the current deck with 0 to 4 jokers, the marker at the
+// result's `jokers`: "0 to 4 jokers at 4 x 13".
+QString acrossJokersTitle(marvane::Deck current);
+QString jokerCrossingsText(marvane::Deck current, std::uint32_t cards);
+std::unique_ptr<QChart> createAcrossJokersChart(marvane::Deck current, std::uint32_t cards,
+                                                std::uint32_t jokers, const QPalette& palette);
 
 inline constexpr char kCategoryProperty[] = "category";
 

@@ -22,6 +22,8 @@
 #include <QTextDocument>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <array>
+#include <utility>
 
 #include "app/app_settings.h"
 #include "app/charts/across_decks_chart.h"
@@ -102,10 +104,20 @@ QWidget* ChartWindow::createAcrossPage() {
     auto* page = new QWidget;
     suitsButton_ = new QRadioButton(tr("&Suits 4 to 8"), page);
     ranksButton_ = new QRadioButton(tr("&Ranks 7 to 20"), page);
+    jokersButton_ = new QRadioButton(tr("&Jokers 0 to 4"), page);
     suitsButton_->setChecked(true);
-    connect(suitsButton_, &QRadioButton::toggled, this, [this](bool suits) {
-        setAcrossDimension(suits ? DeckDimension::Suits : DeckDimension::Ranks);
-    });
+    const std::array<std::pair<QRadioButton*, AcrossAxis>, 3> axes = {
+        {{suitsButton_, AcrossAxis::Suits},
+         {ranksButton_, AcrossAxis::Ranks},
+         {jokersButton_, AcrossAxis::Jokers}}};
+    for (const auto& entry : axes) {
+        const AcrossAxis axis = entry.second;
+        connect(entry.first, &QRadioButton::toggled, this, [this, axis](bool checked) {
+            if (checked) {
+                setAcrossAxis(axis);
+            }
+        });
+    }
     acrossView_ = new QChartView(page);
     acrossView_->setRenderHint(QPainter::Antialiasing);
     acrossView_->setFocusPolicy(Qt::StrongFocus);
@@ -122,6 +134,7 @@ QWidget* ChartWindow::createAcrossPage() {
     auto* switchRow = new QHBoxLayout;
     switchRow->addWidget(suitsButton_);
     switchRow->addWidget(ranksButton_);
+    switchRow->addWidget(jokersButton_);
     switchRow->addStretch(1);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(switchRow);
@@ -191,12 +204,15 @@ void ChartWindow::setView(View view) {
     tabs_->setCurrentIndex(static_cast<int>(view));
 }
 
-void ChartWindow::setAcrossDimension(DeckDimension dimension) {
-    if (dimension == dimension_) {
+void ChartWindow::setAcrossAxis(AcrossAxis axis) {
+    if (axis == axis_) {
         return;
     }
-    dimension_ = dimension;
-    (dimension == DeckDimension::Suits ? suitsButton_ : ranksButton_)->setChecked(true);
+    axis_ = axis;
+    (axis == AcrossAxis::Suits   ? suitsButton_
+     : axis == AcrossAxis::Ranks ? ranksButton_
+                                 : jokersButton_)
+        ->setChecked(true);
     if (isVisible()) {
         rebuildAcrossChart();
     } else {
@@ -225,14 +241,25 @@ void ChartWindow::rebuildAcrossChart() {
         replaceChart(acrossView_, emptyChart(palette()));
         return;
     }
-    replaceChart(acrossView_, createAcrossDecksChart(dimension_, report_->deck, report_->cards,
-                                                     report_->jokers, palette()));
+    const ShownReport& report = *report_;
+    if (axis_ == AcrossAxis::Jokers) {
+        replaceChart(acrossView_,
+                     createAcrossJokersChart(report.deck, report.cards, report.jokers, palette()));
+        crossings_->setPlainText(jokerCrossingsText(report.deck, report.cards));
+    } else {
+        const DeckDimension dimension =
+            axis_ == AcrossAxis::Suits ? DeckDimension::Suits : DeckDimension::Ranks;
+        replaceChart(acrossView_, createAcrossDecksChart(dimension, report.deck, report.cards,
+                                                         report.jokers, palette()));
+        crossings_->setPlainText(
+            marvane::crossingsText(dimension, report.deck, report.cards, report.jokers));
+    }
     connectLineHover(acrossView_->chart());
-    crossings_->setPlainText(
-        marvane::crossingsText(dimension_, report_->deck, report_->cards, report_->jokers));
     acrossView_->setAccessibleDescription(acrossView_->chart()->title());
     suitsButton_->setText(tr("&Suits 4 to 8 at %1 ranks").arg(report_->deck.ranks));
     ranksButton_->setText(tr("&Ranks 7 to 20 at %1 suits").arg(report_->deck.suits));
+    jokersButton_->setText(
+        tr("&Jokers 0 to 4 at %1 x %2").arg(report_->deck.suits).arg(report_->deck.ranks));
 }
 
 void ChartWindow::replaceChart(QChartView* view, std::unique_ptr<QChart> chart) {
@@ -272,13 +299,15 @@ void ChartWindow::connectLineHover(QChart* chart) {
                 return;
             }
             marvane::Deck deck = report_->deck;
+            std::uint32_t jokers = report_->jokers;
             const auto value = static_cast<std::uint32_t>(std::lround(point.x()));
-            (dimension_ == DeckDimension::Suits ? deck.suits : deck.ranks) = value;
-            if (!deck.isAdmissible()) {
+            (axis_ == AcrossAxis::Suits   ? deck.suits
+             : axis_ == AcrossAxis::Ranks ? deck.ranks
+                                          : jokers) = value;
+            if (!deck.isAdmissible() || jokers > marvane::kMaxJokers) {
                 return;
             }
-            const marvane::ShownReport report =
-                computedReport(deck, report_->cards, report_->jokers);
+            const marvane::ShownReport report = computedReport(deck, report_->cards, jokers);
             for (const marvane::ShownRow& row : report.rows) {
                 if (static_cast<int>(marvane::indexOf(row.category)) == category.toInt()) {
                     QToolTip::showText(QCursor::pos(),
@@ -350,13 +379,15 @@ void ChartWindow::updateEnabled() {
     copy_->setEnabled(report_.has_value());
     suitsButton_->setEnabled(report_.has_value());
     ranksButton_->setEnabled(report_.has_value());
+    jokersButton_->setEnabled(report_.has_value());
 }
 
 QString ChartWindow::suggestedFileName() const {
     QString name = defaultFileStem(report_->deck, report_->cards, report_->jokers);
     if (view() == View::AcrossDecks) {
-        name += QStringLiteral("-across-") +
-                QString::fromLatin1(marvane::dimensionName(dimension_).data());
+        name += axis_ == AcrossAxis::Suits   ? QStringLiteral("-across-suits")
+                : axis_ == AcrossAxis::Ranks ? QStringLiteral("-across-ranks")
+                                             : QStringLiteral("-across-jokers");
     }
     return name + QStringLiteral(".png");
 }

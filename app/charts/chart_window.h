@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/charts/across_decks_chart.h"
 #include "app/prompts.h"
 #include "report/deck_series.h"
 #include "report/shown_report.h"
@@ -40,8 +41,13 @@ public:
 
     View view() const;
     void setView(View view);
-    marvane::DeckDimension acrossDimension() const { return dimension_; }
-    void setAcrossDimension(marvane::DeckDimension dimension);
+    // What the across-decks view varies: suits, ranks or jokers.
+    AcrossAxis acrossAxis() const { return axis_; }
+    void setAcrossAxis(AcrossAxis axis);
+    void setAcrossDimension(marvane::DeckDimension dimension) {
+        setAcrossAxis(dimension == marvane::DeckDimension::Suits ? AcrossAxis::Suits
+                                                                 : AcrossAxis::Ranks);
+    }
 
     // Asks for a file name and writes the shown view as PNG or SVG at the
     // window's size; a failure is shown as a message.
@@ -85,7 +91,7 @@ private:
     void rememberGeometry();
 
     std::optional<marvane::ShownReport> report_;
-    marvane::DeckDimension dimension_ = marvane::DeckDimension::Suits;
+    AcrossAxis axis_ = AcrossAxis::Suits;
     int pickedBar_ = -1;        // from the top, -1 for none
     bool chartsStale_ = false;  // the report changed while the window was hidden
 
@@ -95,6 +101,7 @@ private:
     QLabel* never_ = nullptr;
     QRadioButton* suitsButton_ = nullptr;
     QRadioButton* ranksButton_ = nullptr;
+    QRadioButton* jokersButton_ = nullptr;
     QChartView* acrossView_ = nullptr;
     QPlainTextEdit* crossings_ = nullptr;
     QPushButton* save_ = nullptr;

@@ -41,6 +41,24 @@
         <source>Probability (logarithmic)</source>
         <translation>Wahrscheinlichkeit (logarithmisch)</translation>
     </message>
+    <message>
+        <source>%1 to %2 jokers at %3 x %4</source>
+        <translation>%1 bis %2 Joker bei %3 x %4</translation>
+    </message>
+    <message>
+        <source>No two categories change places as jokers are added.
+</source>
+        <translation>Keine zwei Kategorien tauschen die Plätze, wenn Joker hinzukommen.
+</translation>
+    </message>
+    <message>
+        <source>Jokers (at %1 x %2)</source>
+        <translation>Joker (bei %1 x %2)</translation>
+    </message>
+    <message>
+        <source>This deck (%1)</source>
+        <translation>Dieses Deck (%1)</translation>
+    </message>
 </context>
 <context>
     <name>CHandCalcDialog</name>
@@ -173,6 +191,22 @@
     <message>
         <source>from %1 to %2 ranks, %3 becomes rarer than %4</source>
         <translation>von %1 auf %2 Werte wird %3 seltener als %4</translation>
+    </message>
+    <message>
+        <source>from %1 to %2 joker, %3 becomes rarer than %4</source>
+        <translation>von %1 auf %2 Joker wird %3 seltener als %4</translation>
+    </message>
+    <message>
+        <source>from %1 to %2 jokers, %3 becomes rarer than %4</source>
+        <translation>von %1 auf %2 Joker wird %3 seltener als %4</translation>
+    </message>
+    <message>
+        <source>%1 (equal at %2)</source>
+        <translation>%1 (gleich bei %2)</translation>
+    </message>
+    <message>
+        <source>%1 (equal at %2 to %3)</source>
+        <translation>%1 (gleich bei %2 bis %3)</translation>
     </message>
 </context>
 <context>
@@ -816,6 +850,14 @@ Aufzählung starten?</translation>
 %2</source>
         <translation>Das Diagramm konnte nicht in %1 gespeichert werden:
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Jokers 0 to 4</source>
+        <translation>&amp;Joker 0 bis 4</translation>
+    </message>
+    <message>
+        <source>&amp;Jokers 0 to 4 at %1 x %2</source>
+        <translation>&amp;Joker 0 bis 4 bei %1 x %2</translation>
     </message>
 </context>
 <context>

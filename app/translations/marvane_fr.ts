@@ -41,6 +41,24 @@
         <source>Probability (logarithmic)</source>
         <translation>Probabilité (logarithmique)</translation>
     </message>
+    <message>
+        <source>%1 to %2 jokers at %3 x %4</source>
+        <translation>De %1 à %2 jokers avec %3 x %4</translation>
+    </message>
+    <message>
+        <source>No two categories change places as jokers are added.
+</source>
+        <translation>Aucune catégorie ne change de place avec une autre quand on ajoute des jokers.
+</translation>
+    </message>
+    <message>
+        <source>Jokers (at %1 x %2)</source>
+        <translation>Jokers (avec %1 x %2)</translation>
+    </message>
+    <message>
+        <source>This deck (%1)</source>
+        <translation>Ce jeu (%1)</translation>
+    </message>
 </context>
 <context>
     <name>CHandCalcDialog</name>
@@ -173,6 +191,22 @@
     <message>
         <source>from %1 to %2 ranks, %3 becomes rarer than %4</source>
         <translation>de %1 à %2 valeurs, %3 devient plus rare que %4</translation>
+    </message>
+    <message>
+        <source>from %1 to %2 joker, %3 becomes rarer than %4</source>
+        <translation>de %1 à %2 joker, %3 devient plus rare que %4</translation>
+    </message>
+    <message>
+        <source>from %1 to %2 jokers, %3 becomes rarer than %4</source>
+        <translation>de %1 à %2 jokers, %3 devient plus rare que %4</translation>
+    </message>
+    <message>
+        <source>%1 (equal at %2)</source>
+        <translation>%1 (égalité à %2)</translation>
+    </message>
+    <message>
+        <source>%1 (equal at %2 to %3)</source>
+        <translation>%1 (égalité de %2 à %3)</translation>
     </message>
 </context>
 <context>
@@ -816,6 +850,14 @@ Lancer l’énumération&#xa0;?</translation>
 %2</source>
         <translation>Impossible d’enregistrer le graphique dans %1&#xa0;:
 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Jokers 0 to 4</source>
+        <translation>&amp;Jokers de 0 à 4</translation>
+    </message>
+    <message>
+        <source>&amp;Jokers 0 to 4 at %1 x %2</source>
+        <translation>&amp;Jokers de 0 à 4, %1 x %2</translation>
     </message>
 </context>
 <context>

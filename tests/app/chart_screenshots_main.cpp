@@ -6,6 +6,7 @@
 //   across-suits-13.png, across-ranks-5.png
 //                                   across decks from 5 x 13, both ways
 //   across-ranks-4-dark.png         from 4 x 13, ranks, dark palette
+//   across-jokers-4x13.png          4 x 13 with 0 to 4 jokers
 //   saved-8x20.png, saved-8x20.svg  what "Save Chart As..." writes
 //   tooltip-8x20.png                the whole screen with a bar's tooltip
 #include <QApplication>
@@ -87,6 +88,9 @@ int main(int argc, char** argv) {
     QApplication::setPalette(darkPalette());
     window.showReport(deck(4, 13));
     shoot(QStringLiteral("across-ranks-4-dark.png"));
+    QApplication::setPalette(light);
+    window.setAcrossAxis(AcrossAxis::Jokers);
+    shoot(QStringLiteral("across-jokers-4x13.png"));
 
     std::printf("%s\n", saved ? "saved" : "some pictures could not be saved");
     return saved ? 0 : 1;

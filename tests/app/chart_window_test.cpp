@@ -207,6 +207,34 @@ TEST(ChartWindow, AcrossDecksHasPointsExactlyWhereACategoryOccurs) {
     EXPECT_EQ(QApplication::clipboard()->text(), chart.window.crossingsText());
 }
 
+// 4 x 13 at five cards as jokers are added: Five of a Kind only with one or
+// more, and the published crossings, a tie included.
+TEST(ChartWindow, AcrossJokersFollowsTheDeckFromNoneToFourJokers) {
+    ShownChart chart;
+    chart.window.showReport(
+        shownReport(buildCardsReport({.deck = {4, 13}, .cards = 5, .jokers = 1})));
+    chart.window.setView(ChartWindow::View::AcrossDecks);
+    chart.window.setAcrossAxis(AcrossAxis::Jokers);
+    std::vector<int> fiveOfAKind;
+    for (QAbstractSeries* series : chart.window.acrossChart()->series()) {
+        if (series->property(kCategoryProperty) ==
+            static_cast<int>(marvane::HandCategory::FiveOfAKind)) {
+            for (QPointF point : static_cast<QLineSeries*>(series)->points()) {
+                fiveOfAKind.push_back(static_cast<int>(point.x()));
+            }
+        }
+    }
+    EXPECT_EQ(fiveOfAKind, (std::vector<int>{1, 2, 3, 4}));
+    const QString crossings = chart.window.crossingsText();
+    for (const char* line :
+         {"from 0 to 1 joker, Hypochromatic 2 Pair becomes rarer than Hypochromatic 3 of a Kind\n",
+          "from 2 to 3 jokers, Hypochromatic Full House becomes rarer than Hypochromatic 4 of a "
+          "Kind (equal at 2)\n"}) {
+        EXPECT_TRUE(crossings.contains(QLatin1String(line))) << crossings.toStdString();
+    }
+    EXPECT_EQ(chart.window.acrossChart()->title(), "0 to 4 jokers at 4 x 13");
+}
+
 TEST(ChartWindow, RemembersItsGeometry) {
     {
         ShownChart chart;
