@@ -142,6 +142,20 @@ std::variant<std::uint32_t, UsageError> readDimension(const CLI::Option& option,
     return reading.value;
 }
 
+// The deck --suits and --ranks name, both required.
+std::variant<Deck, UsageError> readDeck(const CLI::Option& suits, const std::string& suitsText,
+                                        const CLI::Option& ranks, const std::string& ranksText) {
+    auto suitsValue = readDimension(suits, suitsText, kMinSuits, kMaxSuits);
+    if (auto* error = std::get_if<UsageError>(&suitsValue)) {
+        return *error;
+    }
+    auto ranksValue = readDimension(ranks, ranksText, kMinRanks, kMaxRanks);
+    if (auto* error = std::get_if<UsageError>(&ranksValue)) {
+        return *error;
+    }
+    return Deck{std::get<std::uint32_t>(suitsValue), std::get<std::uint32_t>(ranksValue)};
+}
+
 // CLI11 puts the option's name and ": " before the text a check returns.
 CLI::Validator formatCheck() {
     return CLI::Validator(
@@ -298,16 +312,11 @@ ParseOutcome parseArguments(int argc, char** argv) {
         if (jokers->count() > 0) {
             return UsageError{"--crossings jokers covers 0 to 4 jokers: leave out --jokers"};
         }
-        auto suitsValue = readDimension(*suits, suitsText, kMinSuits, kMaxSuits);
-        if (auto* error = std::get_if<UsageError>(&suitsValue)) {
+        auto deck = readDeck(*suits, suitsText, *ranks, ranksText);
+        if (auto* error = std::get_if<UsageError>(&deck)) {
             return *error;
         }
-        auto ranksValue = readDimension(*ranks, ranksText, kMinRanks, kMaxRanks);
-        if (auto* error = std::get_if<UsageError>(&ranksValue)) {
-            return *error;
-        }
-        request.jokerCrossings =
-            Deck{std::get<std::uint32_t>(suitsValue), std::get<std::uint32_t>(ranksValue)};
+        request.jokerCrossings = std::get<Deck>(deck);
         return request;
     }
 
@@ -318,16 +327,11 @@ ParseOutcome parseArguments(int argc, char** argv) {
         if (cards->count() > 0) {
             return UsageError{"--crossings cards covers 5 to 7 cards: leave out --cards"};
         }
-        auto suitsValue = readDimension(*suits, suitsText, kMinSuits, kMaxSuits);
-        if (auto* error = std::get_if<UsageError>(&suitsValue)) {
+        auto deck = readDeck(*suits, suitsText, *ranks, ranksText);
+        if (auto* error = std::get_if<UsageError>(&deck)) {
             return *error;
         }
-        auto ranksValue = readDimension(*ranks, ranksText, kMinRanks, kMaxRanks);
-        if (auto* error = std::get_if<UsageError>(&ranksValue)) {
-            return *error;
-        }
-        request.cardCrossings =
-            Deck{std::get<std::uint32_t>(suitsValue), std::get<std::uint32_t>(ranksValue)};
+        request.cardCrossings = std::get<Deck>(deck);
         return request;
     }
     if (crossings->count() > 0) {
@@ -349,17 +353,11 @@ ParseOutcome parseArguments(int argc, char** argv) {
         return request;
     }
 
-    Deck deck;
-    auto suitsValue = readDimension(*suits, suitsText, kMinSuits, kMaxSuits);
-    if (auto* error = std::get_if<UsageError>(&suitsValue)) {
+    auto named = readDeck(*suits, suitsText, *ranks, ranksText);
+    if (auto* error = std::get_if<UsageError>(&named)) {
         return *error;
     }
-    auto ranksValue = readDimension(*ranks, ranksText, kMinRanks, kMaxRanks);
-    if (auto* error = std::get_if<UsageError>(&ranksValue)) {
-        return *error;
-    }
-    deck.suits = std::get<std::uint32_t>(suitsValue);
-    deck.ranks = std::get<std::uint32_t>(ranksValue);
+    const Deck deck = std::get<Deck>(named);
     request.decks.push_back(deck);
     if (order->count() > 0) {
         auto reading = readCategoryOrder(orderNames, deck, request.jokers);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The published seven-card table of the 52-card deck (4 suits x 13 ranks,
-// 133,784,560 hands), for the tests and the benchmarks to hold the counts
-// against. In the familiar order, best first; every other category has no
+// Published tables of the 52-card deck (4 suits x 13 ranks), for the tests
+// and the benchmarks to hold the counts against. First seven cards
+// (133,784,560 hands). In the familiar order, best first; every other category has no
 // hand.
 
 #include <array>
@@ -37,6 +37,31 @@ inline constexpr std::array<PublishedCount, 9> kSevenCards = {{
 inline CategoryCounts64 sevenCardCounts() {
     CategoryCounts64 counts;
     for (const PublishedCount& entry : kSevenCards) {
+        counts[entry.category] = entry.hands;
+    }
+    return counts;
+}
+
+// The published five-card table of the 52-card deck with one joker
+// (2,869,685 hands) under its own order; every other category has no hand.
+// With two pair ranked just above three of a kind, those two become
+// 205,920 and 54,912.
+inline constexpr std::array<PublishedCount, 10> kOneJoker = {{
+    {HandCategory::FiveOfAKind, "Five of a Kind", 13},
+    {HandCategory::StraightFlush, "Straight Flush", 204},
+    {HandCategory::Hypochromatic4OfAKind, "Hypochromatic 4 of a Kind", 3'120},
+    {HandCategory::HypochromaticFullHouse, "Hypochromatic Full House", 6'552},
+    {HandCategory::Flush, "Flush", 7'804},
+    {HandCategory::HypochromaticStraight, "Hypochromatic Straight", 20'532},
+    {HandCategory::Hypochromatic3OfAKind, "Hypochromatic 3 of a Kind", 137'280},
+    {HandCategory::Hypochromatic2Pair, "Hypochromatic 2 Pair", 123'552},
+    {HandCategory::Hypochromatic1Pair, "Hypochromatic 1 Pair", 1'268'088},
+    {HandCategory::Garbage, "Garbage", 1'302'540},
+}};
+
+inline CategoryCounts64 oneJokerCounts() {
+    CategoryCounts64 counts;
+    for (const PublishedCount& entry : kOneJoker) {
         counts[entry.category] = entry.hands;
     }
     return counts;

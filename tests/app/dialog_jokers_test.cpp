@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include "tests/app/dialog_fixture.h"
+#include "tests/published_counts.h"
 
 namespace marvane {
 
@@ -73,22 +74,12 @@ TEST(DialogJokers, OneJokerGivesThePublishedCountsAndTheCliBytes) {
     EXPECT_FALSE(d.get(IdFloatingPathMark)->isVisible());
     d.expectEnabled({IdJokersBox, IdJokersSpin, IdJokersLabel}, false);
     const QMap<QString, QString> computed = computedByHand(d);
-    const std::pair<const char*, const char*> published[] = {
-        {"Five of a Kind", "13"},
-        {"Straight Flush", "204"},
-        {"Hypochromatic 4 of a Kind", "3120"},
-        {"Hypochromatic Full House", "6552"},
-        {"Flush", "7804"},
-        {"Hypochromatic Straight", "20532"},
-        {"Hypochromatic 3 of a Kind", "137280"},
-        {"Hypochromatic 2 Pair", "123552"},
-        {"Hypochromatic 1 Pair", "1268088"},
-        {"Garbage", "1302540"},
-        {"Rainbow 1 Pair", "0"},
-    };
-    for (const auto& [hand, count] : published) {
-        EXPECT_EQ(computed.value(hand), count) << hand;
+    for (const auto& entry : published::kOneJoker) {
+        const QString hand =
+            QString::fromLatin1(entry.name.data(), static_cast<qsizetype>(entry.name.size()));
+        EXPECT_EQ(computed.value(hand), QString::number(entry.hands)) << entry.name;
     }
+    EXPECT_EQ(computed.value("Rainbow 1 Pair"), "0");
     // Five of a Kind needs the joker, and its example shows one.
     const int five = static_cast<int>(d.column(0).indexOf("Five of a Kind"));
     EXPECT_TRUE(d.list()->item(five, 0)->toolTip().contains("Jk")) << five;

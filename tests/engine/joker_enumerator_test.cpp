@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/joker_reference.h"
+#include "tests/published_counts.h"
 
 namespace marvane {
 namespace {
@@ -70,21 +71,7 @@ TEST(JokerEnumerator, VisitsEveryNaturalPartInTheReferencesOrderAndCategory) {
 // the 52-card deck with one joker.
 TEST(JokerEnumerator, CountsEveryHandOnTheThreadsThatStart) {
     const Deck deck{4, 13};
-    CategoryCounts64 published;
-    using enum HandCategory;
-    for (const auto& [category, hands] :
-         std::vector<std::pair<HandCategory, std::uint64_t>>{{FiveOfAKind, 13},
-                                                             {StraightFlush, 204},
-                                                             {Hypochromatic4OfAKind, 3'120},
-                                                             {HypochromaticFullHouse, 6'552},
-                                                             {Flush, 7'804},
-                                                             {HypochromaticStraight, 20'532},
-                                                             {Hypochromatic3OfAKind, 137'280},
-                                                             {Hypochromatic2Pair, 123'552},
-                                                             {Hypochromatic1Pair, 1'268'088},
-                                                             {Garbage, 1'302'540}}) {
-        published[category] = hands;
-    }
+    const CategoryCounts64 expected = published::oneJokerCounts();
     for (std::uint32_t failingStart : {0u, 2u}) {
         std::uint32_t starts = 0;
         CardsEnumerationOptions options{.workers = 2};
@@ -104,7 +91,7 @@ TEST(JokerEnumerator, CountsEveryHandOnTheThreadsThatStart) {
         };
         const CardsEnumeration run = enumerateJokers(deck, 5, 1, defaultOrder(deck, 1), options);
         EXPECT_EQ(run.status, CardsRunStatus::Completed);
-        EXPECT_EQ(run.counts, published) << "failing start " << failingStart;
+        EXPECT_EQ(run.counts, expected) << "failing start " << failingStart;
         EXPECT_EQ(run.threads.ran, failingStart == 0 ? 2u : 1u);
         EXPECT_EQ(last, 2'869'685u);
         EXPECT_FALSE(backwards);
