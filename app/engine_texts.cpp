@@ -107,6 +107,9 @@ constexpr char kContext[] = "EngineTexts";
     QT_TRANSLATE_NOOP("EngineTexts",
                       "four cards of one rank and a fifth card, with at least two cards of one "
                       "suit; a joker may repeat a card, so two of the four may share a suit."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "five cards of one suit and of five different ranks not in a row; a joker "
+                      "that repeats a card makes a pair, never a flush."),
     // Suit patterns
     QT_TRANSLATE_NOOP("EngineTexts", "all five cards of one suit."),
     QT_TRANSLATE_NOOP(

@@ -40,6 +40,10 @@ constexpr std::string_view kJokerFiveOfAKind =
 constexpr std::string_view kJokerHypochromatic4OfAKind =
     "four cards of one rank and a fifth card, with at least two cards of one suit; a joker may "
     "repeat a card, so two of the four may share a suit.";
+// And five cards of one suit may hold a repeated card, which makes a pair.
+constexpr std::string_view kJokerFlush =
+    "five cards of one suit and of five different ranks not in a row; a joker that repeats a "
+    "card makes a pair, never a flush.";
 
 }  // namespace
 
@@ -49,6 +53,9 @@ std::string_view categoryDefinition(HandCategory category, std::uint32_t jokers)
     }
     if (jokers > 0 && category == HandCategory::Hypochromatic4OfAKind) {
         return kJokerHypochromatic4OfAKind;
+    }
+    if (jokers > 0 && category == HandCategory::Flush) {
+        return kJokerFlush;
     }
     const std::size_t index = indexOf(category);
     return index < kCategoryCount ? kDefinitions[index] : std::string_view();

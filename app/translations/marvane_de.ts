@@ -500,6 +500,10 @@
         <source>a wild card that stands for any card, any rank in any suit, also one the hand already holds, written Jk in example hands; a hand counts in the best category it can make, and a category only jokers make (Five of a Kind in four suits) ranks first in the deck&apos;s own order.</source>
         <translation>eine Karte, die für jede Karte stehen kann, jeden Wert in jeder Farbe, auch für eine, die die Hand schon hält, in Beispielhänden Jk geschrieben; eine Hand zählt in der besten Kategorie, die sie bilden kann, und eine Kategorie, die nur Joker bilden (Fünfling bei vier Farben), steht in der eigenen Reihenfolge des Decks an erster Stelle.</translation>
     </message>
+    <message>
+        <source>five cards of one suit and of five different ranks not in a row; a joker that repeats a card makes a pair, never a flush.</source>
+        <translation>fünf Karten derselben Farbe und von fünf verschiedenen Werten, die nicht aufeinanderfolgen; ein Joker, der eine Karte wiederholt, ergibt ein Paar, nie einen Flush.</translation>
+    </message>
 </context>
 <context>
     <name>Jokers</name>

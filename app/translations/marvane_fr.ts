@@ -500,6 +500,10 @@
         <source>a wild card that stands for any card, any rank in any suit, also one the hand already holds, written Jk in example hands; a hand counts in the best category it can make, and a category only jokers make (Five of a Kind in four suits) ranks first in the deck&apos;s own order.</source>
         <translation>une carte qui peut remplacer n’importe quelle carte, toute valeur dans toute couleur, même une carte que la main contient déjà, notée Jk dans les mains d’exemple&#xa0;; une main compte dans la meilleure catégorie qu’elle peut former, et une catégorie que seuls les jokers forment (Cinq de même valeur avec quatre couleurs) vient en premier dans l’ordre propre du jeu.</translation>
     </message>
+    <message>
+        <source>five cards of one suit and of five different ranks not in a row; a joker that repeats a card makes a pair, never a flush.</source>
+        <translation>cinq cartes de la même couleur et de cinq valeurs différentes qui ne se suivent pas&#xa0;; un joker qui répète une carte fait une paire, jamais une couleur.</translation>
+    </message>
 </context>
 <context>
     <name>Jokers</name>

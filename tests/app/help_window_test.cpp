@@ -65,9 +65,9 @@ TEST(HelpWindow, ExplainsEveryCategoryAndWordOfTheResults) {
         "Rainbow",
         "Garbage",
     };
-    // The categories, eight words of the results, the joker, and the four
+    // The categories, eight words of the results, the joker, and the five
     // definitions a joker changes.
-    ASSERT_EQ(rows.size(), std::size(categories) + 13);
+    ASSERT_EQ(rows.size(), std::size(categories) + 14);
     for (std::size_t i = 0; i < std::size(categories); ++i) {
         EXPECT_EQ(rows[i].first, QString::fromLatin1(categories[i]));
         EXPECT_FALSE(rows[i].second.isEmpty()) << categories[i];
@@ -99,6 +99,7 @@ TEST(HelpWindow, ExplainsEveryCategoryAndWordOfTheResults) {
     const std::pair<const char*, std::size_t> changed[] = {
         {"Five of a Kind", 0},
         {"Hypochromatic 4 of a Kind", 2},
+        {"Flush", 12},
         {"Flush (suit pattern)", std::size(categories)},
         {"Hypochromatic (suit pattern)", std::size(categories) + 2},
     };

@@ -46,12 +46,13 @@ TEST(CategoryDefinitions, OneDistinctSentencePerCategory) {
 
 // A joker may repeat a card the hand holds (7a 7a 7a 7a 7a is five of a
 // kind, 7a 7a 7b 7c 9d four of a kind in four suits, 7a 7a 8a 9a 10a a pair
-// in one suit), which makes false what three sentences say of every hand
-// without jokers: each says so with any number of jokers, and no other
+// in one suit), which makes false what five sentences say of every hand
+// without jokers (of Flush twice, as a category and as a suit pattern):
+// each says so with any number of jokers, and no other
 // changes.
 TEST(CategoryDefinitions, JokersChangeWhatARepeatedCardMakesFalse) {
-    const std::set<HandCategory> changed = {HandCategory::FiveOfAKind,
-                                            HandCategory::Hypochromatic4OfAKind};
+    const std::set<HandCategory> changed = {
+        HandCategory::FiveOfAKind, HandCategory::Hypochromatic4OfAKind, HandCategory::Flush};
     const std::set<std::string_view> changedPatterns = {"Flush", "Hypochromatic"};
     // The hands above, a joker standing for each repeated card.
     const struct {
