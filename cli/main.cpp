@@ -305,33 +305,23 @@ ParseOutcome parseArguments(int argc, char** argv) {
     request.report.format = reportFormatFromName(formatName).value_or(ReportFormat::Table);
     request.report.allDecks = all;
 
-    if (crossings->count() > 0 && crossingsName == "jokers") {
+    // Crossings within one deck: as the cards or the jokers go through their range.
+    if (crossings->count() > 0 && (crossingsName == "cards" || crossingsName == "jokers")) {
+        const bool alongJokers = crossingsName == "jokers";
         if (all || request.enumerate || request.report.odds) {
             return UsageError{"--crossings cannot be combined with --all, --enumerate or --odds"};
         }
-        if (jokers->count() > 0) {
+        if (alongJokers && jokers->count() > 0) {
             return UsageError{"--crossings jokers covers 0 to 4 jokers: leave out --jokers"};
         }
-        auto deck = readDeck(*suits, suitsText, *ranks, ranksText);
-        if (auto* error = std::get_if<UsageError>(&deck)) {
-            return *error;
-        }
-        request.jokerCrossings = std::get<Deck>(deck);
-        return request;
-    }
-
-    if (crossings->count() > 0 && crossingsName == "cards") {
-        if (all || request.enumerate || request.report.odds) {
-            return UsageError{"--crossings cannot be combined with --all, --enumerate or --odds"};
-        }
-        if (cards->count() > 0) {
+        if (!alongJokers && cards->count() > 0) {
             return UsageError{"--crossings cards covers 5 to 7 cards: leave out --cards"};
         }
         auto deck = readDeck(*suits, suitsText, *ranks, ranksText);
         if (auto* error = std::get_if<UsageError>(&deck)) {
             return *error;
         }
-        request.cardCrossings = std::get<Deck>(deck);
+        (alongJokers ? request.jokerCrossings : request.cardCrossings) = std::get<Deck>(deck);
         return request;
     }
     if (crossings->count() > 0) {

@@ -34,12 +34,18 @@ inline constexpr std::array<PublishedCount, 9> kSevenCards = {{
     {HandCategory::Garbage, "Garbage", 23'294'460},
 }};
 
-inline CategoryCounts64 sevenCardCounts() {
+// A table's counts; the categories it leaves out have none.
+template <std::size_t N>
+CategoryCounts64 countsOf(const std::array<PublishedCount, N>& table) {
     CategoryCounts64 counts;
-    for (const PublishedCount& entry : kSevenCards) {
+    for (const PublishedCount& entry : table) {
         counts[entry.category] = entry.hands;
     }
     return counts;
+}
+
+inline CategoryCounts64 sevenCardCounts() {
+    return countsOf(kSevenCards);
 }
 
 // The published five-card table of the 52-card deck with one joker
@@ -60,11 +66,7 @@ inline constexpr std::array<PublishedCount, 10> kOneJoker = {{
 }};
 
 inline CategoryCounts64 oneJokerCounts() {
-    CategoryCounts64 counts;
-    for (const PublishedCount& entry : kOneJoker) {
-        counts[entry.category] = entry.hands;
-    }
-    return counts;
+    return countsOf(kOneJoker);
 }
 
 // The familiar ranking of the 52-card deck, best first.
