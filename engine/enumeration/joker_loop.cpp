@@ -1,0 +1,405 @@
+// SPDX-License-Identifier: MIT
+#include "engine/enumeration/joker_loop.h"
+
+#include <algorithm>
+#include <bit>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "engine/reference/joker_reference.h"
+#include "engine/vocabulary/card.h"
+#include "engine/vocabulary/wide_counts.h"
+
+#if defined(__SSE2__) && !MARVANE_SCALAR
+#include <emmintrin.h>
+#endif
+
+namespace marvane::jokerloop {
+
+MultisetStates::MultisetStates(std::uint32_t alphabet, std::uint32_t maxRepeats, bool ascending)
+    : alphabet_(alphabet) {
+    // Keyed by the sorted symbols as a string: GCC 12 at -O3 takes the
+    // comparison of two byte vectors for an over-read.
+    std::map<std::string, std::uint16_t> known;
+    known.emplace(std::string(), kEmpty);
+    symbols_.emplace_back();
+    // Breadth first: each state's successors get numbers after it.
+    for (std::size_t state = 0; state < symbols_.size(); ++state) {
+        next_.resize(symbols_.size() * alphabet_, kNone);
+        const std::vector<std::uint8_t> from = symbols_[state];
+        if (from.size() == kMaxSize) {
+            continue;
+        }
+        for (std::uint32_t symbol = 0; symbol < alphabet_; ++symbol) {
+            if (ascending && !from.empty() && symbol < from.back()) {
+                continue;
+            }
+            std::vector<std::uint8_t> to = from;
+            to.insert(std::upper_bound(to.begin(), to.end(), symbol),
+                      static_cast<std::uint8_t>(symbol));
+            if (static_cast<std::uint32_t>(std::count(to.begin(), to.end(), symbol)) > maxRepeats) {
+                continue;
+            }
+            auto [it, added] = known.emplace(std::string(to.begin(), to.end()),
+                                             static_cast<std::uint16_t>(symbols_.size()));
+            if (added) {
+                symbols_.push_back(to);
+            }
+            next_[state * alphabet_ + symbol] = it->second;
+        }
+    }
+    next_.resize(symbols_.size() * alphabet_, kNone);
+}
+
+namespace {
+
+// Ranks 0..R-1 that fit inside one straight of the deck.
+bool fitsStraight(const std::vector<std::uint8_t>& ranks, std::uint32_t deckRanks) {
+    std::uint32_t mask = 0;
+    for (std::uint8_t r : ranks) {
+        mask |= 1u << r;
+    }
+    for (std::uint32_t low = 0; low + kHandSize <= deckRanks; ++low) {
+        if ((mask & ~(0x1Fu << low)) == 0) {
+            return true;
+        }
+    }
+    return (mask & ~(1u | (0xFu << (deckRanks - 4)))) == 0;
+}
+
+// The rank class of a group: its ranks' multiplicities in descending order,
+// and for distinct ranks whether they fit inside one straight.
+std::uint32_t rankClassKey(const std::vector<std::uint8_t>& ranks, std::uint32_t deckRanks) {
+    std::array<std::uint8_t, kHandSize> parts{};
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < ranks.size(); ++i) {
+        if (i == 0 || ranks[i] != ranks[i - 1]) {
+            ++count;
+        }
+        ++parts[count - 1];
+    }
+    std::sort(parts.begin(), parts.end(), std::greater<>());
+    std::uint32_t key = 0;
+    for (std::uint8_t part : parts) {
+        key = key * 8 + part;
+    }
+    const bool distinct = count == ranks.size();
+    return key * 2 + (distinct && fitsStraight(ranks, deckRanks) ? 1 : 0);
+}
+
+std::uint8_t suitCode(const std::vector<std::uint8_t>& suits) {
+    if (suits.size() == 1) {
+        return 3;
+    }
+    if (suits.front() == suits.back()) {
+        return 0;  // sorted: all one suit
+    }
+    return std::adjacent_find(suits.begin(), suits.end()) == suits.end() ? 1 : 2;
+}
+
+// Cards with these ranks and suits, or nothing when two would be one card.
+std::optional<Hand> cardsOf(const std::vector<std::uint8_t>& ranks,
+                            const std::vector<std::uint8_t>& suits) {
+    Hand cards;
+    for (std::size_t i = 0; i < ranks.size(); ++i) {
+        const Card card(ranks[i], suits[i]);
+        if (std::find(cards.begin(), cards.end(), card) != cards.end()) {
+            return std::nullopt;
+        }
+        cards.push_back(card);
+    }
+    return cards;
+}
+
+}  // namespace
+
+JokerTables::JokerTables(Deck deck, std::uint32_t wilds, const CategoryOrder& order)
+    : deck(deck),
+      groupSize(kHandSize - wilds),
+      ranks(deck.ranks, std::min(deck.suits, MultisetStates::kMaxSize), true),
+      suits(deck.suits, MultisetStates::kMaxSize, false) {
+    if (wilds < 1 || wilds > kMaxJokers) {
+        throw std::invalid_argument("a group of wild cards holds 1 to 4, not " +
+                                    std::to_string(wilds));
+    }
+    const std::uint32_t R = deck.ranks;
+    const std::uint32_t S = deck.suits;
+    // Rank codes, numbered as their classes first appear; each with one
+    // group of ranks that has it.
+    std::map<std::uint32_t, std::uint8_t> codeOfClass;
+    std::vector<std::vector<std::uint8_t>> rankExample;
+    std::vector<std::uint8_t> rankCode(ranks.count(), 0);
+    for (std::size_t state = 0; state < ranks.count(); ++state) {
+        const auto& symbols = ranks.symbols(state);
+        if (symbols.size() != groupSize) {
+            continue;
+        }
+        const auto [it, added] = codeOfClass.emplace(rankClassKey(symbols, R),
+                                                     static_cast<std::uint8_t>(rankExample.size()));
+        if (added) {
+            rankExample.push_back(symbols);
+        }
+        rankCode[state] = it->second;
+    }
+    auto after = [&](const MultisetStates& states, std::uint32_t alphabet, auto codeOf) {
+        std::vector<std::uint8_t> table(states.count() * alphabet, 0);
+        for (std::size_t state = 0; state < states.count(); ++state) {
+            if (states.symbols(state).size() + 1 != groupSize) {
+                continue;
+            }
+            for (std::uint32_t symbol = 0; symbol < alphabet; ++symbol) {
+                const std::uint16_t to = states.next(state, symbol);
+                if (to != MultisetStates::kNone) {
+                    table[std::size_t{state} * alphabet + symbol] = codeOf(to);
+                }
+            }
+        }
+        return table;
+    };
+    rankCodeAfter = after(ranks, R, [&](std::uint16_t to) { return rankCode[to]; });
+    suitCodeAfter = after(suits, S, [&](std::uint16_t to) { return suitCode(suits.symbols(to)); });
+
+    // Each rank class with each suit code that cards can have: the best place
+    // of what one such group reaches, every replacement of the wild cards
+    // tried. A suit code no group of that rank class can have keeps kNoPlace.
+    const OrderPlaces placeOf = placesOf(order);
+    JokerReference reference(deck);
+    places.assign(rankExample.size() * kSuitCodes, kNoPlace);
+    for (std::size_t code = 0; code < rankExample.size(); ++code) {
+        for (std::size_t suitState = 0; suitState < suits.count(); ++suitState) {
+            const auto& suitSymbols = suits.symbols(suitState);
+            if (suitSymbols.size() != groupSize) {
+                continue;
+            }
+            std::uint8_t& place = places[code * kSuitCodes + suitCode(suitSymbols)];
+            if (place != kNoPlace) {
+                continue;
+            }
+            // Any pairing of the sorted suits with the ranks will do, as long
+            // as it makes distinct cards: try them in turn.
+            std::vector<std::uint8_t> pairing = suitSymbols;
+            do {
+                if (const auto cards = cardsOf(rankExample[code], pairing)) {
+                    std::uint32_t best = kNoPlace;
+                    for (std::uint32_t rest = reference.reach(*cards, wilds); rest != 0;
+                         rest &= rest - 1) {
+                        best = std::min<std::uint32_t>(best, placeOf[std::countr_zero(rest)]);
+                    }
+                    place = static_cast<std::uint8_t>(best);
+                    break;
+                }
+            } while (std::next_permutation(pairing.begin(), pairing.end()));
+        }
+    }
+    rankCodeCount = static_cast<std::uint32_t>(rankExample.size());
+
+    const std::size_t suitStates = suits.count();
+    blocks.assign(rankCodeCount * suitStates * kBlock, kNoPlace);
+    for (std::uint32_t code = 0; code < rankCodeCount; ++code) {
+        for (std::uint16_t state = 0; state < suitStates; ++state) {
+            if (suits.symbols(state).size() + 1 != groupSize) {
+                continue;
+            }
+            std::uint8_t* block = &blocks[(code * suitStates + state) * kBlock];
+            for (std::uint32_t suit = 0; suit < S; ++suit) {
+                block[suit] = places[code * kSuitCodes + suitCodeAfter[state * S + suit]];
+            }
+        }
+    }
+}
+
+namespace {
+
+// The multisets of one subset of the part's cards.
+struct Subset {
+    std::uint16_t rank;
+    std::uint16_t suit;
+};
+
+// Up to three cards among the five before a part's last: at most C(5, 2).
+constexpr std::size_t kMaxOfSize = 10;
+struct Subsets {
+    std::array<std::array<Subset, kMaxOfSize>, MultisetStates::kMaxSize> ofSize;
+    std::array<std::uint8_t, MultisetStates::kMaxSize> count{};
+};
+
+// The smallest place of each byte, sixteen at a time.
+struct Places {
+#if defined(__SSE2__) && !MARVANE_SCALAR
+    explicit Places(std::uint8_t place) : v(_mm_set1_epi8(static_cast<char>(place))) {}
+    void minWith(const std::uint8_t* block) {
+        v = _mm_min_epu8(v, _mm_loadu_si128(reinterpret_cast<const __m128i*>(block)));
+    }
+    std::array<std::uint8_t, 16> bytes() const {
+        std::array<std::uint8_t, 16> out{};
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out.data()), v);
+        return out;
+    }
+    __m128i v;
+#else
+    explicit Places(std::uint8_t place) {
+        b.fill(place);
+    }
+    void minWith(const std::uint8_t* block) {
+        for (std::size_t i = 0; i < b.size(); ++i) {
+            b[i] = std::min(b[i], block[i]);
+        }
+    }
+    std::array<std::uint8_t, 16> bytes() const {
+        return b;
+    }
+    std::array<std::uint8_t, 16> b;
+#endif
+};
+static_assert(JokerTables::kBlock == 16, "a block is one vector register");
+
+class Loop {
+public:
+    Loop(const JokerTables& tables, std::uint32_t n, PartCounts& counts, const PartsDone& report,
+         const PartSeen* seen)
+        : tables_(tables),
+          n_(n),
+          last_(tables.groupSize - 1),
+          counts_(counts),
+          report_(report),
+          seen_(seen),
+          S_(tables.deck.suits),
+          R_(tables.deck.ranks),
+          N_(tables.deck.cardCount()),
+          reportLevel_(std::min<std::uint32_t>(n, 3)) {}
+
+    bool run(std::uint32_t first) {
+        for (Subsets& level : subsets_) {
+            level.ofSize[0][0] = {MultisetStates::kEmpty, MultisetStates::kEmpty};
+            level.count[0] = 1;
+        }
+        best_[0] = kNoPlace;
+        return deal(0, first, first + 1);
+    }
+
+private:
+    // Adds card c as the (k+1)-th and goes on; `from..to` are the choices.
+    bool deal(std::uint32_t k, std::uint32_t from, std::uint32_t to) {
+        if (k + 1 == n_ && seen_ == nullptr) {
+            countLast(k, from, to);
+            return k + 1 != reportLevel_ || report_(to - from);
+        }
+        for (std::uint32_t c = from; c < to; ++c) {
+            indices_[k] = static_cast<std::uint8_t>(c);
+            if (k + 1 == n_) {
+                count(k, c);
+            } else {
+                add(k, c);
+                if (!deal(k + 1, c + 1, N_ - (n_ - k - 2))) {
+                    return false;
+                }
+            }
+            // The parts under the fixed cards: the rest of the deck after c.
+            if (k + 1 == reportLevel_ && !report_(choose64(N_ - 1 - c, n_ - reportLevel_))) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // The place of a group: a subset one short of it plus card c.
+    std::uint8_t placeWith(const Subset& subset, std::uint32_t r, std::uint32_t s) const {
+        const std::uint8_t rankCode = tables_.rankCodeAfter[std::size_t{subset.rank} * R_ + r];
+        const std::uint8_t suitCode = tables_.suitCodeAfter[std::size_t{subset.suit} * S_ + s];
+        return tables_.places[rankCode * JokerTables::kSuitCodes + suitCode];
+    }
+
+    // The level's groups that end in c, and its new subsets: the old ones of
+    // one size less plus c. The level before the last needs only the subsets
+    // one short of a group.
+    void add(std::uint32_t k, std::uint32_t c) {
+        const std::uint32_t r = c / S_;
+        const std::uint32_t s = c % S_;
+        const Subsets& from = subsets_[k];
+        Subsets& to = subsets_[k + 1];
+        std::uint8_t best = best_[k];
+        for (std::size_t i = 0; i < from.count[last_]; ++i) {
+            best = std::min(best, placeWith(from.ofSize[last_][i], r, s));
+        }
+        best_[k + 1] = best;
+        const std::uint32_t lowest = k + 2 == n_ ? last_ : 1;
+        for (std::uint32_t size = std::max<std::uint32_t>(lowest, 1); size <= last_; ++size) {
+            std::size_t count = from.count[size];
+            to.ofSize[size] = from.ofSize[size];
+            for (std::size_t i = 0; i < from.count[size - 1]; ++i) {
+                const Subset& old = from.ofSize[size - 1][i];
+                to.ofSize[size][count++] = {tables_.ranks.next(old.rank, r),
+                                            tables_.suits.next(old.suit, s)};
+            }
+            to.count[size] = static_cast<std::uint8_t>(count);
+        }
+    }
+
+    // The part's last card c: its groups that end in c decide with the rest.
+    void count(std::uint32_t k, std::uint32_t c) {
+        const std::uint32_t r = c / S_;
+        const std::uint32_t s = c % S_;
+        std::uint8_t best = best_[k];
+        for (std::size_t i = 0; i < subsets_[k].count[last_]; ++i) {
+            best = std::min(best, placeWith(subsets_[k].ofSize[last_][i], r, s));
+        }
+        ++counts_.banks[s][best];
+        if (seen_ != nullptr) {
+            (*seen_)(indices_, best);
+        }
+    }
+
+    // Every last card from..to-1 at once, rank by rank: the blocks of the
+    // subsets one short of a group, each picked by the group's rank code, give
+    // the places of every suit of the rank; their bytewise minimum with the
+    // prefix's own best is each part's place.
+    void countLast(std::uint32_t k, std::uint32_t from, std::uint32_t to) {
+        const Subsets& level = subsets_[k];
+        const std::size_t count = level.count[last_];
+        std::array<const std::uint8_t*, kMaxOfSize> rankRows{};
+        std::array<const std::uint8_t*, kMaxOfSize> suitBlocks{};
+        for (std::size_t i = 0; i < count; ++i) {
+            const Subset& subset = level.ofSize[last_][i];
+            rankRows[i] = &tables_.rankCodeAfter[std::size_t{subset.rank} * R_];
+            suitBlocks[i] = &tables_.blocks[std::size_t{subset.suit} * JokerTables::kBlock];
+        }
+        const std::size_t codeStride = tables_.suits.count() * JokerTables::kBlock;
+        for (std::uint32_t r = from / S_; r * S_ < to; ++r) {
+            Places places(best_[k]);
+            for (std::size_t i = 0; i < count; ++i) {
+                places.minWith(suitBlocks[i] + rankRows[i][r] * codeStride);
+            }
+            const std::array<std::uint8_t, 16> bytes = places.bytes();
+            const std::uint32_t low = std::max(from, r * S_) - r * S_;
+            const std::uint32_t high = std::min(to, (r + 1) * S_) - r * S_;
+            for (std::uint32_t s = low; s < high; ++s) {
+                ++counts_.banks[s][bytes[s]];
+            }
+        }
+    }
+
+    const JokerTables& tables_;
+    std::uint32_t n_;
+    std::uint32_t last_;  // a group's size less one
+    PartCounts& counts_;
+    const PartsDone& report_;
+    const PartSeen* seen_;
+    std::uint32_t S_;
+    std::uint32_t R_;
+    std::uint32_t N_;
+    std::uint32_t reportLevel_;
+    std::array<std::uint8_t, 8> indices_{};
+    std::array<std::uint8_t, kMaxCards + 1> best_{};
+    std::array<Subsets, kMaxCards + 1> subsets_{};
+};
+
+}  // namespace
+
+bool runFirstCard(const JokerTables& tables, std::uint32_t n, std::uint32_t first,
+                  PartCounts& counts, const PartsDone& report, const PartSeen* seen) {
+    return Loop(tables, n, counts, report, seen).run(first);
+}
+
+}  // namespace marvane::jokerloop

@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: MIT
+#include "engine/exact/hand_classes.h"
+
+namespace marvane::cardclasses {
+
+PositionGroups::PositionGroups(std::uint32_t d, std::uint32_t size) {
+    number.fill(-1);
+    for (std::uint32_t mask = 0; mask < (1u << d); ++mask) {
+        if (std::popcount(mask) == static_cast<int>(size)) {
+            number[mask] = static_cast<std::int8_t>(masks.size());
+            masks.push_back(static_cast<std::uint8_t>(mask));
+        }
+    }
+}
+
+std::map<std::uint64_t, std::uint64_t> rankSetsByStraightFit(std::uint32_t ranks, std::uint32_t d,
+                                                             const PositionGroups& groups) {
+    std::map<std::uint64_t, std::uint64_t> sets;
+    if (groups.masks.empty()) {
+        sets[0] = choose64(ranks, d);
+        return sets;
+    }
+    static_assert(35 <= 64, "the groups of three or four among seven must fit a 64-bit key");
+    // For every set of positions, the groups that lie inside it.
+    std::array<std::uint64_t, 1u << kMaxCards> within{};
+    for (std::uint32_t positions = 0; positions < (1u << d); ++positions) {
+        for (std::size_t g = 0; g < groups.masks.size(); ++g) {
+            if ((groups.masks[g] & ~positions) == 0) {
+                within[positions] |= std::uint64_t{1} << g;
+            }
+        }
+    }
+    const std::uint32_t groupSize = std::popcount(groups.masks.front());
+    const std::uint32_t end = 1u << ranks;
+    // Every d-bit mask below 2^ranks in increasing order (Gosper's step).
+    for (std::uint32_t set = (1u << d) - 1; set < end;) {
+        // below[r]: the set's ranks under r. A straight is a run of ranks,
+        // so the set's ranks in it take a run of positions from below[low];
+        // the wrap-around one takes rank 0's position and the last ones.
+        std::array<std::uint8_t, kMaxRanks + 1> below{};
+        for (std::uint32_t r = 0; r < ranks; ++r) {
+            below[r + 1] = static_cast<std::uint8_t>(below[r] + ((set >> r) & 1u));
+        }
+        auto run = [](std::uint32_t length, std::uint32_t from) {
+            return ((1u << length) - 1) << from;
+        };
+        std::uint64_t fitting = 0;
+        for (std::uint32_t low = 0; low + kHandSize <= ranks; ++low) {
+            const std::uint32_t inside = below[low + kHandSize] - below[low];
+            if (inside >= groupSize) {
+                fitting |= within[run(inside, below[low])];
+            }
+        }
+        const std::uint32_t top = below[ranks] - below[ranks - 4];
+        const std::uint32_t zero = set & 1u;
+        if (top + zero >= groupSize) {
+            fitting |= within[zero | run(top, d - top)];
+        }
+        ++sets[fitting];
+        const std::uint32_t ripple = set + (set & -set);
+        set = ripple | (((set ^ ripple) >> 2) >> std::countr_zero(set));
+    }
+    return sets;
+}
+
+bool anySharedSuit(const Suits& suits, std::uint32_t positions) {
+    SuitSet seen = 0;
+    for (std::uint32_t rest = positions; rest != 0; rest &= rest - 1) {
+        const SuitSet s = suits[std::countr_zero(rest)];
+        if (seen & s) {
+            return true;
+        }
+        seen |= s;
+    }
+    return false;
+}
+
+bool distinctSuitsPossible(const Suits& suits, std::uint32_t positions,
+                           const Multiplicities& take) {
+    for (std::uint32_t group = positions; group != 0; group = (group - 1) & positions) {
+        SuitSet together = 0;
+        std::uint32_t needed = 0;
+        for (std::uint32_t rest = group; rest != 0; rest &= rest - 1) {
+            const int i = std::countr_zero(rest);
+            together |= suits[i];
+            needed += take[i];
+        }
+        if (kSuitsIn[together] < needed) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace marvane::cardclasses

@@ -1,0 +1,309 @@
+// SPDX-License-Identifier: MIT
+#include "engine/exact/k_card_count.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <functional>
+#include <map>
+#include <stdexcept>
+#include <string>
+
+#include "engine/exact/hand_classes.h"
+
+namespace marvane {
+
+namespace {
+
+using HC = HandCategory;
+using namespace cardclasses;
+
+constexpr std::uint32_t bitOf(HC category) {
+    return 1u << indexOf(category);
+}
+
+// The categories of a five with a repeated rank, by its rank pattern: when
+// its five suits differ, and when they don't.
+struct PairedCategories {
+    std::uint32_t rainbow = 0;
+    std::uint32_t hypochromatic = 0;
+};
+
+// Rank patterns with a repeated rank, as parts in descending order.
+struct PairedPattern {
+    std::array<std::uint8_t, kHandSize> parts{};
+    PairedCategories categories;
+};
+constexpr std::array<PairedPattern, 6> kPairedPatterns{{
+    {{5}, {bitOf(HC::FiveOfAKind), bitOf(HC::FiveOfAKind)}},
+    {{4, 1}, {bitOf(HC::Rainbow4OfAKind), bitOf(HC::Hypochromatic4OfAKind)}},
+    {{3, 2}, {bitOf(HC::RainbowFullHouse), bitOf(HC::HypochromaticFullHouse)}},
+    {{3, 1, 1}, {bitOf(HC::Rainbow3OfAKind), bitOf(HC::Hypochromatic3OfAKind)}},
+    {{2, 2, 1}, {bitOf(HC::Rainbow2Pair), bitOf(HC::Hypochromatic2Pair)}},
+    {{2, 1, 1, 1}, {bitOf(HC::Rainbow1Pair), bitOf(HC::Hypochromatic1Pair)}},
+}};
+
+// The cards taken, as parts in descending order.
+std::array<std::uint8_t, kHandSize> partsOf(const Multiplicities& take, std::uint32_t d) {
+    std::array<std::uint8_t, kHandSize> parts{};
+    std::uint32_t count = 0;
+    for (std::uint32_t i = 0; i < d; ++i) {
+        if (take[i] != 0) {
+            parts[count++] = take[i];
+        }
+    }
+    std::sort(parts.begin(), parts.end(), std::greater<>());
+    return parts;
+}
+
+// The paired patterns that `wilds` wild cards can complete these cards to:
+// each rank taken keeps at least its cards, the wild cards add to them or
+// start new ranks (a deck has ranks enough). Without wild cards, the cards'
+// own pattern.
+PairedCategories pairedReach(const std::array<std::uint8_t, kHandSize>& parts) {
+    PairedCategories reach;
+    for (const PairedPattern& pattern : kPairedPatterns) {
+        // Both in descending order: the cards' ranks fit the pattern's ranks
+        // exactly when they fit part by part.
+        bool fits = true;
+        for (std::size_t k = 0; k < kHandSize; ++k) {
+            fits = fits && parts[k] <= pattern.parts[k];
+        }
+        if (fits) {
+            reach.rainbow |= pattern.categories.rainbow;
+            reach.hypochromatic |= pattern.categories.hypochromatic;
+        }
+    }
+    return reach;
+}
+
+// Some cards of a natural part, taken to make a five with the wild cards.
+struct Take {
+    std::uint8_t support = 0;  // positions it takes cards of
+    Multiplicities take{};
+    bool distinctRanks = false;
+    PairedCategories paired;  // the categories with a repeated rank it can make
+};
+
+// What one assignment of suits allows: the categories of the fives with a
+// repeated rank, and per group of distinct ranks (3 bits at 3 * its number)
+// whether its five can be a flush (bit 0), rainbow (bit 1) or neither (bit 2).
+struct SuitSignature {
+    std::uint32_t paired = 0;
+    std::uint64_t distinct = 0;
+    friend bool operator<(const SuitSignature& a, const SuitSignature& b) {
+        return a.paired != b.paired ? a.paired < b.paired : a.distinct < b.distinct;
+    }
+};
+
+constexpr std::uint64_t kFlushBit = 1;
+constexpr std::uint64_t kRainbowBit = 2;
+constexpr std::uint64_t kMixedBit = 4;
+
+// The natural part of a hand: n cards of d distinct ranks with one
+// multiplicity vector, and `wilds` jokers. Its fives take 5 - wilds of its
+// cards (a five with fewer jokers reaches nothing more: a joker can stand for
+// the card it displaces).
+class NaturalPartWalk {
+public:
+    NaturalPartWalk(std::uint32_t suits, const Multiplicities& multiplicities, std::uint32_t d,
+                    std::uint32_t wilds, const PositionGroups& groups)
+        : suitCount_(suits), d_(d), wilds_(wilds), groups_(groups) {
+        forEachTake(multiplicities, d, kHandSize - wilds, [&](const Multiplicities& take) {
+            Take t;
+            t.take = take;
+            t.distinctRanks = true;
+            for (std::uint32_t i = 0; i < d; ++i) {
+                if (take[i] != 0) {
+                    t.support |= static_cast<std::uint8_t>(1u << i);
+                }
+                t.distinctRanks = t.distinctRanks && take[i] <= 1;
+            }
+            t.paired = pairedReach(partsOf(take, d));
+            takes_.push_back(t);
+        });
+    }
+
+    // Every assignment of suits up to renaming, by signature, weighted by the
+    // assignments each stands for.
+    std::map<SuitSignature, std::uint64_t> run(const Multiplicities& multiplicities) {
+        std::map<SuitSignature, std::uint64_t> signatures;
+        forEachSuitAssignment(suitCount_, multiplicities, d_,
+                              [&](const Suits& suits, std::uint64_t weight) {
+                                  signatures[signature(suits)] += weight;
+                              });
+        return signatures;
+    }
+
+private:
+    SuitSignature signature(const Suits& suits) const {
+        SuitSignature result;
+        const bool rainbowDeck = suitCount_ >= kHandSize;
+        for (const Take& t : takes_) {
+            const bool distinctSuits =
+                rainbowDeck && distinctSuitsPossible(suits, t.support, t.take);
+            if (wilds_ == 0) {
+                if (!t.distinctRanks) {
+                    if (anySharedSuit(suits, t.support)) {
+                        result.paired |= t.paired.hypochromatic;
+                    }
+                    if (distinctSuits) {
+                        result.paired |= t.paired.rainbow;
+                    }
+                    continue;
+                }
+                result.distinct |= naturalFiveBits(suits, t.support, distinctSuits)
+                                   << (3 * groups_.number[t.support]);
+                continue;
+            }
+            // A joker may repeat a suit, even a card, so every pattern it
+            // completes can be hypochromatic; rainbow needs the cards' own
+            // suits to differ.
+            result.paired |= t.paired.hypochromatic;
+            if (distinctSuits) {
+                result.paired |= t.paired.rainbow;
+            }
+            if (t.distinctRanks) {
+                std::uint64_t bits = kMixedBit;
+                if (commonSuit(suits, t.support) != 0) {
+                    bits |= kFlushBit;
+                }
+                if (distinctSuits) {
+                    bits |= kRainbowBit;
+                }
+                result.distinct |= bits << (3 * groups_.number[t.support]);
+            }
+        }
+        return result;
+    }
+
+    static SuitSet commonSuit(const Suits& suits, std::uint32_t positions) {
+        SuitSet common = 0xFF;
+        for (std::uint32_t rest = positions; rest != 0; rest &= rest - 1) {
+            common &= suits[std::countr_zero(rest)];
+        }
+        return common;
+    }
+
+    // Five cards of distinct ranks, one of each position.
+    static std::uint64_t naturalFiveBits(const Suits& suits, std::uint32_t positions,
+                                         bool distinctSuits) {
+        bool allSameSingle = true;
+        for (std::uint32_t rest = positions; rest != 0; rest &= rest - 1) {
+            allSameSingle = allSameSingle && kSuitsIn[suits[std::countr_zero(rest)]] == 1;
+        }
+        const bool flush = commonSuit(suits, positions) != 0;
+        allSameSingle = allSameSingle && flush;
+        std::uint64_t bits = 0;
+        if (flush) {
+            bits |= kFlushBit;
+        }
+        if (distinctSuits) {
+            bits |= kRainbowBit;
+        }
+        // Two cards of one suit, yet not all five of one suit.
+        if (anySharedSuit(suits, positions) && !allSameSingle) {
+            bits |= kMixedBit;
+        }
+        return bits;
+    }
+
+    std::uint32_t suitCount_;
+    std::uint32_t d_;
+    std::uint32_t wilds_;
+    const PositionGroups& groups_;
+    std::vector<Take> takes_;
+};
+
+// The categories of a signature once it is known which groups of distinct
+// ranks fit a straight. Natural fives are a straight or not; wild cards can
+// complete a group that fits to a straight, and any group to a non-straight
+// (a deck of at least 7 ranks has more fives around any four ranks than
+// straights through them).
+std::uint32_t categorySet(const SuitSignature& signature, std::uint64_t fitting,
+                          std::size_t groupCount, bool wild) {
+    std::uint32_t set = signature.paired;
+    for (std::size_t g = 0; g < groupCount; ++g) {
+        const std::uint64_t bits = signature.distinct >> (3 * g);
+        const bool straight = (fitting >> g) & 1u;
+        const bool other = wild || !straight;
+        auto add = [&](std::uint64_t bit, HC straightCategory, HC otherCategory) {
+            if (bits & bit) {
+                set |=
+                    (straight ? bitOf(straightCategory) : 0) | (other ? bitOf(otherCategory) : 0);
+            }
+        };
+        add(kFlushBit, HC::StraightFlush, HC::Flush);
+        add(kRainbowBit, HC::RainbowStraight, HC::Rainbow);
+        add(kMixedBit, HC::HypochromaticStraight, HC::Garbage);
+    }
+    return set;
+}
+
+// Adds the hands of n natural cards and `wilds` jokers, `weight` hands for
+// each natural part, to the sets.
+void addNaturalParts(Deck deck, std::uint32_t n, std::uint32_t wilds, std::uint64_t weight,
+                     std::map<std::uint32_t, std::uint64_t>& sets) {
+    for (std::uint32_t d = 1; d <= n && d <= deck.ranks; ++d) {
+        const PositionGroups groups(d, kHandSize - wilds);
+        const auto rankSets = rankSetsByStraightFit(deck.ranks, d, groups);
+        forEachMultiplicities(n, d, deck.suits, [&](const Multiplicities& multiplicities) {
+            const auto signatures =
+                NaturalPartWalk(deck.suits, multiplicities, d, wilds, groups).run(multiplicities);
+            for (const auto& [fitting, rankSetCount] : rankSets) {
+                for (const auto& [signature, suitWeight] : signatures) {
+                    sets[categorySet(signature, fitting, groups.masks.size(), wilds > 0)] +=
+                        rankSetCount * suitWeight * weight;
+                }
+            }
+        });
+    }
+}
+
+}  // namespace
+
+CardCountTable::CardCountTable(Deck deck, std::uint32_t cards, std::uint32_t jokers)
+    : deck_(deck), cards_(cards), jokers_(jokers) {
+    if (!deck.isAdmissible()) {
+        throw std::invalid_argument("deck " + std::to_string(deck.suits) + " x " +
+                                    std::to_string(deck.ranks) + " is not admissible");
+    }
+    if (cards < kMinCards || cards > kMaxCards) {
+        throw std::invalid_argument("a hand holds 5 to 7 cards, not " + std::to_string(cards));
+    }
+    if (jokers > kMaxJokers) {
+        throw std::invalid_argument("a deck holds 0 to 4 jokers, not " + std::to_string(jokers));
+    }
+    // A hand holds j of the jokers (which ones changes nothing) and K - j
+    // natural cards.
+    std::map<std::uint32_t, std::uint64_t> sets;
+    for (std::uint32_t j = 0; j <= jokers; ++j) {
+        addNaturalParts(deck, cards - j, j, choose64(jokers, j), sets);
+    }
+    sets_.assign(sets.begin(), sets.end());
+}
+
+CategoryCounts64 CardCountTable::counts(const CategoryOrder& order) const {
+    if (const auto problem = orderProblem(deck_, order, jokers_)) {
+        throw std::invalid_argument(*problem);
+    }
+    const OrderPlaces places = placesOf(order);
+    CategoryCounts64 counts;
+    for (const auto& [set, hands] : sets_) {
+        std::uint32_t bestPlace = kNoPlace;
+        for (std::uint32_t rest = set; rest != 0; rest &= rest - 1) {
+            bestPlace = std::min<std::uint32_t>(bestPlace, places[std::countr_zero(rest)]);
+        }
+        // Every member of a set is a category some hand reaches, which a
+        // sound order holds, so bestPlace is a place.
+        counts[order[bestPlace]] += hands;
+    }
+    return counts;
+}
+
+CategoryCounts64 countCards(Deck deck, std::uint32_t cards, const CategoryOrder& order,
+                            std::uint32_t jokers) {
+    return CardCountTable(deck, cards, jokers).counts(order);
+}
+
+}  // namespace marvane

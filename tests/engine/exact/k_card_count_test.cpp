@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+#include "engine/exact/k_card_count.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <stdexcept>
+
+#include "engine/exact/five_card_formulas.h"
+#include "engine/reference/best_of_k_reference.h"
+#include "tests/published_counts.h"
+
+namespace marvane {
+namespace {
+
+using enum HandCategory;
+
+TEST(CardCount, SevenCardsOfTheFiftyTwoCardDeckGiveThePublishedTable) {
+    const Deck deck{4, 13};
+    EXPECT_EQ(countCards(deck, 7, defaultOrder(deck)), published::sevenCardCounts());
+}
+
+TEST(CardCount, FiveCardsGiveTheClosedFormsInEveryDeckUnderAnyOrder) {
+    for (std::uint32_t suits = kMinSuits; suits <= kMaxSuits; ++suits) {
+        for (std::uint32_t ranks = kMinRanks; ranks <= kMaxRanks; ++ranks) {
+            const Deck deck{suits, ranks};
+            const CategoryCounts closed = compute_counts(deck);
+            CategoryOrder reversed = defaultOrder(deck);
+            std::reverse(reversed.begin(), reversed.end());
+            const CategoryCounts64 counts = countCards(deck, 5, reversed);
+            for (std::size_t c = 0; c < kCategoryCount; ++c) {
+                EXPECT_EQ(counts[c], closed[c]) << suits << "x" << ranks << " category " << c;
+            }
+        }
+    }
+}
+
+TEST(CardCount, EveryHandIsCountedOnceInTheLargestDecks) {
+    for (Deck deck : {Deck{8, 20}, Deck{5, 20}, Deck{8, 7}}) {
+        for (std::uint32_t cards : {6u, 7u}) {
+            const CardCountTable table(deck, cards);
+            EXPECT_EQ(table.counts(defaultOrder(deck)).sum(), choose64(deck.cardCount(), cards))
+                << deck.suits << "x" << deck.ranks << " " << cards;
+        }
+    }
+    EXPECT_EQ(choose64(160, 7), 466'251'591'520u);
+}
+
+// The default order, its reverse and a shuffle: each order must move hands
+// to other categories in exactly the reference's way.
+std::vector<CategoryOrder> ordersFor(Deck deck) {
+    CategoryOrder reversed = defaultOrder(deck);
+    std::reverse(reversed.begin(), reversed.end());
+    CategoryOrder shuffled = defaultOrder(deck);
+    std::shuffle(shuffled.begin(), shuffled.end(), std::mt19937(deck.suits * 100 + deck.ranks));
+    return {defaultOrder(deck), reversed, shuffled};
+}
+
+struct SmallDeck {
+    Deck deck;
+    std::uint32_t cards;
+};
+
+TEST(CardCount, AgreesWithTheReferenceOnSmallDecks) {
+    for (SmallDeck small :
+         {SmallDeck{{4, 7}, 6}, SmallDeck{{4, 7}, 7}, SmallDeck{{5, 7}, 6}, SmallDeck{{4, 9}, 6}}) {
+        const CardCountTable table(small.deck, small.cards);
+        const std::vector<CategoryOrder> orders = ordersFor(small.deck);
+        // One reference run gives every order at once: classify each hand under each.
+        std::vector<CategoryCounts64> expected(orders.size());
+        std::vector<OrderPlaces> places;
+        for (const CategoryOrder& order : orders) {
+            places.push_back(placesOf(order));
+        }
+        const auto reference = enumerateCardsReference(
+            small.deck, small.cards, orders[0], [&](const Hand& hand, HandCategory) {
+                for (std::size_t o = 1; o < orders.size(); ++o) {
+                    ++expected[o][bestOfFives(hand, small.deck, places[o])];
+                }
+            });
+        ASSERT_TRUE(reference);
+        expected[0] = *reference;
+        for (std::size_t o = 0; o < orders.size(); ++o) {
+            EXPECT_EQ(table.counts(orders[o]), expected[o])
+                << small.deck.suits << "x" << small.deck.ranks << " " << small.cards
+                << " cards, order " << o;
+        }
+    }
+}
+
+TEST(CardCount, RefusesWhatItCannotCount) {
+    EXPECT_THROW(CardCountTable(Deck{4, 13}, 4), std::invalid_argument);
+    EXPECT_THROW(CardCountTable(Deck{4, 13}, 8), std::invalid_argument);
+    EXPECT_THROW(CardCountTable(Deck{9, 13}, 6), std::invalid_argument);
+    const CardCountTable table(Deck{4, 13}, 6);
+    CategoryOrder missing = defaultOrder(Deck{4, 13});
+    missing.pop_back();
+    EXPECT_THROW((void)table.counts(missing), std::invalid_argument);
+    CategoryOrder twice = defaultOrder(Deck{4, 13});
+    twice.push_back(twice.front());
+    EXPECT_THROW((void)table.counts(twice), std::invalid_argument);
+    // Categories a four-suit deck has no hands of may stay out or come in.
+    CategoryOrder withRainbow = defaultOrder(Deck{4, 13});
+    withRainbow.insert(withRainbow.begin(), Rainbow);
+    EXPECT_EQ(table.counts(withRainbow), table.counts(defaultOrder(Deck{4, 13})));
+}
+
+}  // namespace
+}  // namespace marvane
