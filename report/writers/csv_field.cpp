@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+#include "report/writers/csv_field.h"
+
+namespace marvane {
+
+std::string csvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        return std::string(text);
+    }
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"') {
+            quoted += '"';
+        }
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
+}  // namespace marvane
