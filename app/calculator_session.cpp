@@ -6,8 +6,9 @@
 #include <exception>
 
 #include "app/number_box_reading.h"
-#include "report/cards_counting.h"
-#include "report/number_reading.h"
+#include "report/input/number_reading.h"
+#include "report/results/count_request.h"
+#include "report/results/count_table.h"
 
 namespace marvane {
 
@@ -141,7 +142,7 @@ void CalculatorSession::step(Item item, int position, int delta) {
 bool CalculatorSession::computeIsLong() const {
     // Only the five-card enumeration of a deck without jokers is quick
     // enough to run inside the click.
-    return (enteredCards_ > kMinCards || enteredJokers_ > 0) && enumerateFlag_;
+    return enumerateFlag_ && !countedByFiveCardFormulas(enteredCards_, enteredJokers_);
 }
 
 std::uint64_t CalculatorSession::plannedHands() const {
@@ -156,6 +157,7 @@ void CalculatorSession::compute() {
     if (running()) {
         return;
     }
+    const bool longRun = computeIsLong();
     workingSuits_ = enteredSuits_;
     workingRanks_ = enteredRanks_;
     workingCards_ = enteredCards_;
@@ -165,43 +167,41 @@ void CalculatorSession::compute() {
     if (chosenFor_ != std::tuple{workingDeck(), workingCards_, workingJokers_}) {
         chosenOrder_.clear();
     }
-    if (workingCards_ == kMinCards && workingJokers_ == 0) {
-        computeFiveCards();
-    } else if (enumerateFlag_) {
+    if (longRun) {
         startLongRun();
     } else {
-        computeCards();
+        computeNow();
     }
 }
 
-void CalculatorSession::computeFiveCards() {
-    // The number of hands, the "*" and the closed-form counts come first, so
-    // that they show while the enumeration runs.
-    DeckReportBuilder builder({.deck = workingDeck(),
-                               .enumerate = enumerateFlag_,
-                               .progress = [this] { onProgressTick(); }});
+CountRequest CalculatorSession::requestFor(Deck deck, std::uint32_t cards, std::uint32_t jokers) {
+    CountRequest request{.deck = deck, .cards = cards, .jokers = jokers};
+    if (!countedByFiveCardFormulas(cards, jokers)) {
+        request.order = orderFor(deck, jokers);
+        request.counting = countingFor(deck, cards, jokers);
+    }
+    return request;
+}
+
+void CalculatorSession::computeNow() {
+    // The number of hands, the "*" and the counts come first, so that they
+    // show while a five-card enumeration runs.
+    CountRequest request = requestFor(workingDeck(), workingCards_, workingJokers_);
+    ShownReport report = answer(request);
     progressTicks_ = 0;
-    progressRange_ = enumerateFlag_ ? static_cast<int>(builder.report().progressTicks()) : 0;
-    emit runStarted(shownReport(builder.report()));
+    progressRange_ = enumerateFlag_ ? static_cast<int>(fiveCardProgressTicks(report.deck)) : 0;
+    emit runStarted(report);
     if (enumerateFlag_) {
+        request.enumerate = true;
+        request.progress = [this](std::uint64_t, std::uint64_t) {
+            onProgressTick();
+            return true;
+        };
         progressToldAt_ = std::chrono::steady_clock::now();
-        builder.enumerate();
+        report = answer(request);
         emit progressed(progressTicks_);
     }
-    const DeckReport report = builder.finish();
     keepEngineState(report);
-    show(shownReport(report));
-}
-
-void CalculatorSession::computeCards() {
-    progressRange_ = 0;
-    const ShownReport report = shownReport(
-        buildCardsReport({.deck = workingDeck(),
-                          .cards = workingCards_,
-                          .jokers = workingJokers_,
-                          .order = orderFor(workingDeck(), workingJokers_),
-                          .counting = countingFor(workingDeck(), workingCards_, workingJokers_)}));
-    emit runStarted(report);
     show(report);
 }
 
@@ -217,7 +217,7 @@ void CalculatorSession::setChosenOrder(CategoryOrder order) {
 }
 
 bool CalculatorSession::canRecount() const {
-    return report_ && (report_->cards > kMinCards || report_->jokers > 0) && !running();
+    return report_ && !countedByFiveCardFormulas(report_->cards, report_->jokers) && !running();
 }
 
 void CalculatorSession::recount() {
@@ -225,20 +225,14 @@ void CalculatorSession::recount() {
         return;
     }
     // Counted again by the exact method: an enumeration was under the old order.
-    const ShownReport& shown = *report_;
-    show(shownReport(
-        buildCardsReport({.deck = shown.deck,
-                          .cards = shown.cards,
-                          .jokers = shown.jokers,
-                          .order = orderFor(shown.deck, shown.jokers),
-                          .counting = countingFor(shown.deck, shown.cards, shown.jokers)})));
+    show(answer(requestFor(report_->deck, report_->cards, report_->jokers)));
 }
 
 std::vector<BreakingPair> CalculatorSession::breakingPairs() const {
     if (!report_) {
         return {};
     }
-    const auto* cards = std::get_if<CardsReport>(&report_->source);
+    const auto* cards = std::get_if<KCardReport>(&report_->source);
     return cards ? marvane::breakingPairs(*cards) : std::vector<BreakingPair>{};
 }
 
@@ -246,13 +240,13 @@ const OrderCounter* CalculatorSession::countingFor(Deck deck, std::uint32_t card
                                                    std::uint32_t jokers) {
     if (!counting_ || counting_->deck() != deck || counting_->cards() != cards ||
         counting_->jokers() != jokers) {
-        counting_ = buildCardsCounting(deck, cards, jokers);
+        counting_ = buildCountTable(deck, cards, jokers);
     }
     return counting_.get();
 }
 
 void CalculatorSession::show(const ShownReport& report) {
-    if (std::holds_alternative<CardsReport>(report.source)) {
+    if (std::holds_alternative<KCardReport>(report.source)) {
         // The engine state's tables are the five-card ones without jokers.
         state_.clearTables();
         if (!orderSearch_ || orderSearch_->deck != report.deck ||
@@ -271,7 +265,6 @@ void CalculatorSession::startLongRun() {
     const Deck deck = workingDeck();
     const std::uint32_t cards = workingCards_;
     const std::uint32_t jokers = workingJokers_;
-    const CategoryOrder order = orderFor(deck, jokers);
     progressRange_ = kLongRunTicks;
     ShownReport start;
     start.deck = deck;
@@ -304,22 +297,23 @@ void CalculatorSession::startLongRun() {
             Qt::QueuedConnection);
         return !stop_.load();
     };
-    worker_ = std::jthread([this, deck, cards, jokers, order, run, progress] {
+    CountRequest request{.deck = deck,
+                         .cards = cards,
+                         .jokers = jokers,
+                         .order = orderFor(deck, jokers),
+                         .enumerate = true,
+                         .progress = progress,
+                         .stop = &stop_};
+    worker_ = std::jthread([this, request, run]() mutable {
         // Nothing may escape a thread: a refusal comes back as no report.
         // The count table is built here too, off the dialog's thread, and
         // comes back with the report for its order search.
-        std::optional<CardsReport> report;
-        CardsCounting counting;
+        std::optional<ShownReport> report;
+        SharedCountTable counting;
         try {
-            counting = buildCardsCounting(deck, cards, jokers);
-            report = buildCardsReport({.deck = deck,
-                                       .cards = cards,
-                                       .jokers = jokers,
-                                       .order = order,
-                                       .enumerate = true,
-                                       .progress = progress,
-                                       .stop = &stop_,
-                                       .counting = counting.get()});
+            counting = buildCountTable(request.deck, request.cards, request.jokers);
+            request.counting = counting.get();
+            report = answer(request);
         } catch (const std::exception&) {
             report.reset();
         }
@@ -334,8 +328,8 @@ void CalculatorSession::startLongRun() {
     });
 }
 
-void CalculatorSession::endLongRun(const std::optional<CardsReport>& report,
-                                   CardsCounting counting) {
+void CalculatorSession::endLongRun(const std::optional<ShownReport>& report,
+                                   SharedCountTable counting) {
     worker_.join();  // it has sent its last word
     longRun_ = false;
     if (counting) {
@@ -353,7 +347,7 @@ void CalculatorSession::endLongRun(const std::optional<CardsReport>& report,
         return;
     }
     emit progressed(kLongRunTicks);
-    show(shownReport(*report));
+    show(*report);
 }
 
 void CalculatorSession::cancel() {
@@ -382,14 +376,18 @@ void CalculatorSession::onProgressTick() {
     }
 }
 
-void CalculatorSession::keepEngineState(const DeckReport& report) {
-    state_.enumerated = report.state.enumerated;
-    state_.computed = report.state.computed;
-    state_.totals = report.state.totals;
+void CalculatorSession::keepEngineState(const ShownReport& shown) {
+    const auto* report = std::get_if<FiveCardReport>(&shown.source);
+    if (report == nullptr) {
+        return;  // show() clears the five-card tables for other results
+    }
+    state_.enumerated = report->state.enumerated;
+    state_.computed = report->state.computed;
+    state_.totals = report->state.totals;
     // The counter and step keep the last enumeration's values.
-    if (report.enumerated) {
-        state_.handCounter = report.state.handCounter;
-        state_.progressStep = report.state.progressStep;
+    if (report->enumerated) {
+        state_.handCounter = report->state.handCounter;
+        state_.progressStep = report->state.progressStep;
     }
 }
 

@@ -13,12 +13,13 @@
 #include <tuple>
 #include <utility>
 
-#include "engine/category_order.h"
-#include "engine/deck.h"
-#include "engine/engine_state.h"
-#include "report/cards_counting.h"
-#include "report/order_report.h"
-#include "report/shown_report.h"
+#include "engine/vocabulary/category_order.h"
+#include "engine/vocabulary/deck.h"
+#include "engine/vocabulary/engine_state.h"
+#include "report/orders/order_report.h"
+#include "report/results/count_request.h"
+#include "report/results/count_table.h"
+#include "report/results/shown_report.h"
 
 namespace marvane {
 
@@ -147,15 +148,19 @@ private:
     bool readNumber(Item item, const std::string& text, std::uint32_t& entered,
                     std::uint32_t minimum, std::uint32_t maximum);
     void onProgressTick();
-    void computeFiveCards();
-    void computeCards();
+    // Every run but a long one: the counts, and a five-card enumeration on
+    // the dialog's thread with its ticks.
+    void computeNow();
+    // The request for a deck, hand size and jokers under the chosen order,
+    // with the deck's count table where one is needed.
+    CountRequest requestFor(Deck deck, std::uint32_t cards, std::uint32_t jokers);
     void startLongRun();
-    void endLongRun(const std::optional<CardsReport>& report, CardsCounting counting);
+    void endLongRun(const std::optional<ShownReport>& report, SharedCountTable counting);
     // The deck's count table at this hand size and jokers, built on first use.
     const OrderCounter* countingFor(Deck deck, std::uint32_t cards, std::uint32_t jokers);
     void show(const ShownReport& report);
     CategoryOrder orderFor(Deck deck, std::uint32_t jokers) const;
-    void keepEngineState(const DeckReport& report);
+    void keepEngineState(const ShownReport& report);
 
     // Items that the last reading stopped before: their values are older than
     // what the boxes show, so the next writing must not put them back.
@@ -178,7 +183,7 @@ private:
     std::optional<OrderSearchReport> orderSearch_;
     // The count table of the last K-card deck, hand size and jokers: the report,
     // its order search and every recount read it, so it is built once.
-    CardsCounting counting_;
+    SharedCountTable counting_;
     int progressRange_ = 0;
 
     // A long run: its workers' thread and the flag that stops them.

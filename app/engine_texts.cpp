@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <string>
 
-#include "report/category_definitions.h"
+#include "report/words/category_definitions.h"
 
 namespace marvane {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/hand_category.h"
-#include "engine/suit_pattern.h"
+#include "engine/vocabulary/hand_category.h"
+#include "engine/vocabulary/suit_pattern.h"
 
 namespace marvane {
 

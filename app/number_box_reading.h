@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "report/number_reading.h"
+#include "report/input/number_reading.h"
 
 namespace marvane {
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <optional>
 
-#include "engine/category_order.h"
+#include "engine/vocabulary/category_order.h"
 
 class QWidget;
 

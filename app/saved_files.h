@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "app/prompts.h"
-#include "engine/deck.h"
+#include "engine/vocabulary/deck.h"
 
 class QWidget;
 

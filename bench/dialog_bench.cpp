@@ -23,8 +23,9 @@
 
 #include "app/dialog/chandcalcdialog.h"
 #include "app/dialog/control_ids.h"
-#include "engine/binomial.h"
-#include "report/deck_report.h"
+#include "engine/exact/binomial.h"
+#include "report/results/count_request.h"
+#include "report/results/five_card_report.h"
 
 using namespace marvane;  // a program of its own, all of it the app's
 
@@ -77,10 +78,13 @@ void dialogRun(benchmark::State& bench, Deck deck) {
 void engineRun(benchmark::State& bench, Deck deck) {
     for (auto _ : bench) {
         std::uint32_t ticks = 0;
-        const marvane::DeckReport report = marvane::buildDeckReport(
-            {.deck = deck, .enumerate = true, .progress = [&] { ++ticks; }});
+        const marvane::ShownReport report =
+            marvane::answer({.deck = deck, .enumerate = true, .progress = [&](auto, auto) {
+                                 ++ticks;
+                                 return true;
+                             }});
         benchmark::DoNotOptimize(ticks);
-        if (report.state.handCounter != report.hands) {
+        if (!report.enumerated) {
             bench.SkipWithError("the run missed hands");
             break;
         }

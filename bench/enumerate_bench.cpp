@@ -14,12 +14,13 @@
 #include <string>
 
 #include "bench/joker_bench.h"
-#include "engine/best_of_k_reference.h"
-#include "engine/binomial.h"
-#include "engine/card_count.h"
-#include "engine/cards_enumerator.h"
-#include "engine/enumeration.h"
-#include "report/order_report.h"
+#include "engine/enumeration/five_card_enumeration.h"
+#include "engine/enumeration/k_card_enumerator.h"
+#include "engine/exact/binomial.h"
+#include "engine/exact/k_card_count.h"
+#include "engine/reference/best_of_k_reference.h"
+#include "engine/reference/reference_enumerator.h"
+#include "report/orders/order_report.h"
 #include "tests/published_counts.h"
 
 namespace {
@@ -56,7 +57,7 @@ void enumerateReference(benchmark::State& bench, Deck deck) {
     finish(bench, deck, counter);
 }
 
-void enumerateFast(benchmark::State& bench, Deck deck) {
+void enumerateFiveCards(benchmark::State& bench, Deck deck) {
     std::uint32_t counter = 0;
     for (auto _ : bench) {
         EngineState state = freshState(deck);
@@ -129,13 +130,13 @@ void recountCards(benchmark::State& bench, Deck deck, std::uint32_t cards) {
 
 void enumerateCards(benchmark::State& bench, Deck deck, std::uint32_t cards) {
     const marvane::CategoryOrder order = marvane::defaultOrder(deck);
-    marvane::CardsEnumeration run;
+    marvane::EnumerationRun run;
     for (auto _ : bench) {
         run = marvane::enumerateCards(deck, cards, order,
                                       {.progress = [](auto, auto) { return true; }});
         benchmark::DoNotOptimize(run.counts);
     }
-    if (run.status != marvane::CardsRunStatus::Completed || !plausible(deck, cards, run.counts) ||
+    if (run.status != marvane::RunStatus::Completed || !plausible(deck, cards, run.counts) ||
         run.counts != marvane::countCards(deck, cards, order)) {
         bench.SkipWithError("the enumeration's counts are wrong");
     }
@@ -190,7 +191,8 @@ void registerAll() {
             ->Unit(benchmark::kMillisecond);
     }
     for (Deck deck : {Deck{4, 13}, Deck{6, 13}, Deck{8, 20}}) {
-        benchmark::RegisterBenchmark(nameOf("BM_EnumerateFast", deck).c_str(), enumerateFast, deck)
+        benchmark::RegisterBenchmark(nameOf("BM_EnumerateFast", deck).c_str(), enumerateFiveCards,
+                                     deck)
             ->Unit(benchmark::kMillisecond);
     }
     for (std::uint32_t workers : {1u, 2u}) {

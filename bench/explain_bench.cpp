@@ -17,8 +17,9 @@
 #include "app/results/results_explanations.h"
 #include "app/results/results_list.h"
 #include "listctrl/csortlistctrl.h"
-#include "report/example_hands.h"
-#include "report/shown_report.h"
+#include "report/examples/example_hands.h"
+#include "report/results/count_request.h"
+#include "report/results/shown_report.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ void BM_ExplainResults(benchmark::State& bench, marvane::Deck deck, std::uint32_
     QDialog dialog;
     const marvane::DialogControls controls = marvane::createDialogControls(&dialog);
     marvane::CSortListCtrl& list = *controls.resultsList;
-    const marvane::ShownReport report = marvane::computedReport(deck, cards);
+    const marvane::ShownReport report = marvane::answer({.deck = deck, .cards = cards});
     marvane::defineResultColumns(list, report.enumerated);
     marvane::addResultRows(list, report);
     for (auto _ : bench) {

@@ -9,16 +9,17 @@
 #include <optional>
 #include <string>
 
-#include "engine/card_count.h"
-#include "engine/joker_enumerator.h"
-#include "engine/joker_reference.h"
+#include "engine/enumeration/joker_enumerator.h"
+#include "engine/exact/k_card_count.h"
+#include "engine/reference/joker_reference.h"
 
 namespace marvane::bench {
 
 namespace {
 
-std::int64_t handsOf(Deck deck, std::uint32_t cards, std::uint32_t jokers) {
-    return static_cast<std::int64_t>(choose64(deck.cardCount() + jokers, cards));
+// Benchmark's item counts are signed.
+std::int64_t itemsOf(Deck deck, std::uint32_t cards, std::uint32_t jokers) {
+    return static_cast<std::int64_t>(handsOf(deck, cards, jokers));
 }
 
 // The exact count, table and all. No deck this size has a reference to hold
@@ -33,24 +34,24 @@ void countJokers(benchmark::State& bench, Deck deck, std::uint32_t cards, std::u
     if (counts.sum() != choose64(deck.cardCount() + jokers, cards)) {
         bench.SkipWithError("the counts miss hands");
     }
-    bench.SetItemsProcessed(bench.iterations() * handsOf(deck, cards, jokers));
+    bench.SetItemsProcessed(bench.iterations() * itemsOf(deck, cards, jokers));
 }
 
 // Held against the exact count, the other way to the same numbers.
 void enumerateJokers(benchmark::State& bench, Deck deck, std::uint32_t cards,
                      std::uint32_t jokers) {
     const CategoryOrder order = defaultOrder(deck, jokers);
-    CardsEnumeration run;
+    EnumerationRun run;
     for (auto _ : bench) {
         run = marvane::enumerateJokers(deck, cards, jokers, order,
                                        {.progress = [](auto, auto) { return true; }});
         benchmark::DoNotOptimize(run.counts);
     }
-    if (run.status != CardsRunStatus::Completed ||
+    if (run.status != RunStatus::Completed ||
         run.counts != countCards(deck, cards, order, jokers)) {
         bench.SkipWithError("the enumeration's counts are wrong");
     }
-    bench.SetItemsProcessed(bench.iterations() * handsOf(deck, cards, jokers));
+    bench.SetItemsProcessed(bench.iterations() * itemsOf(deck, cards, jokers));
 }
 
 void enumerateJokersReference(benchmark::State& bench, Deck deck, std::uint32_t cards,
@@ -64,7 +65,7 @@ void enumerateJokersReference(benchmark::State& bench, Deck deck, std::uint32_t 
     if (!counts || *counts != countCards(deck, cards, order, jokers)) {
         bench.SkipWithError("the reference's counts are wrong");
     }
-    bench.SetItemsProcessed(bench.iterations() * handsOf(deck, cards, jokers));
+    bench.SetItemsProcessed(bench.iterations() * itemsOf(deck, cards, jokers));
 }
 
 std::string nameOf(const char* path, Deck deck, std::uint32_t cards, std::uint32_t jokers) {

@@ -17,9 +17,9 @@
 #include <string_view>
 #include <variant>
 
-#include "engine/closed_form.h"
-#include "engine/hand_category.h"
-#include "report/order_reading.h"
+#include "engine/exact/five_card_formulas.h"
+#include "engine/vocabulary/hand_category.h"
+#include "report/input/order_reading.h"
 
 namespace {
 

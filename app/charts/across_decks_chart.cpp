@@ -18,9 +18,10 @@
 
 #include "app/charts/chart_style.h"
 #include "app/engine_texts.h"
-#include "engine/suit_pattern.h"
-#include "report/deck_series.h"
-#include "report/shown_report.h"
+#include "engine/vocabulary/suit_pattern.h"
+#include "report/results/count_request.h"
+#include "report/results/deck_series.h"
+#include "report/results/shown_report.h"
 
 namespace marvane {
 
@@ -276,7 +277,8 @@ std::unique_ptr<QChart> createAcrossDecksChart(DeckDimension varying, Deck curre
         const std::uint32_t value = marvane::varyingValue(report.deck, varying);
         across.reports.emplace_back(value, std::move(report));
     }
-    return createLineChart(across, computedReport(current, cards, jokers), palette);
+    return createLineChart(across, answer({.deck = current, .cards = cards, .jokers = jokers}),
+                           palette);
 }
 
 QString acrossJokersTitle(Deck current) {
@@ -314,7 +316,8 @@ std::unique_ptr<QChart> createAcrossJokersChart(Deck current, std::uint32_t card
     for (ShownReport& report : jokerSeriesReports(current, cards)) {
         across.reports.emplace_back(value++, std::move(report));
     }
-    return createLineChart(across, computedReport(current, cards, jokers), palette);
+    return createLineChart(across, answer({.deck = current, .cards = cards, .jokers = jokers}),
+                           palette);
 }
 
 }  // namespace marvane

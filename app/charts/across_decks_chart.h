@@ -4,8 +4,8 @@
 #include <QString>
 #include <memory>
 
-#include "engine/deck.h"
-#include "report/deck_series.h"
+#include "engine/vocabulary/deck.h"
+#include "report/results/deck_series.h"
 
 class QChart;
 class QPalette;

@@ -3,7 +3,7 @@
 
 #include <QColor>
 
-#include "engine/suit_pattern.h"
+#include "engine/vocabulary/suit_pattern.h"
 
 class QChart;
 class QPalette;

@@ -31,6 +31,7 @@
 #include "app/charts/chart_style.h"
 #include "app/charts/deck_chart.h"
 #include "app/saved_files.h"
+#include "report/results/count_request.h"
 
 namespace marvane {
 
@@ -307,7 +308,8 @@ void ChartWindow::connectLineHover(QChart* chart) {
             if (!deck.isAdmissible() || jokers > marvane::kMaxJokers) {
                 return;
             }
-            const marvane::ShownReport report = computedReport(deck, report_->cards, jokers);
+            const marvane::ShownReport report =
+                answer({.deck = deck, .cards = report_->cards, .jokers = jokers});
             for (const marvane::ShownRow& row : report.rows) {
                 if (static_cast<int>(marvane::indexOf(row.category)) == category.toInt()) {
                     QToolTip::showText(QCursor::pos(),

@@ -7,8 +7,8 @@
 
 #include "app/charts/across_decks_chart.h"
 #include "app/prompts.h"
-#include "report/deck_series.h"
-#include "report/shown_report.h"
+#include "report/results/deck_series.h"
+#include "report/results/shown_report.h"
 
 class QChart;
 class QChartView;

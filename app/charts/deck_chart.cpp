@@ -15,7 +15,7 @@
 
 #include "app/charts/chart_style.h"
 #include "app/engine_texts.h"
-#include "engine/suit_pattern.h"
+#include "engine/vocabulary/suit_pattern.h"
 
 namespace marvane {
 

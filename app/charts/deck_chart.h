@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "report/shown_report.h"
+#include "report/results/shown_report.h"
 
 class QChart;
 class QPalette;

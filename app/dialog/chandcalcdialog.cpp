@@ -24,9 +24,9 @@
 #include "app/results/results_explanations.h"
 #include "app/results/results_export.h"
 #include "app/results/results_list.h"
-#include "engine/card_counts.h"
+#include "engine/vocabulary/wide_counts.h"
 #include "listctrl/csortlistctrl.h"
-#include "report/shown_report.h"
+#include "report/results/shown_report.h"
 
 namespace marvane {
 

@@ -13,8 +13,8 @@
 #include "app/dialog/exchange_lock.h"
 #include "app/dialog/long_run_view.h"
 #include "app/prompts.h"
-#include "engine/deck.h"
-#include "engine/engine_state.h"
+#include "engine/vocabulary/deck.h"
+#include "engine/vocabulary/engine_state.h"
 
 class QAction;
 class QPushButton;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/dialog/dialog_controls.h"
-#include "engine/deck.h"
+#include "engine/vocabulary/deck.h"
 
 class QAction;
 

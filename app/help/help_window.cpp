@@ -13,9 +13,9 @@
 
 #include "app/engine_texts.h"
 #include "app/results/result_headings.h"
-#include "engine/hand_category.h"
-#include "engine/suit_pattern.h"
-#include "report/category_definitions.h"
+#include "engine/vocabulary/hand_category.h"
+#include "engine/vocabulary/suit_pattern.h"
+#include "report/words/category_definitions.h"
 
 namespace marvane {
 

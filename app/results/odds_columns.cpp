@@ -6,7 +6,7 @@
 #include "app/results/results_list.h"
 #include "listctrl/csortheaderctrl.h"
 #include "listctrl/csortlistctrl.h"
-#include "report/report_format.h"
+#include "report/writers/five_card_writer.h"
 
 namespace marvane {
 

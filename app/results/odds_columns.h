@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "report/shown_report.h"
+#include "report/results/shown_report.h"
 
 namespace marvane {
 

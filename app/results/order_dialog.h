@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "engine/category_order.h"
+#include "engine/vocabulary/category_order.h"
 
 class QListWidget;
 class QPushButton;

@@ -4,8 +4,8 @@
 #include <QMenu>
 #include <optional>
 
-#include "engine/category_order.h"
-#include "report/order_report.h"
+#include "engine/vocabulary/category_order.h"
+#include "report/orders/order_report.h"
 
 class QActionGroup;
 

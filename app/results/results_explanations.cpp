@@ -11,10 +11,10 @@
 #include "app/results/result_headings.h"
 #include "app/results/results_list.h"
 #include "listctrl/csortlistctrl.h"
-#include "report/card_notation.h"
-#include "report/category_definitions.h"
-#include "report/joker_examples.h"
-#include "report/result_notes.h"
+#include "report/examples/joker_examples.h"
+#include "report/words/card_notation.h"
+#include "report/words/category_definitions.h"
+#include "report/words/result_notes.h"
 
 namespace marvane {
 

@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "app/prompts.h"
-#include "report/shown_report.h"
+#include "report/results/shown_report.h"
 
 class QWidget;
 

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "app/results/result_headings.h"
-#include "engine/hand_category.h"
-#include "report/shown_report.h"
+#include "engine/vocabulary/hand_category.h"
+#include "report/results/shown_report.h"
 
 namespace marvane {
 

@@ -6,7 +6,7 @@
 #include <QSignalSpy>
 
 #include "app/calculator_session.h"
-#include "report/shown_report.h"
+#include "report/results/shown_report.h"
 
 namespace marvane {
 

@@ -25,7 +25,8 @@
 #include "app/app_settings.h"
 #include "app/charts/chart_window.h"
 #include "app/translators.h"
-#include "report/shown_report.h"
+#include "report/results/count_request.h"
+#include "report/results/shown_report.h"
 #include "tests/app/dark_palette.h"
 #include "tests/app/fake_prompts.h"
 
@@ -49,7 +50,7 @@ int main(int argc, char** argv) {
         saved = window.grab().save(dir + '/' + name) && saved;
     };
     const auto deck = [](std::uint32_t suits, std::uint32_t ranks) {
-        return shownReport(buildDeckReport({.deck = {suits, ranks}}));
+        return answer({.deck = {suits, ranks}});
     };
 
     for (const auto& [palette, suffix] : {std::pair{light, "light"}, {darkPalette(), "dark"}}) {

@@ -18,7 +18,8 @@
 
 #include "app/charts/across_decks_chart.h"
 #include "app/charts/chart_window.h"
-#include "report/shown_report.h"
+#include "report/results/count_request.h"
+#include "report/results/shown_report.h"
 #include "tests/app/fake_prompts.h"
 
 namespace marvane {
@@ -32,7 +33,7 @@ struct ShownChart {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
     void show(std::uint32_t suits, std::uint32_t ranks) {
-        window.showReport(shownReport(buildDeckReport({.deck = {suits, ranks}})));
+        window.showReport(answer({.deck = {suits, ranks}}));
     }
     QPushButton* button(const QString& text) const {
         for (auto* button : window.findChildren<QPushButton*>()) {
@@ -211,8 +212,7 @@ TEST(ChartWindow, AcrossDecksHasPointsExactlyWhereACategoryOccurs) {
 // more, and the published crossings, a tie included.
 TEST(ChartWindow, AcrossJokersFollowsTheDeckFromNoneToFourJokers) {
     ShownChart chart;
-    chart.window.showReport(
-        shownReport(buildCardsReport({.deck = {4, 13}, .cards = 5, .jokers = 1})));
+    chart.window.showReport(answer({.deck = {4, 13}, .cards = 5, .jokers = 1}));
     chart.window.setView(ChartWindow::View::AcrossDecks);
     chart.window.setAcrossAxis(AcrossAxis::Jokers);
     std::vector<int> fiveOfAKind;

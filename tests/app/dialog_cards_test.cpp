@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "report/order_reading.h"
+#include "report/input/order_reading.h"
 #include "tests/app/dialog_fixture.h"
 #include "tests/published_counts.h"
 

@@ -25,9 +25,9 @@
 #include <optional>
 #include <random>
 
-#include "engine/closed_form.h"
-#include "engine/hand_category.h"
-#include "engine/totals.h"
+#include "engine/exact/five_card_formulas.h"
+#include "engine/vocabulary/hand_category.h"
+#include "engine/vocabulary/totals.h"
 #include "listctrl/csortheaderctrl.h"
 #include "tests/app/dialog_fixture.h"
 

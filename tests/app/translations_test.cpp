@@ -8,10 +8,10 @@
 #include <QTranslator>
 
 #include "app/translators.h"
-#include "engine/hand_category.h"
-#include "engine/suit_pattern.h"
-#include "report/category_definitions.h"
-#include "report/example_hands.h"
+#include "engine/vocabulary/hand_category.h"
+#include "engine/vocabulary/suit_pattern.h"
+#include "report/examples/example_hands.h"
+#include "report/words/category_definitions.h"
 #include "tests/app/dialog_fixture.h"
 
 namespace marvane {
