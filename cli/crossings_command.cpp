@@ -2,10 +2,13 @@
 #include "cli/crossings_command.h"
 
 #include <functional>
+#include <iostream>
 #include <nlohmann/json.hpp>
 
-#include "report/csv_field.h"
-#include "report/number_reading.h"
+#include "cli/program_output.h"
+#include "report/input/number_reading.h"
+#include "report/words/crossing_words.h"
+#include "report/writers/csv_field.h"
 
 namespace marvane {
 
@@ -99,6 +102,28 @@ void writeCrossings(std::ostream& out, const std::vector<Crossing>& crossings,
 void writeJokerCrossings(std::ostream& out, const std::vector<Crossing>& crossings,
                          ReportFormat format) {
     writeAny(out, crossings, jokerUnit, format, true);
+}
+
+int run(const DeckCrossingsOptions& options) {
+    const CrossingsQuery& query = options.query;
+    // Five-card hands without jokers have the closed formulas' own series.
+    writeCrossings(std::cout,
+                   countedByFiveCardFormulas(options.cards, options.jokers)
+                       ? findCrossings(query.varying, query.fixed)
+                       : findCrossings(query.varying, query.fixed, options.cards, options.jokers),
+                   query.varying, options.format);
+    return writtenStatus();
+}
+
+int run(const CardCrossingsOptions& options) {
+    writeCrossings(std::cout, findCardCrossings(options.deck, options.jokers), "cards",
+                   options.format);
+    return writtenStatus();
+}
+
+int run(const JokerCrossingsOptions& options) {
+    writeJokerCrossings(std::cout, findJokerCrossings(options.deck, options.cards), options.format);
+    return writtenStatus();
 }
 
 }  // namespace marvane

@@ -8,8 +8,10 @@
 #include <variant>
 #include <vector>
 
-#include "engine/crossings.h"
-#include "report/report_format.h"
+#include "engine/series/crossings.h"
+#include "engine/vocabulary/deck.h"
+#include "engine/vocabulary/hand_count.h"
+#include "report/writers/five_card_writer.h"
 
 namespace marvane {
 
@@ -30,6 +32,33 @@ struct CrossingsQuery {
 // The query, or the message for a bad combination: the varying dimension
 // must be left out, the other one given.
 std::variant<CrossingsQuery, std::string> readCrossingsQuery(const CrossingsArguments& arguments);
+
+// --crossings suits or ranks: along a series of decks.
+struct DeckCrossingsOptions {
+    CrossingsQuery query;
+    std::uint32_t cards = kHandSize;
+    std::uint32_t jokers = 0;
+    ReportFormat format = ReportFormat::Table;
+};
+
+// --crossings cards: from 5 to 7 cards per hand in one deck.
+struct CardCrossingsOptions {
+    Deck deck;
+    std::uint32_t jokers = 0;
+    ReportFormat format = ReportFormat::Table;
+};
+
+// --crossings jokers: from 0 to 4 jokers in one deck.
+struct JokerCrossingsOptions {
+    Deck deck;
+    std::uint32_t cards = kHandSize;
+    ReportFormat format = ReportFormat::Table;
+};
+
+// Each writes its crossings to stdout: kExitFailure only when that fails.
+int run(const DeckCrossingsOptions& options);
+int run(const CardCrossingsOptions& options);
+int run(const JokerCrossingsOptions& options);
 
 // One sentence per line (table), from,to,rarer,commoner (CSV), or one JSON
 // array of {"from", "to", "rarer", "commoner"} objects.

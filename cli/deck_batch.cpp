@@ -7,6 +7,8 @@
 #include <mutex>
 #include <numeric>
 
+#include "report/results/count_request.h"
+
 namespace marvane {
 
 DeckBatch countDecks(const std::vector<Deck>& decks, bool enumerate, std::uint32_t jobs,
@@ -23,20 +25,8 @@ DeckBatch countDecks(const std::vector<Deck>& decks, bool enumerate, std::uint32
     std::atomic<std::uint32_t> done{0};
     std::mutex failureLock;
     std::exception_ptr failure;
-    // A stop (deckDone threw) leaves the decks not yet begun.
-    const WorkerBody work = [&](std::size_t, const std::atomic<bool>& stop) {
-        for (std::size_t i = next++; i < queue.size() && !stop; i = next++) {
-            try {
-                batch.reports[queue[i]] = buildDeckReport(
-                    {.deck = decks[queue[i]], .enumerate = enumerate, .workers = 1});
-            } catch (...) {
-                const std::scoped_lock lock(failureLock);
-                failure = failure ? failure : std::current_exception();
-            }
-            ++done;
-        }
-    };
-    // Each finished deck is reported from here, where the caller lives.
+    // Each finished deck is reported from the calling thread, where the
+    // caller lives.
     std::uint32_t seen = 0;
     const auto reportDone = [&] {
         for (const std::uint32_t now = done.load(); seen < now; ++seen) {
@@ -45,6 +35,23 @@ DeckBatch countDecks(const std::vector<Deck>& decks, bool enumerate, std::uint32
             }
         }
         return true;
+    };
+    // A stop (deckDone threw) leaves the decks not yet begun. A worker on the
+    // calling thread is polled by nobody, so it reports its own decks.
+    const WorkerBody work = [&](std::size_t, const std::atomic<bool>& stop, bool onCallingThread) {
+        for (std::size_t i = next++; i < queue.size() && !stop; i = next++) {
+            try {
+                batch.reports[queue[i]] =
+                    answer({.deck = decks[queue[i]], .enumerate = enumerate, .workers = 1});
+            } catch (...) {
+                const std::scoped_lock lock(failureLock);
+                failure = failure ? failure : std::current_exception();
+            }
+            ++done;
+            if (onCallingThread) {
+                reportDone();
+            }
+        }
     };
     const auto threads = static_cast<std::uint32_t>(
         std::clamp<std::size_t>(jobs, 1, std::max<std::size_t>(decks.size(), 1)));

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/hand_category.h"
+#include "engine/vocabulary/hand_category.h"
 #include "tests/cli/tool_process.h"
 
 namespace marvane {
