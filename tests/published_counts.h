@@ -10,9 +10,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "engine/card_counts.h"
-#include "engine/category_order.h"
-#include "engine/hand_category.h"
+#include "engine/vocabulary/category_order.h"
+#include "engine/vocabulary/hand_category.h"
+#include "engine/vocabulary/wide_counts.h"
 
 namespace marvane::published {
 
