@@ -5,6 +5,8 @@
 #include <array>
 #include <vector>
 
+#include "engine/vocabulary/rank_pattern.h"
+
 namespace marvane {
 
 namespace classifier_tests {
@@ -132,6 +134,55 @@ HandCategory categorize(const Hand& hand, Deck deck) {
         return HandCategory::Flush;
     }
     return rainbow ? HandCategory::Rainbow : HandCategory::Garbage;
+}
+
+HandCategory categorizeAsItself(const Hand& hand, Deck deck) {
+    std::vector<std::uint32_t> ranks;
+    std::vector<std::uint32_t> groups;  // cards per rank, most first
+    for (const Card& card : hand) {
+        ranks.push_back(card.rank);
+    }
+    std::sort(ranks.begin(), ranks.end());
+    for (std::size_t i = 0; i < ranks.size();) {
+        std::size_t j = i;
+        while (j < ranks.size() && ranks[j] == ranks[i]) {
+            ++j;
+        }
+        groups.push_back(static_cast<std::uint32_t>(j - i));
+        i = j;
+    }
+    std::sort(groups.rbegin(), groups.rend());
+
+    const auto k = static_cast<std::uint32_t>(hand.size());
+    RankPattern pattern = RankPattern::NoPattern;
+    if (groups.front() >= 4) {
+        pattern = RankPattern::FourOfAKind;
+    } else if (groups.front() == 3) {
+        pattern = RankPattern::ThreeOfAKind;
+    } else if (groups.front() == 2) {
+        pattern = groups.size() > 1 && groups[1] == 2 ? RankPattern::TwoPair : RankPattern::OnePair;
+    } else {
+        // All ranks distinct: in a row, or 1 (rank 0) with the k - 1 highest.
+        const bool inRow = ranks.back() - ranks.front() == k - 1;
+        const bool wraps = ranks.front() == 0 && ranks[1] == deck.ranks - (k - 1);
+        if (inRow || wraps) {
+            pattern = RankPattern::Straight;
+        }
+    }
+
+    bool oneSuit = true;
+    bool distinctSuits = true;
+    for (std::size_t i = 0; i < hand.size(); ++i) {
+        oneSuit = oneSuit && hand[i].suit == hand.front().suit;
+        for (std::size_t j = i + 1; j < hand.size(); ++j) {
+            distinctSuits = distinctSuits && hand[i].suit != hand[j].suit;
+        }
+    }
+    const SuitPattern suits = oneSuit         ? SuitPattern::Flush
+                              : distinctSuits ? SuitPattern::Rainbow
+                                              : SuitPattern::Hypochromatic;
+    // A repeated rank is never a flush: categoryOf makes it hypochromatic.
+    return categoryOf(pattern, suits);
 }
 
 void classify(const Hand& hand, Deck deck, CategoryCounts& counts) {

@@ -11,6 +11,13 @@ namespace marvane {
 // definition every faster path must agree with, hand for hand.
 HandCategory categorize(const Hand& hand, Deck deck);
 
+// The category of a hand of three or four cards, classed as itself: the
+// pattern of its ranks (four or three of a kind, two pair, one pair, all its
+// ranks in a row or 1 with the highest ones, none) crossed with the suits of
+// all its cards (all one suit, all different, neither). A card that stands
+// twice (a joker repeating a card of the hand) makes a pair, never a flush.
+HandCategory categorizeAsItself(const Hand& hand, Deck deck);
+
 // Adds the hand to its category's entry of the table.
 void classify(const Hand& hand, Deck deck, CategoryCounts& counts);
 

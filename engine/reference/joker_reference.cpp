@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "engine/reference/joker_reference.h"
 
+#include <algorithm>
 #include <bit>
 
 #include "engine/reference/classifier.h"
@@ -29,22 +30,28 @@ void forEachNaturalPart(Deck deck, std::uint32_t n, const Visit& visit) {
 }
 
 bool admissible(Deck deck, std::uint32_t cards, std::uint32_t jokers) {
-    return deck.isAdmissible() && cards >= kMinCards && cards <= kMaxCards && jokers <= kMaxJokers;
+    return deck.isAdmissible() && cards >= kReferenceMinCards && cards <= kReferenceMaxCards &&
+           jokers <= kMaxJokers;
+}
+
+// Five cards go by the classifier; fewer are a whole hand, classed as itself.
+HandCategory categoryOfGroup(const Hand& group, Deck deck) {
+    return group.size() == kHandSize ? categorize(group, deck) : categorizeAsItself(group, deck);
 }
 
 // Calls visit(part, j) for every natural part of every hand, fewest jokers first.
 template <class Visit>
 void forEachHandPart(Deck deck, std::uint32_t cards, std::uint32_t jokers, const Visit& visit) {
-    for (std::uint32_t j = 0; j <= jokers; ++j) {
+    for (std::uint32_t j = 0; j <= jokers && j <= cards; ++j) {
         forEachNaturalPart(deck, cards - j, [&](const Hand& part) { visit(part, j); });
     }
 }
 
 }  // namespace
 
-std::uint32_t JokerReference::fiveReach(const Hand& cards, std::uint32_t wilds) {
+std::uint32_t JokerReference::groupReach(const Hand& cards, std::uint32_t wilds) {
     if (wilds == 0) {
-        return 1u << indexOf(categorize(cards, deck_));  // too many fives to remember
+        return 1u << indexOf(categoryOfGroup(cards, deck_));  // too many to remember
     }
     std::uint64_t key = wilds;
     for (const Card& card : cards) {
@@ -58,7 +65,7 @@ std::uint32_t JokerReference::fiveReach(const Hand& cards, std::uint32_t wilds) 
     // Every multiset of `wilds` cards of the deck, as ascending card numbers.
     auto replace = [&](auto& self, std::uint32_t left, std::uint32_t firstNumber) -> void {
         if (left == 0) {
-            reached |= 1u << indexOf(categorize(five, deck_));
+            reached |= 1u << indexOf(categoryOfGroup(five, deck_));
             return;
         }
         for (std::uint32_t number = firstNumber; number <= deck_.cardCount(); ++number) {
@@ -74,11 +81,13 @@ std::uint32_t JokerReference::fiveReach(const Hand& cards, std::uint32_t wilds) 
 
 std::uint32_t JokerReference::reach(const Hand& naturals, std::uint32_t jokers) {
     const std::uint32_t n = static_cast<std::uint32_t>(naturals.size());
+    // A hand of fewer than five cards is one group: all of it.
+    const std::uint32_t groupSize = std::min(n + jokers, kHandSize);
     std::uint32_t reached = 0;
     Hand chosen;
-    // Every five: `wilds` of the jokers and 5 - wilds of the natural cards.
-    for (std::uint32_t wilds = 0; wilds <= jokers && wilds <= kHandSize; ++wilds) {
-        const std::uint32_t taken = kHandSize - wilds;
+    // Every group: `wilds` of the jokers and the rest of the natural cards.
+    for (std::uint32_t wilds = 0; wilds <= jokers && wilds <= groupSize; ++wilds) {
+        const std::uint32_t taken = groupSize - wilds;
         for (std::uint32_t keep = 0; keep < (1u << n); ++keep) {
             if (static_cast<std::uint32_t>(std::popcount(keep)) != taken) {
                 continue;
@@ -89,7 +98,7 @@ std::uint32_t JokerReference::reach(const Hand& naturals, std::uint32_t jokers) 
                     chosen.push_back(naturals[i]);
                 }
             }
-            reached |= fiveReach(chosen, wilds);
+            reached |= groupReach(chosen, wilds);
         }
     }
     return reached;
@@ -105,11 +114,16 @@ std::optional<CategoryCounts64> enumerateJokersReference(Deck deck, std::uint32_
     const OrderPlaces places = placesOf(order);
     JokerReference reference(deck);
     CategoryCounts64 counts;
+    bool unranked = false;
     forEachHandPart(deck, cards, jokers, [&](const Hand& part, std::uint32_t j) {
         const std::uint32_t reached = reference.reach(part, j);
         std::uint32_t bestPlace = kNoPlace;
         for (std::uint32_t rest = reached; rest != 0; rest &= rest - 1) {
             bestPlace = std::min<std::uint32_t>(bestPlace, places[std::countr_zero(rest)]);
+        }
+        if (bestPlace == kNoPlace) {
+            unranked = true;  // the order leaves out every category it reaches
+            return;
         }
         const HandCategory best = order[bestPlace];
         counts[best] += choose64(jokers, j);
@@ -117,6 +131,9 @@ std::optional<CategoryCounts64> enumerateJokersReference(Deck deck, std::uint32_
             visitor(part, j, best);
         }
     });
+    if (unranked) {
+        return std::nullopt;
+    }
     return counts;
 }
 

@@ -15,14 +15,17 @@
 
 namespace marvane {
 
-// Hands with jokers, worked out plainly: the oracle of the tests and the
-// baseline of the benchmarks, slow on purpose.
+// Hands of three to eight cards, with or without jokers, worked out plainly:
+// the oracle of the tests and the baseline of the benchmarks, slow on purpose.
 //
 // A joker stands for any card of the deck, also one the hand holds. A hand
-// reaches the categories of every five of its cards with every replacement
-// of the jokers among them, each five classified by the reference
-// classifier. Which jokers a hand holds changes nothing, so a hand is its
-// natural part and a number of jokers.
+// of five or more cards reaches the categories of every five of its cards
+// with every replacement of the jokers among them, each five classified by
+// the reference classifier; a hand of three or four cards is classed as
+// itself, every replacement of its jokers tried. Which jokers a hand holds
+// changes nothing, so a hand is its natural part and a number of jokers.
+inline constexpr std::uint32_t kReferenceMinCards = 3;
+inline constexpr std::uint32_t kReferenceMaxCards = 8;
 class JokerReference {
 public:
     explicit JokerReference(Deck deck) : deck_(deck) {}
@@ -31,9 +34,10 @@ public:
     std::uint32_t reach(const Hand& naturals, std::uint32_t jokers);
 
 private:
-    // What these natural cards (at most five) and `wilds` wild cards make
-    // together, every replacement tried; remembered per cards and wilds.
-    std::uint32_t fiveReach(const Hand& cards, std::uint32_t wilds);
+    // What these natural cards and `wilds` wild cards make together as one
+    // group (five cards, or a whole hand of three or four), every
+    // replacement tried; remembered per cards and wilds.
+    std::uint32_t groupReach(const Hand& cards, std::uint32_t wilds);
 
     Deck deck_;
     std::unordered_map<std::uint64_t, std::uint32_t> fives_;
@@ -47,7 +51,8 @@ using JokerHandVisitor =
 // natural part in lexicographic order of card numbers, fewest jokers first,
 // and counts it in the best category it reaches under the order, times the
 // C(jokers, j) hands the part stands for. Nothing for an inadmissible deck,
-// hand size or number of jokers, or an order that can't rank the hands.
+// hand size (kReferenceMinCards to kReferenceMaxCards) or number of jokers,
+// or an order that leaves out a category some hand reaches.
 std::optional<CategoryCounts64> enumerateJokersReference(Deck deck, std::uint32_t cards,
                                                          std::uint32_t jokers,
                                                          const CategoryOrder& order,

@@ -5,6 +5,10 @@
 
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/reference/joker_reference.h"
 
 namespace marvane {
 namespace {
@@ -109,6 +113,83 @@ TEST(Classifier, ClassifyCountsOneHandInOneCategory) {
     classify(handOf({{0, 0}, {1, 1}, {2, 0}, {3, 0}, {4, 0}}), {4, 13}, counts);
     EXPECT_EQ(counts[HandCategory::HypochromaticStraight], 2u);
     EXPECT_EQ(counts.sum(), 2u);
+}
+
+// Hands of three and four cards of the 52-card deck, classed as themselves,
+// against the published counts split by suit pattern.
+TEST(Classifier, HandsOfThreeAndFourCardsGiveThePublishedCounts) {
+    using enum HandCategory;
+    CategoryOrder every;
+    for (std::size_t c = 0; c < kCategoryCount; ++c) {
+        every.push_back(*categoryFromIndex(c));
+    }
+    struct Case {
+        std::uint32_t cards;
+        std::vector<std::pair<HandCategory, std::uint64_t>> published;
+    };
+    const Case cases[] = {
+        {3,
+         {{StraightFlush, 48},
+          {Rainbow3OfAKind, 52},
+          {RainbowStraight, 288},
+          {HypochromaticStraight, 432},
+          {Flush, 1'096},
+          {Rainbow1Pair, 1'872},
+          {Hypochromatic1Pair, 1'872},
+          {Rainbow, 6'576},
+          {Garbage, 9'864}}},
+        {4,
+         {{Rainbow4OfAKind, 13},
+          {StraightFlush, 44},
+          {Rainbow3OfAKind, 624},
+          {Hypochromatic3OfAKind, 1'872},
+          {RainbowStraight, 264},
+          {HypochromaticStraight, 2'508},
+          {Rainbow2Pair, 468},
+          {Hypochromatic2Pair, 2'340},
+          {Flush, 2'816},
+          {Rainbow1Pair, 10'296},
+          {Hypochromatic1Pair, 72'072},
+          {Rainbow, 16'896},
+          {Garbage, 160'512}}},
+    };
+    for (const Case& c : cases) {
+        CategoryCounts64 expected;
+        for (auto [category, hands] : c.published) {
+            expected[category] = hands;
+        }
+        EXPECT_EQ(enumerateJokersReference({4, 13}, c.cards, 0, every), expected) << c.cards;
+    }
+}
+
+// Three or four cards as themselves; a card twice (a joker repeating it)
+// makes a pair, never a flush. Rank 0 is the card written 1.
+TEST(Classifier, HandsOfThreeOrFourAreClassedAsThemselves) {
+    using enum HandCategory;
+    const Deck deck{4, 13};
+    struct Case {
+        Hand hand;
+        HandCategory expected;
+    };
+    const Case cases[] = {
+        {handOf({{6, 0}, {7, 0}, {6, 0}}), Hypochromatic1Pair},             // 7a 8a 7a
+        {handOf({{6, 0}, {6, 1}, {6, 0}}), Hypochromatic3OfAKind},          // 7a 7b 7a
+        {handOf({{0, 0}, {11, 1}, {12, 2}}), RainbowStraight},              // 1a 12b 13c
+        {handOf({{11, 0}, {12, 0}, {0, 0}}), StraightFlush},                // 12a 13a 1a
+        {handOf({{12, 0}, {0, 0}, {1, 0}}), Flush},                         // 13a 1a 2a
+        {handOf({{6, 0}, {6, 1}, {6, 2}, {6, 0}}), Hypochromatic4OfAKind},  // 7a 7b 7c 7a
+        {handOf({{6, 0}, {6, 1}, {6, 2}, {6, 3}}), Rainbow4OfAKind},
+        {handOf({{2, 0}, {3, 1}, {4, 2}, {5, 0}}), HypochromaticStraight},
+        {handOf({{2, 0}, {2, 1}, {4, 2}, {4, 3}}), Rainbow2Pair},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(categorizeAsItself(c.hand, deck), c.expected) << displayName(c.expected);
+    }
+    // So with a joker a pair of three cards reaches three of a kind of both kinds.
+    JokerReference reference(deck);
+    const std::uint32_t reached = reference.reach(handOf({{6, 0}, {6, 1}}), 1);
+    EXPECT_TRUE(reached & (1u << indexOf(Hypochromatic3OfAKind)));
+    EXPECT_TRUE(reached & (1u << indexOf(Rainbow3OfAKind)));
 }
 
 }  // namespace
