@@ -14,7 +14,7 @@
 #include <string>
 
 #include "bench/joker_bench.h"
-#include "engine/enumeration/five_card_enumeration.h"
+#include "engine/enumeration/five_card_hands.h"
 #include "engine/enumeration/k_card_enumerator.h"
 #include "engine/exact/binomial.h"
 #include "engine/exact/k_card_count.h"
@@ -61,7 +61,7 @@ void enumerateFiveCards(benchmark::State& bench, Deck deck) {
     std::uint32_t counter = 0;
     for (auto _ : bench) {
         EngineState state = freshState(deck);
-        if (!marvane::enumerateHands(deck, state, [] {})) {
+        if (!marvane::enumerateFiveCardHands(deck, state, [] {})) {
             bench.SkipWithError("the deck was refused");
             break;
         }
@@ -77,7 +77,7 @@ void enumerateParallel(benchmark::State& bench, Deck deck, std::uint32_t workers
     std::uint32_t counter = 0;
     for (auto _ : bench) {
         EngineState state = freshState(deck);
-        if (!marvane::enumerateHands(
+        if (!marvane::enumerateFiveCardHands(
                 deck, state, [] {}, workers)) {
             bench.SkipWithError("the deck or the worker count was refused");
             break;
@@ -99,11 +99,11 @@ bool plausible(Deck deck, std::uint32_t cards, const marvane::CategoryCounts64& 
 
 // The exact K-card count from scratch, table and all, as a deck's first
 // count costs.
-void countCards(benchmark::State& bench, Deck deck, std::uint32_t cards) {
+void countKCards(benchmark::State& bench, Deck deck, std::uint32_t cards) {
     const marvane::CategoryOrder order = marvane::defaultOrder(deck);
     marvane::CategoryCounts64 counts;
     for (auto _ : bench) {
-        counts = marvane::countCards(deck, cards, order);
+        counts = marvane::countKCards(deck, cards, order);
         benchmark::DoNotOptimize(counts);
     }
     if (!plausible(deck, cards, counts)) {
@@ -115,7 +115,7 @@ void countCards(benchmark::State& bench, Deck deck, std::uint32_t cards) {
 
 // Counting again under another order, from a table already built.
 void recountCards(benchmark::State& bench, Deck deck, std::uint32_t cards) {
-    const marvane::CardCountTable table(deck, cards);
+    const marvane::KCardCountTable table(deck, cards);
     marvane::CategoryOrder order = marvane::defaultOrder(deck);
     std::reverse(order.begin(), order.end());
     marvane::CategoryCounts64 counts;
@@ -128,27 +128,27 @@ void recountCards(benchmark::State& bench, Deck deck, std::uint32_t cards) {
     }
 }
 
-void enumerateCards(benchmark::State& bench, Deck deck, std::uint32_t cards) {
+void enumerateKCards(benchmark::State& bench, Deck deck, std::uint32_t cards) {
     const marvane::CategoryOrder order = marvane::defaultOrder(deck);
     marvane::EnumerationRun run;
     for (auto _ : bench) {
-        run = marvane::enumerateCards(deck, cards, order,
+        run = marvane::enumerateKCards(deck, cards, order,
                                       {.progress = [](auto, auto) { return true; }});
         benchmark::DoNotOptimize(run.counts);
     }
     if (run.status != marvane::RunStatus::Completed || !plausible(deck, cards, run.counts) ||
-        run.counts != marvane::countCards(deck, cards, order)) {
+        run.counts != marvane::countKCards(deck, cards, order)) {
         bench.SkipWithError("the enumeration's counts are wrong");
     }
     bench.SetItemsProcessed(bench.iterations() *
                             static_cast<std::int64_t>(marvane::choose64(deck.cardCount(), cards)));
 }
 
-void enumerateCardsReference(benchmark::State& bench, Deck deck, std::uint32_t cards) {
+void enumerateKCardsReference(benchmark::State& bench, Deck deck, std::uint32_t cards) {
     const marvane::CategoryOrder order = marvane::defaultOrder(deck);
     std::optional<marvane::CategoryCounts64> counts;
     for (auto _ : bench) {
-        counts = marvane::enumerateCardsReference(deck, cards, order);
+        counts = marvane::enumerateKCardsReference(deck, cards, order);
         benchmark::DoNotOptimize(counts);
     }
     if (!counts || !plausible(deck, cards, *counts)) {
@@ -208,7 +208,7 @@ void registerAll() {
         return nameOf(path, deck) + "/" + std::to_string(cards);
     };
     for (Deck deck : {Deck{4, 13}, Deck{8, 20}}) {
-        benchmark::RegisterBenchmark(withCards("BM_CountCards", deck, 7).c_str(), countCards, deck,
+        benchmark::RegisterBenchmark(withCards("BM_CountCards", deck, 7).c_str(), countKCards, deck,
                                      7u)
             ->Unit(benchmark::kMillisecond);
     }
@@ -219,7 +219,7 @@ void registerAll() {
     // suits matter.
     for (Deck deck : {Deck{4, 13}, Deck{8, 9}}) {
         benchmark::RegisterBenchmark(withCards("BM_EnumerateCards", deck, 7).c_str(),
-                                     enumerateCards, deck, 7u)
+                                     enumerateKCards, deck, 7u)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
     }
@@ -229,7 +229,7 @@ void registerAll() {
             ->Unit(benchmark::kMillisecond);
     }
     benchmark::RegisterBenchmark(withCards("BM_EnumerateCardsReference", Deck{4, 9}, 7).c_str(),
-                                 enumerateCardsReference, Deck{4, 9}, 7u)
+                                 enumerateKCardsReference, Deck{4, 9}, 7u)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1);
 }

@@ -28,7 +28,7 @@ void countJokers(benchmark::State& bench, Deck deck, std::uint32_t cards, std::u
     const CategoryOrder order = defaultOrder(deck, jokers);
     CategoryCounts64 counts;
     for (auto _ : bench) {
-        counts = countCards(deck, cards, order, jokers);
+        counts = countKCards(deck, cards, order, jokers);
         benchmark::DoNotOptimize(counts);
     }
     if (counts.sum() != choose64(deck.cardCount() + jokers, cards)) {
@@ -48,7 +48,7 @@ void enumerateJokers(benchmark::State& bench, Deck deck, std::uint32_t cards,
         benchmark::DoNotOptimize(run.counts);
     }
     if (run.status != RunStatus::Completed ||
-        run.counts != countCards(deck, cards, order, jokers)) {
+        run.counts != countKCards(deck, cards, order, jokers)) {
         bench.SkipWithError("the enumeration's counts are wrong");
     }
     bench.SetItemsProcessed(bench.iterations() * itemsOf(deck, cards, jokers));
@@ -62,7 +62,7 @@ void enumerateJokersReference(benchmark::State& bench, Deck deck, std::uint32_t 
         counts = enumerateJokersReference(deck, cards, jokers, order);
         benchmark::DoNotOptimize(counts);
     }
-    if (!counts || *counts != countCards(deck, cards, order, jokers)) {
+    if (!counts || *counts != countKCards(deck, cards, order, jokers)) {
         bench.SkipWithError("the reference's counts are wrong");
     }
     bench.SetItemsProcessed(bench.iterations() * itemsOf(deck, cards, jokers));

@@ -135,6 +135,7 @@ int run(const CountOptions& options) {
         fiveCards ? countFiveCardDecks(options, showProgress, batchThreads)
                   : countKCardDecks(options, showProgress);
     std::vector<WorkersRan> threads;
+    threads.reserve(reports.size() + batchThreads.size());
     for (const ShownReport& report : reports) {
         threads.push_back(report.threads);
     }

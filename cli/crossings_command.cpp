@@ -106,11 +106,8 @@ void writeJokerCrossings(std::ostream& out, const std::vector<Crossing>& crossin
 
 int run(const DeckCrossingsOptions& options) {
     const CrossingsQuery& query = options.query;
-    // Five-card hands without jokers have the closed formulas' own series.
     writeCrossings(std::cout,
-                   countedByFiveCardFormulas(options.cards, options.jokers)
-                       ? findCrossings(query.varying, query.fixed)
-                       : findCrossings(query.varying, query.fixed, options.cards, options.jokers),
+                   findCrossings(query.varying, query.fixed, options.cards, options.jokers),
                    query.varying, options.format);
     return writtenStatus();
 }

@@ -17,6 +17,8 @@ template <class... Visitors>
 struct Overloaded : Visitors... {
     using Visitors::operator()...;
 };
+template <class... Visitors>
+Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 // What the command line comes to: the exit status, once done.
 const Overloaded kCarryOut{

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "engine/enumeration/five_card_enumeration.h"
+#include "engine/enumeration/five_card_hands.h"
 #include "engine/enumeration/worker_driver.h"
 #include "engine/vocabulary/deck.h"
 #include "engine/vocabulary/engine_state.h"
@@ -32,27 +32,6 @@ using FiveCardVisitor = std::function<void(const CardNumbers& hand, HandCategory
 // Returns false and changes nothing when the deck is not admissible.
 [[nodiscard]] bool enumerateFiveCards(Deck deck, EngineState& state,
                                       const ProgressCallback& progress = {});
-
-// The same hands and the same results split across `options.workers`
-// workers on the one driver, each taking pieces of the first cards in turn
-// and counting them into a table of its own; the tables are added to
-// state.enumerated at the end. progress fires on the calling thread at the
-// same counter values as above, once the hand that reaches each has been
-// counted; inside it, state.handCounter is that value and state.enumerated is
-// still the table from before the run. options.progress and options.stop
-// work as for every enumeration (a stop takes effect after a worker's
-// piece); with options.share only the hands of that share are visited.
-//
-// A worker that can't start leaves its pieces to the others (to the calling
-// thread when none starts, whose ticks then fire at its reports); the counts
-// are the same, and the result says how many threads ran and what this run
-// counted.
-//
-// Refused, changing nothing, when the deck is not admissible or the worker
-// count is out of range.
-[[nodiscard]] EnumerationRun enumerateFiveCardsOnWorkers(Deck deck, EngineState& state,
-                                                         const ProgressCallback& progress,
-                                                         const RunOptions& options);
 
 // The same loop, also handing every hand to the visitor (for cross-checks).
 [[nodiscard]] bool enumerateFiveCardsVisiting(Deck deck, EngineState& state,

@@ -5,7 +5,7 @@
 // workers of a parallel one. Internal to the engine.
 //
 // Why it works: a hand's category is categoryOf(rank pattern, suit pattern)
-// (hand_patterns.h), where the rank pattern depends only on the multiset of
+// (rank_pattern.h), where the rank pattern depends only on the multiset of
 // its ranks and the suit pattern only on the multiset of its suits. So the
 // loop never looks at a hand as a whole; it follows the two multisets of the
 // growing hand separately and joins them once per hand.
@@ -35,7 +35,7 @@
 #include <limits>
 #include <vector>
 
-#include "engine/enumeration/five_card_enumeration.h"
+#include "engine/enumeration/five_card_hands.h"
 #include "engine/enumeration/five_card_enumerator.h"
 #include "engine/enumeration/pattern_automaton.h"
 #include "engine/enumeration/work_split.h"

@@ -43,7 +43,8 @@ std::vector<JokerStage> stagesOf(Deck deck, std::uint32_t cards, std::uint32_t j
     // Fewer natural cards can start later than a whole hand can: the share
     // that ends at a whole hand's last first card takes those too.
     std::optional<FirstCards> stageShare = share;
-    if (share && share->end >= firstCardsOf(deck.cardCount(), cards, {}).end) {
+    const std::uint32_t wholeEnd = firstCardsOf(deck.cardCount(), cards, {}).end;
+    if (share && share->begin < wholeEnd && share->end >= wholeEnd) {
         stageShare->end = deck.cardCount();
     }
     std::vector<JokerStage> stages;
@@ -110,14 +111,15 @@ EnumerationRun enumerateJokers(Deck deck, std::uint32_t cards, std::uint32_t jok
     for (const JokerStage& stage : stages) {
         total += stage.hands;
     }
-    // The hands without a joker: the K-card loop, its progress out of all.
+    // The hands without a joker: the K-card loop, its progress out of all;
+    // its own word that it is done is left to the end of the whole run.
     RunOptions natural = options;
     if (options.progress) {
-        natural.progress = [&](std::uint64_t done, std::uint64_t) {
-            return done == total || options.progress(done, total);
+        natural.progress = [&](std::uint64_t done, std::uint64_t own) {
+            return done == own || options.progress(done, total);
         };
     }
-    result = enumerateCards(deck, cards, order, natural);
+    result = enumerateKCards(deck, cards, order, natural);
     std::uint64_t before = result.counts.sum();
     bool complete = result.status == RunStatus::Completed;
     for (const JokerStage& stage : stages) {
@@ -142,7 +144,7 @@ EnumerationRun enumerateJokersVisiting(Deck deck, std::uint32_t cards, std::uint
     if (!admissible(deck, cards, jokers, order)) {
         return result;
     }
-    result = enumerateCardsVisiting(
+    result = enumerateKCardsVisiting(
         deck, cards, order, [&](const KCardHand& hand, HandCategory c) { visitor(hand, 0, c); });
     for (std::uint32_t j = 1; j <= jokers; ++j) {
         const JokerTables tables(deck, j, order);

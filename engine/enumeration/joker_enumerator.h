@@ -14,7 +14,7 @@ namespace marvane {
 // Visits every hand of `cards` (5 to 7) cards of the deck with `jokers` (0 to
 // kMaxJokers) jokers and counts it in the best category it reaches under the
 // order, on `options.workers` threads, with progress and a stop as
-// enumerateCards has them; hands count as visited in the progress. A natural
+// enumerateKCards has them; hands count as visited in the progress. A natural
 // part stands for the C(jokers, j) hands that hold it and j of the jokers.
 // A share takes the hands whose lowest natural card lies in it.
 // Refused, with nothing counted, for an inadmissible deck, hand size, number

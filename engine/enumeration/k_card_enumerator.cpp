@@ -28,7 +28,7 @@ void addPlaces(const PlaceCounts& places, const CategoryOrder& order, CategoryCo
 
 }  // namespace
 
-EnumerationRun enumerateCards(Deck deck, std::uint32_t cards, const CategoryOrder& order,
+EnumerationRun enumerateKCards(Deck deck, std::uint32_t cards, const CategoryOrder& order,
                               const RunOptions& options) {
     EnumerationRun result;
     if (!admissible(deck, cards, order) || options.workers < 1 || options.workers > kMaxWorkers) {
@@ -66,7 +66,7 @@ EnumerationRun enumerateCards(Deck deck, std::uint32_t cards, const CategoryOrde
     return result;
 }
 
-EnumerationRun enumerateCardsVisiting(Deck deck, std::uint32_t cards, const CategoryOrder& order,
+EnumerationRun enumerateKCardsVisiting(Deck deck, std::uint32_t cards, const CategoryOrder& order,
                                       const KCardVisitor& visitor) {
     EnumerationRun result;
     if (!admissible(deck, cards, order)) {

@@ -21,7 +21,7 @@ namespace marvane {
 // stopped says Cancelled and holds the hands counted until then. With a
 // share, only the hands whose first card lies in it, and the progress counts
 // those.
-EnumerationRun enumerateCards(Deck deck, std::uint32_t cards, const CategoryOrder& order,
+EnumerationRun enumerateKCards(Deck deck, std::uint32_t cards, const CategoryOrder& order,
                               const RunOptions& options = {});
 
 // The card numbers (1..S*R, ascending) of one hand; the entries after the
@@ -31,7 +31,7 @@ using KCardVisitor = std::function<void(const KCardHand& hand, HandCategory cate
 
 // The same loop on the calling thread, in lexicographic order of card
 // numbers, handing every hand to the visitor (for cross-checks).
-EnumerationRun enumerateCardsVisiting(Deck deck, std::uint32_t cards, const CategoryOrder& order,
+EnumerationRun enumerateKCardsVisiting(Deck deck, std::uint32_t cards, const CategoryOrder& order,
                                       const KCardVisitor& visitor);
 
 }  // namespace marvane

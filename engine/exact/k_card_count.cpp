@@ -262,7 +262,7 @@ void addNaturalParts(Deck deck, std::uint32_t n, std::uint32_t wilds, std::uint6
 
 }  // namespace
 
-CardCountTable::CardCountTable(Deck deck, std::uint32_t cards, std::uint32_t jokers)
+KCardCountTable::KCardCountTable(Deck deck, std::uint32_t cards, std::uint32_t jokers)
     : deck_(deck), cards_(cards), jokers_(jokers) {
     if (!deck.isAdmissible()) {
         throw std::invalid_argument("deck " + std::to_string(deck.suits) + " x " +
@@ -283,7 +283,7 @@ CardCountTable::CardCountTable(Deck deck, std::uint32_t cards, std::uint32_t jok
     sets_.assign(sets.begin(), sets.end());
 }
 
-CategoryCounts64 CardCountTable::counts(const CategoryOrder& order) const {
+CategoryCounts64 KCardCountTable::counts(const CategoryOrder& order) const {
     if (const auto problem = orderProblem(deck_, order, jokers_)) {
         throw std::invalid_argument(*problem);
     }
@@ -301,9 +301,9 @@ CategoryCounts64 CardCountTable::counts(const CategoryOrder& order) const {
     return counts;
 }
 
-CategoryCounts64 countCards(Deck deck, std::uint32_t cards, const CategoryOrder& order,
+CategoryCounts64 countKCards(Deck deck, std::uint32_t cards, const CategoryOrder& order,
                             std::uint32_t jokers) {
-    return CardCountTable(deck, cards, jokers).counts(order);
+    return KCardCountTable(deck, cards, jokers).counts(order);
 }
 
 }  // namespace marvane

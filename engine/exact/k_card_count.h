@@ -28,18 +28,18 @@ namespace marvane {
 // multiplicities and the suits alone, and only up to renaming the suits. So
 // the rank sets are counted by their straights, the suit assignments are
 // walked once per multiplicity vector, one per class of renamings with its
-// size as weight, and the two are multiplied (card_classes.h).
+// size as weight, and the two are multiplied (hand_classes.h).
 //
 // Jokers: a hand with j jokers is its natural part of K - j cards and the
 // jokers, which stand for any cards, also ones the hand holds. Its set is
 // what the natural part's groups of 5 - j cards can be completed to, which
 // depends on the same classes, with "is a straight" widened to "fits inside
 // one straight"; each natural part stands for its C(J, j) hands.
-class CardCountTable {
+class KCardCountTable {
 public:
     // Throws std::invalid_argument for a deck outside 4..8 x 7..20, a hand
     // size outside kMinCards..kMaxCards or more than kMaxJokers jokers.
-    CardCountTable(Deck deck, std::uint32_t cards, std::uint32_t jokers = 0);
+    KCardCountTable(Deck deck, std::uint32_t cards, std::uint32_t jokers = 0);
 
     Deck deck() const { return deck_; }
     std::uint32_t cards() const { return cards_; }
@@ -65,7 +65,7 @@ private:
 };
 
 // One count from scratch, for a caller with a single order.
-CategoryCounts64 countCards(Deck deck, std::uint32_t cards, const CategoryOrder& order,
+CategoryCounts64 countKCards(Deck deck, std::uint32_t cards, const CategoryOrder& order,
                             std::uint32_t jokers = 0);
 
 }  // namespace marvane

@@ -12,7 +12,7 @@ namespace {
 class ReferenceCardsRun {
 public:
     ReferenceCardsRun(Deck deck, std::uint32_t cards, const CategoryOrder& order,
-                      const CardsHandVisitor& visitor)
+                      const KCardHandVisitor& visitor)
         : deck_(deck), cards_(cards), places_(placesOf(order)), visitor_(visitor) {}
 
     CategoryCounts64 run() {
@@ -42,7 +42,7 @@ private:
     Deck deck_;
     std::uint32_t cards_;
     OrderPlaces places_;
-    const CardsHandVisitor& visitor_;
+    const KCardHandVisitor& visitor_;
     CategoryCounts64 counts_;
 };
 
@@ -74,9 +74,9 @@ HandCategory bestOfFives(const Hand& hand, Deck deck, const OrderPlaces& places)
     return best;
 }
 
-std::optional<CategoryCounts64> enumerateCardsReference(Deck deck, std::uint32_t cards,
+std::optional<CategoryCounts64> enumerateKCardsReference(Deck deck, std::uint32_t cards,
                                                         const CategoryOrder& order,
-                                                        const CardsHandVisitor& visitor) {
+                                                        const KCardHandVisitor& visitor) {
     if (!deck.isAdmissible() || cards < kMinCards || cards > kMaxCards ||
         orderProblem(deck, order)) {
         return std::nullopt;

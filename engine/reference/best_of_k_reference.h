@@ -19,15 +19,15 @@ namespace marvane {
 HandCategory bestOfFives(const Hand& hand, Deck deck, const OrderPlaces& places);
 
 // Receives every hand visited, with its category.
-using CardsHandVisitor = std::function<void(const Hand& hand, HandCategory category)>;
+using KCardHandVisitor = std::function<void(const Hand& hand, HandCategory category)>;
 
 // Visits every hand of `cards` cards in lexicographic order of card numbers
 // and counts it under bestOfFives. Slow on purpose: it is the oracle of the
 // tests and the benchmarks' baseline. Nothing for an inadmissible deck, a
 // hand size outside kMinCards..kMaxCards or an order that can't rank the
 // deck's hands.
-std::optional<CategoryCounts64> enumerateCardsReference(Deck deck, std::uint32_t cards,
+std::optional<CategoryCounts64> enumerateKCardsReference(Deck deck, std::uint32_t cards,
                                                         const CategoryOrder& order,
-                                                        const CardsHandVisitor& visitor = {});
+                                                        const KCardHandVisitor& visitor = {});
 
 }  // namespace marvane

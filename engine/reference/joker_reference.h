@@ -59,7 +59,7 @@ std::optional<CategoryCounts64> enumerateJokersReference(Deck deck, std::uint32_
                                                          const JokerHandVisitor& visitor = {});
 
 // The hands by the set of categories they reach (bit c for category c), as
-// CardCountTable::categorySets has them.
+// KCardCountTable::categorySets has them.
 std::map<std::uint32_t, std::uint64_t> jokerCategorySetsReference(Deck deck, std::uint32_t cards,
                                                                   std::uint32_t jokers);
 

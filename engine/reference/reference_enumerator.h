@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "engine/enumeration/five_card_enumeration.h"
+#include "engine/enumeration/five_card_hands.h"
 #include "engine/vocabulary/card.h"
 #include "engine/vocabulary/deck.h"
 #include "engine/vocabulary/engine_state.h"

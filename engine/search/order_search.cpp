@@ -11,6 +11,7 @@
 
 #include "engine/exact/five_card_formulas.h"
 #include "engine/exact/k_card_count.h"
+#include "engine/vocabulary/hand_count.h"
 
 namespace marvane {
 
@@ -21,7 +22,7 @@ constexpr std::int8_t kNoSlot = -1;
 using SetHands = std::vector<std::pair<CategorySet, std::uint64_t>>;
 
 SetHands setHandsOf(Deck deck, std::uint32_t cards, std::uint32_t jokers) {
-    if (cards == kHandSize && jokers == 0) {
+    if (countedByFiveCardFormulas(cards, jokers)) {
         // One category per five-card hand; the table would say the same,
         // the closed forms say it without a walk.
         if (!deck.isAdmissible()) {
@@ -37,7 +38,7 @@ SetHands setHandsOf(Deck deck, std::uint32_t cards, std::uint32_t jokers) {
         }
         return sets;
     }
-    return CardCountTable(deck, cards, jokers).categorySets();
+    return KCardCountTable(deck, cards, jokers).categorySets();
 }
 
 }  // namespace

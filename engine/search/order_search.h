@@ -18,7 +18,7 @@ namespace marvane {
 // order, and an order can defeat itself: a category ranked below another
 // may end up rarer than it.
 
-// A set of categories, bit c for category c (as CardCountTable's sets).
+// A set of categories, bit c for category c (as KCardCountTable's sets).
 using CategorySet = std::uint32_t;
 
 // The hands of one deck and hand size by the set of categories their fives
@@ -33,7 +33,7 @@ using CategorySet = std::uint32_t;
 class OrderCounter {
 public:
     // At five cards without jokers from the closed forms (every such hand
-    // has one category), else from CardCountTable. Throws
+    // has one category), else from KCardCountTable. Throws
     // std::invalid_argument for an inadmissible deck, hand size or number of
     // jokers.
     OrderCounter(Deck deck, std::uint32_t cards, std::uint32_t jokers = 0);

@@ -8,6 +8,7 @@
 #include "engine/exact/five_card_formulas.h"
 #include "engine/exact/k_card_count.h"
 #include "engine/vocabulary/display_order.h"
+#include "engine/vocabulary/hand_count.h"
 #include "engine/vocabulary/totals.h"
 
 namespace marvane {
@@ -150,10 +151,13 @@ namespace marvane {
 
 std::vector<Crossing> findCrossings(DeckDimension varying, std::uint32_t fixed, std::uint32_t cards,
                                     std::uint32_t jokers) {
+    if (countedByFiveCardFormulas(cards, jokers)) {
+        return findCrossings(varying, fixed);
+    }
     std::vector<SeriesDeck64> series;
     for (Deck deck : deckSeries(varying, fixed)) {
         series.push_back({varyingValue(deck, varying),
-                          countCards(deck, cards, defaultOrder(deck, jokers), jokers)});
+                          countKCards(deck, cards, defaultOrder(deck, jokers), jokers)});
     }
     return findCrossings(series);
 }
@@ -162,7 +166,7 @@ std::vector<Crossing> findCardCrossings(Deck deck, std::uint32_t jokers) {
     std::vector<SeriesDeck64> series;
     const CategoryOrder order = defaultOrder(deck, jokers);
     for (std::uint32_t cards = kMinCards; cards <= kMaxCards; ++cards) {
-        series.push_back({cards, countCards(deck, cards, order, jokers)});
+        series.push_back({cards, countKCards(deck, cards, order, jokers)});
     }
     return findCrossings(series);
 }
@@ -170,7 +174,7 @@ std::vector<Crossing> findCardCrossings(Deck deck, std::uint32_t jokers) {
 std::vector<Crossing> findJokerCrossings(Deck deck, std::uint32_t cards) {
     std::vector<SeriesDeck64> series;
     for (std::uint32_t jokers = 0; jokers <= kMaxJokers; ++jokers) {
-        series.push_back({jokers, countCards(deck, cards, defaultOrder(deck, jokers), jokers)});
+        series.push_back({jokers, countKCards(deck, cards, defaultOrder(deck, jokers), jokers)});
     }
     return crossingsAlong(series, Ties::Skipped);
 }

@@ -58,7 +58,7 @@ std::vector<Crossing> findCrossings(const std::vector<SeriesDeck>& series);
 std::vector<Crossing> findCrossings(DeckDimension varying, std::uint32_t fixed);
 
 // The same over hands of `cards` cards (the best five, under each deck's own
-// order), in 64-bit counts.
+// order), in 64-bit counts; five cards without jokers go by the formulas.
 struct SeriesDeck64 {
     std::uint32_t value = 0;
     CategoryCounts64 counts;

@@ -3,7 +3,7 @@
 
 #include <stdexcept>
 
-#include "engine/enumeration/five_card_enumeration.h"
+#include "engine/enumeration/five_card_hands.h"
 #include "engine/enumeration/joker_enumerator.h"
 #include "engine/exact/binomial.h"
 #include "report/results/five_card_report.h"
@@ -67,7 +67,7 @@ EnumerationRun enumerateShare(const CountRequest& request) {
                          .share = request.share};
     if (countedByFiveCardFormulas(request.cards, request.jokers)) {
         EngineState state;
-        return enumerateHands(request.deck, state, {}, run);
+        return enumerateFiveCardHands(request.deck, state, {}, run);
     }
     const CategoryOrder order =
         request.order.empty() ? defaultOrder(request.deck, request.jokers) : request.order;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "report/results/count_table.h"
 
-#include "engine/enumeration/five_card_enumeration.h"
+#include "engine/enumeration/five_card_hands.h"
 #include "engine/vocabulary/wide_counts.h"
 
 namespace marvane {

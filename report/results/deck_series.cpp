@@ -26,8 +26,7 @@ std::vector<ShownReport> seriesReports(DeckDimension varying, Deck current, std:
 std::vector<Crossing> seriesCrossings(DeckDimension varying, Deck current, std::uint32_t cards,
                                       std::uint32_t jokers) {
     const std::uint32_t fixed = fixedValue(varying, current);
-    return !countedByFiveCardFormulas(cards, jokers) ? findCrossings(varying, fixed, cards, jokers)
-                                                     : findCrossings(varying, fixed);
+    return findCrossings(varying, fixed, cards, jokers);
 }
 
 std::vector<ShownReport> jokerSeriesReports(Deck current, std::uint32_t cards) {

@@ -11,10 +11,6 @@
 
 namespace marvane {
 
-std::uint32_t FiveCardReport::progressTicks() const {
-    return state.progressStep == 0 ? 0 : hands / state.progressStep;
-}
-
 FiveCardReportBuilder::FiveCardReportBuilder(FiveCardReportOptions options)
     : options_(std::move(options)) {
     const Deck deck = options_.deck;
@@ -54,14 +50,14 @@ void FiveCardReportBuilder::enumerate() {
             }
         };
     }
-    // One worker without a stop to heed takes the plain single-threaded
-    // path, which runs to the end.
+    // With nothing to heed, one worker takes the plain single-threaded path,
+    // which runs to the end; a caller that may stop goes through the driver.
     RunOptions run{.workers = options_.workers};
-    if (options_.stop != nullptr || options_.workers > 1) {
+    if (tick || options_.workers > 1) {
         run.stop = &stopNow;
     }
     // The constructor let in only a deck and a worker count it takes.
-    const EnumerationRun ran = enumerateHands(report_.deck, state, tick, run);
+    const EnumerationRun ran = enumerateFiveCardHands(report_.deck, state, tick, run);
     if (ran.status == RunStatus::Refused) {
         throw std::logic_error("the enumeration refused a deck it was checked for");
     }

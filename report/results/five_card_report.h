@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/enumeration/five_card_enumeration.h"
+#include "engine/enumeration/five_card_hands.h"
 #include "engine/threads/worker_run.h"
 #include "engine/vocabulary/deck.h"
 #include "engine/vocabulary/engine_state.h"
@@ -77,9 +77,6 @@ struct FiveCardReport {
     std::vector<ReportRow> rows;            // the 17 categories, in displayOrder
     std::vector<CountMismatch> mismatches;  // empty unless enumeration disagrees
     WorkersRan threads;                     // what the enumeration ran on, when it ran
-
-    // How often the enumeration calls progress: the end of a progress range.
-    std::uint32_t progressTicks() const;
 };
 
 // Computes a deck one step at a time, for a caller that shows each step as

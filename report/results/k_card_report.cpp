@@ -17,10 +17,12 @@ KCardReport buildKCardReport(const KCardReportOptions& options) {
         throw std::invalid_argument("deck " + std::to_string(deck.suits) + " x " +
                                     std::to_string(deck.ranks) + " is not admissible");
     }
-    const std::uint32_t fewest = options.jokers > 0 ? kMinCards : kMinCards + 1;
-    if (options.cards < fewest || options.cards > kMaxCards) {
-        throw std::invalid_argument("a report of best fives takes " + std::to_string(fewest) +
-                                    " to 7 cards, not " + std::to_string(options.cards));
+    if (options.cards < kMinCards || options.cards > kMaxCards ||
+        countedByFiveCardFormulas(options.cards, options.jokers)) {
+        throw std::invalid_argument("a K-card report takes " + std::to_string(kMinCards) + " to " +
+                                    std::to_string(kMaxCards) +
+                                    " cards, and five only with jokers, not " +
+                                    std::to_string(options.cards));
     }
     if (options.jokers > kMaxJokers) {
         throw std::invalid_argument("a deck holds 0 to 4 jokers, not " +
@@ -41,7 +43,7 @@ KCardReport buildKCardReport(const KCardReportOptions& options) {
                          options.counting->cards() == options.cards &&
                          options.counting->jokers() == options.jokers;
     report.computed = counted ? options.counting->counts(report.order)
-                              : countCards(deck, options.cards, report.order, options.jokers);
+                              : countKCards(deck, options.cards, report.order, options.jokers);
 
     if (options.enumerated != nullptr) {
         report.enumerated = true;

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/enumeration/five_card_enumeration.h"
+#include "engine/enumeration/five_card_hands.h"
 #include "engine/enumeration/k_card_enumerator.h"
 #include "engine/search/order_search.h"
 #include "engine/vocabulary/category_order.h"

@@ -6,7 +6,7 @@
 // the same rows; a KCardReport adds its cards per hand (and jokers, when it
 // has any) to the title, a column and a field, and never has the "*" of a
 // floating-point binomial.
-// For report_format.cpp and cards_format.cpp only.
+// For five_card_writer.cpp and k_card_writer.cpp only.
 
 #include <cctype>
 #include <cstdint>

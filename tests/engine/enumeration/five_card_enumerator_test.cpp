@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "engine/enumeration/five_card_enumeration.h"
+#include "engine/enumeration/five_card_hands.h"
 #include "engine/exact/binomial.h"
 #include "engine/exact/five_card_formulas.h"
 #include "engine/reference/reference_enumerator.h"
@@ -46,7 +46,7 @@ std::vector<Visit> referenceVisits(Deck deck, EngineState& state) {
     return visits;
 }
 
-TEST(FastEnumeration, VisitsTheReferenceHandsInOrderWithTheirCategories) {
+TEST(FiveCardEnumerator, VisitsTheReferenceHandsInOrderWithTheirCategories) {
     for (Deck deck : {Deck{4, 7}, Deck{5, 7}, Deck{8, 7}, Deck{5, 9}, Deck{4, 13}}) {
         EngineState reference;
         const std::vector<Visit> expected = referenceVisits(deck, reference);
@@ -73,12 +73,12 @@ TEST(FastEnumeration, VisitsTheReferenceHandsInOrderWithTheirCategories) {
     }
 }
 
-TEST(FastEnumeration, LargerDecksMatchTheClosedFormulas) {
+TEST(FiveCardEnumerator, LargerDecksMatchTheClosedFormulas) {
     // Every suit count the loop is specialised for, and the most ranks.
     for (Deck deck : {Deck{6, 13}, Deck{7, 11}, Deck{4, 20}}) {
         EngineState state;
         state.progressStep = progressStepFor(binomial(deck.cardCount(), kHandSize));
-        ASSERT_TRUE(enumerateHands(deck, state, [] {}));
+        ASSERT_TRUE(enumerateFiveCardHands(deck, state, [] {}));
         EXPECT_EQ(state.enumerated, compute_counts(deck)) << nameOf(deck);
         EXPECT_EQ(state.handCounter, binomial(deck.cardCount(), kHandSize)) << nameOf(deck);
     }
@@ -119,7 +119,7 @@ Recording referenceRun(Deck deck, EngineState state) {
 
 Recording fastRun(Deck deck, EngineState state, std::uint32_t workers = 1) {
     Recording run;
-    const bool ran = enumerateHands(
+    const bool ran = enumerateFiveCardHands(
         deck, state,
         [&] {
             run.ticks.push_back({state.handCounter, state.enumerated});
@@ -137,7 +137,7 @@ void expectSameRuns(const Recording& fast, const Recording& reference, const std
     EXPECT_EQ(fast.end.enumerated, reference.end.enumerated) << what;
 }
 
-TEST(FastEnumeration, ProgressComesAtTheSameHandsWithTheSameTable) {
+TEST(FiveCardEnumerator, ProgressComesAtTheSameHandsWithTheSameTable) {
     for (Deck deck : {Deck{4, 7}, Deck{5, 9}}) {
         const std::uint32_t possible = binomial(deck.cardCount(), kHandSize);
         const std::uint32_t step = progressStepFor(possible);
@@ -152,7 +152,7 @@ TEST(FastEnumeration, ProgressComesAtTheSameHandsWithTheSameTable) {
     }
 }
 
-TEST(FastEnumeration, ProgressFollowsAnyStepAndStartingState) {
+TEST(FiveCardEnumerator, ProgressFollowsAnyStepAndStartingState) {
     const Deck deck{4, 7};  // 98,280 hands
     struct Case {
         std::uint32_t counter, step, tableStart;
@@ -172,23 +172,23 @@ TEST(FastEnumeration, ProgressFollowsAnyStepAndStartingState) {
     }
 }
 
-TEST(FastEnumeration, NoStepOrNoCallbackMeansNoCalls) {
+TEST(FiveCardEnumerator, NoStepOrNoCallbackMeansNoCalls) {
     const Deck deck{5, 7};
     const Recording fast = fastRun(deck, startingState(0, 0, 0));
     EXPECT_TRUE(fast.ticks.empty());
     EXPECT_EQ(fast.end.handCounter, 324'632u);
 
     EngineState state = startingState(0, 1, 0);
-    ASSERT_TRUE(enumerateHands(deck, state, {}));
+    ASSERT_TRUE(enumerateFiveCardHands(deck, state, {}));
     EXPECT_EQ(state.enumerated, compute_counts(deck));
 }
 
-TEST(FastEnumeration, InadmissibleDeckChangesNothing) {
+TEST(FiveCardEnumerator, InadmissibleDeckChangesNothing) {
     for (Deck deck :
          {Deck{3, 13}, Deck{9, 13}, Deck{4, 6}, Deck{4, 21}, Deck{0, 0}, Deck{0xFFFF'FFFFu, 7}}) {
         EngineState state = startingState(5, 1, 3);
         bool called = false;
-        EXPECT_FALSE(enumerateHands(deck, state, [&] { called = true; })) << nameOf(deck);
+        EXPECT_FALSE(enumerateFiveCardHands(deck, state, [&] { called = true; })) << nameOf(deck);
         EXPECT_FALSE(enumerateFiveCardsVisiting(
             deck, state, {}, [&](const CardNumbers&, HandCategory) { called = true; }));
         EXPECT_FALSE(called) << nameOf(deck);
@@ -197,7 +197,7 @@ TEST(FastEnumeration, InadmissibleDeckChangesNothing) {
     }
 }
 
-TEST(FastEnumeration, LargestDeckMatchesTheWorkedTable) {
+TEST(FiveCardEnumerator, LargestDeckMatchesTheWorkedTable) {
     const Deck deck{8, 20};
     const std::array<std::uint32_t, kCategoryCount> worked = {
         1'120,     106'400,   106'400,    212'800,     383'040,     3'830'400,
@@ -207,7 +207,7 @@ TEST(FastEnumeration, LargestDeckMatchesTheWorkedTable) {
         EngineState state;
         state.progressStep = 820'384;
         std::uint32_t ticks = 0;
-        ASSERT_TRUE(enumerateHands(
+        ASSERT_TRUE(enumerateFiveCardHands(
             deck, state, [&] { ++ticks; }, workers));
         EXPECT_EQ(state.enumerated.values(), worked) << workers << " workers";
         EXPECT_EQ(state.handCounter, 820'384'032u) << workers << " workers";
@@ -223,7 +223,7 @@ std::vector<std::uint32_t> countersOf(const std::vector<Tick>& ticks) {
     return counters;
 }
 
-TEST(FastEnumeration, EveryWorkerCountGivesTheReferenceResultsAndTicks) {
+TEST(FiveCardEnumerator, EveryWorkerCountGivesTheReferenceResultsAndTicks) {
     struct Case {
         Deck deck;
         std::uint32_t counter, step, tableStart;
@@ -255,22 +255,22 @@ TEST(FastEnumeration, EveryWorkerCountGivesTheReferenceResultsAndTicks) {
     }
 }
 
-TEST(FastEnumeration, WorkersReportProgressOnTheCallingThread) {
+TEST(FiveCardEnumerator, WorkersReportProgressOnTheCallingThread) {
     const Deck deck{5, 9};
     EngineState state = startingState(0, 1'221, 0);
     const std::thread::id caller = std::this_thread::get_id();
     std::size_t elsewhere = 0;
-    ASSERT_TRUE(enumerateHands(
+    ASSERT_TRUE(enumerateFiveCardHands(
         deck, state, [&] { elsewhere += std::this_thread::get_id() != caller; }, 4));
     EXPECT_EQ(elsewhere, 0u);
 }
 
-TEST(FastEnumeration, WorkerCountsOutsideTheRangeAreRefused) {
+TEST(FiveCardEnumerator, WorkerCountsOutsideTheRangeAreRefused) {
     const Deck deck{4, 7};
     for (std::uint32_t workers : {0u, kMaxWorkers + 1, 0xFFFF'FFFFu}) {
         EngineState state = startingState(5, 1, 3);
         bool called = false;
-        EXPECT_FALSE(enumerateHands(
+        EXPECT_FALSE(enumerateFiveCardHands(
             deck, state, [&] { called = true; }, workers))
             << workers;
         EXPECT_FALSE(called) << workers;
@@ -279,7 +279,7 @@ TEST(FastEnumeration, WorkerCountsOutsideTheRangeAreRefused) {
     }
     // The most workers there may be, far more than this deck's 24 first cards.
     EngineState state;
-    ASSERT_TRUE(enumerateHands(deck, state, {}, kMaxWorkers));
+    ASSERT_TRUE(enumerateFiveCardHands(deck, state, {}, kMaxWorkers));
     EXPECT_EQ(state.enumerated, compute_counts(deck));
     EXPECT_EQ(state.handCounter, 98'280u);
 

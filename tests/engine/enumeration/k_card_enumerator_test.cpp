@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/enumeration/five_card_enumeration.h"
+#include "engine/enumeration/five_card_hands.h"
 #include "engine/exact/k_card_count.h"
 #include "engine/reference/best_of_k_reference.h"
 
@@ -31,12 +31,12 @@ CategoryOrder orderFor(const Case& c) {
 }
 
 // Hand by hand: the same hands in the same order, each in the reference's category.
-TEST(CardsEnumerator, VisitsEveryHandInTheReferencesOrderAndCategory) {
+TEST(KCardEnumerator, VisitsEveryHandInTheReferencesOrderAndCategory) {
     for (const Case& c : {Case{{4, 7}, 6, false}, Case{{4, 7}, 7, true}, Case{{5, 7}, 6, true},
                           Case{{5, 7}, 6, false}, Case{{4, 9}, 6, false}}) {
         const CategoryOrder order = orderFor(c);
         std::vector<std::uint8_t> expected;
-        const auto reference = enumerateCardsReference(
+        const auto reference = enumerateKCardsReference(
             c.deck, c.cards, order, [&](const Hand& hand, HandCategory category) {
                 for (const Card& card : hand) {
                     expected.push_back(static_cast<std::uint8_t>(card.number(c.deck.suits)));
@@ -46,7 +46,7 @@ TEST(CardsEnumerator, VisitsEveryHandInTheReferencesOrderAndCategory) {
         ASSERT_TRUE(reference);
         std::vector<std::uint8_t> seen;
         seen.reserve(expected.size());
-        const EnumerationRun fast = enumerateCardsVisiting(
+        const EnumerationRun fast = enumerateKCardsVisiting(
             c.deck, c.cards, order, [&](const KCardHand& hand, HandCategory category) {
                 seen.insert(seen.end(), hand.begin(), hand.begin() + c.cards);
                 seen.push_back(static_cast<std::uint8_t>(indexOf(category)));
@@ -55,7 +55,7 @@ TEST(CardsEnumerator, VisitsEveryHandInTheReferencesOrderAndCategory) {
         EXPECT_TRUE(seen == expected) << c.deck.suits << "x" << c.deck.ranks << " " << c.cards;
         EXPECT_EQ(fast.counts, *reference);
         // And on threads, without a visitor.
-        const EnumerationRun threaded = enumerateCards(c.deck, c.cards, order, {.workers = 3});
+        const EnumerationRun threaded = enumerateKCards(c.deck, c.cards, order, {.workers = 3});
         EXPECT_EQ(threaded.status, RunStatus::Completed);
         EXPECT_EQ(threaded.counts, *reference);
     }
@@ -63,18 +63,18 @@ TEST(CardsEnumerator, VisitsEveryHandInTheReferencesOrderAndCategory) {
 
 // Decks of six to eight suits, where rainbows make the suits of the last two
 // cards matter in almost every hand, hand by hand.
-TEST(CardsEnumerator, VisitsHandsOfManySuitsInTheReferencesCategory) {
+TEST(KCardEnumerator, VisitsHandsOfManySuitsInTheReferencesCategory) {
     for (const Case& c : {Case{{8, 7}, 5, false}, Case{{6, 7}, 6, true}, Case{{7, 7}, 5, true}}) {
         const CategoryOrder order = orderFor(c);
         std::vector<std::uint8_t> expected;
-        const auto reference = enumerateCardsReference(
+        const auto reference = enumerateKCardsReference(
             c.deck, c.cards, order, [&](const Hand&, HandCategory category) {
                 expected.push_back(static_cast<std::uint8_t>(indexOf(category)));
             });
         ASSERT_TRUE(reference);
         std::vector<std::uint8_t> seen;
         seen.reserve(expected.size());
-        const EnumerationRun fast = enumerateCardsVisiting(
+        const EnumerationRun fast = enumerateKCardsVisiting(
             c.deck, c.cards, order, [&](const KCardHand&, HandCategory category) {
                 seen.push_back(static_cast<std::uint8_t>(indexOf(category)));
             });
@@ -87,7 +87,7 @@ TEST(CardsEnumerator, VisitsHandsOfManySuitsInTheReferencesCategory) {
 // minutes here, so every hand's category is held against the exact count's
 // totals, and a spread-out sample of hands (every `stride`th) against the
 // reference classifier.
-TEST(CardsEnumerator, LargerDecksAgreeWithTheExactCountAndSampledWithTheReference) {
+TEST(KCardEnumerator, LargerDecksAgreeWithTheExactCountAndSampledWithTheReference) {
     struct Sampled {
         Deck deck;
         std::uint32_t cards;
@@ -102,7 +102,7 @@ TEST(CardsEnumerator, LargerDecksAgreeWithTheExactCountAndSampledWithTheReferenc
         std::uint32_t sampled = 0;
         std::uint32_t disagreeing = 0;
         Hand hand;
-        const EnumerationRun fast = enumerateCardsVisiting(
+        const EnumerationRun fast = enumerateKCardsVisiting(
             c.deck, c.cards, order, [&](const KCardHand& cards, HandCategory category) {
                 if (++seen % c.stride != 0) {
                     return;
@@ -115,7 +115,7 @@ TEST(CardsEnumerator, LargerDecksAgreeWithTheExactCountAndSampledWithTheReferenc
                 disagreeing += bestOfFives(hand, c.deck, places) != category ? 1 : 0;
             });
         EXPECT_EQ(fast.status, RunStatus::Completed) << where;
-        EXPECT_EQ(fast.counts, countCards(c.deck, c.cards, order)) << where;
+        EXPECT_EQ(fast.counts, countKCards(c.deck, c.cards, order)) << where;
         EXPECT_GT(sampled, 30'000u) << where;
         EXPECT_EQ(disagreeing, 0u) << where;
     }
@@ -123,15 +123,15 @@ TEST(CardsEnumerator, LargerDecksAgreeWithTheExactCountAndSampledWithTheReferenc
 
 // Any order of the categories: the places of suit-blind prefixes, kept per
 // ranks, must follow it as well as the deck's own order.
-TEST(CardsEnumerator, CountsUnderShuffledOrdersAsTheReferenceDoes) {
+TEST(KCardEnumerator, CountsUnderShuffledOrdersAsTheReferenceDoes) {
     std::mt19937 random(20240611);
     for (const Case& c : {Case{{4, 7}, 7, false}, Case{{4, 8}, 6, false}, Case{{5, 7}, 6, false}}) {
         for (int round = 0; round < 2; ++round) {
             CategoryOrder order = defaultOrder(c.deck);
             std::shuffle(order.begin(), order.end(), random);
-            const auto reference = enumerateCardsReference(c.deck, c.cards, order);
+            const auto reference = enumerateKCardsReference(c.deck, c.cards, order);
             ASSERT_TRUE(reference);
-            const EnumerationRun threaded = enumerateCards(c.deck, c.cards, order, {.workers = 2});
+            const EnumerationRun threaded = enumerateKCards(c.deck, c.cards, order, {.workers = 2});
             EXPECT_EQ(threaded.status, RunStatus::Completed);
             EXPECT_EQ(threaded.counts, *reference)
                 << c.deck.suits << "x" << c.deck.ranks << " " << c.cards << " round " << round;
@@ -139,12 +139,12 @@ TEST(CardsEnumerator, CountsUnderShuffledOrdersAsTheReferenceDoes) {
     }
 }
 
-TEST(CardsEnumerator, ReportsProgressAndStopsWhenAsked) {
+TEST(KCardEnumerator, ReportsProgressAndStopsWhenAsked) {
     const Deck deck{4, 13};
     std::uint64_t last = 0;
     bool ascending = true;
     const EnumerationRun stopped =
-        enumerateCards(deck, 7, defaultOrder(deck),
+        enumerateKCards(deck, 7, defaultOrder(deck),
                        {.workers = 2, .progress = [&](std::uint64_t done, std::uint64_t total) {
                             ascending = ascending && done >= last && total == 133'784'560u;
                             last = done;
@@ -156,19 +156,19 @@ TEST(CardsEnumerator, ReportsProgressAndStopsWhenAsked) {
 
     std::atomic<bool> stop{true};
     const EnumerationRun flagged =
-        enumerateCards(deck, 7, defaultOrder(deck), {.workers = 1, .stop = &stop});
+        enumerateKCards(deck, 7, defaultOrder(deck), {.workers = 1, .stop = &stop});
     EXPECT_EQ(flagged.status, RunStatus::Cancelled);
     EXPECT_EQ(flagged.handsVisited, 0u);
 }
 
-TEST(CardsEnumerator, RefusesWhatItCannotEnumerate) {
+TEST(KCardEnumerator, RefusesWhatItCannotEnumerate) {
     const Deck deck{4, 13};
-    EXPECT_EQ(enumerateCards(deck, 8, defaultOrder(deck)).status, RunStatus::Refused);
-    EXPECT_EQ(enumerateCards(Deck{3, 13}, 6, defaultOrder(deck)).status, RunStatus::Refused);
-    EXPECT_EQ(enumerateCards(deck, 6, {}).status, RunStatus::Refused);
-    EXPECT_EQ(enumerateCards(deck, 6, defaultOrder(deck), {.workers = 0}).status,
+    EXPECT_EQ(enumerateKCards(deck, 8, defaultOrder(deck)).status, RunStatus::Refused);
+    EXPECT_EQ(enumerateKCards(Deck{3, 13}, 6, defaultOrder(deck)).status, RunStatus::Refused);
+    EXPECT_EQ(enumerateKCards(deck, 6, {}).status, RunStatus::Refused);
+    EXPECT_EQ(enumerateKCards(deck, 6, defaultOrder(deck), {.workers = 0}).status,
               RunStatus::Refused);
-    EXPECT_EQ(enumerateCards(deck, 6, defaultOrder(deck), {.workers = kMaxWorkers + 1}).status,
+    EXPECT_EQ(enumerateKCards(deck, 6, defaultOrder(deck), {.workers = kMaxWorkers + 1}).status,
               RunStatus::Refused);
 }
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <thread>
 
-#include "engine/enumeration/five_card_enumeration.h"
+#include "engine/enumeration/five_card_hands.h"
 #include "engine/enumeration/joker_enumerator.h"
 #include "engine/enumeration/k_card_enumerator.h"
 #include "engine/vocabulary/hand_count.h"
@@ -28,11 +28,11 @@ TEST(WorkerDriver, ProgressAndStopReachTheCallerInEveryRun) {
         {"five cards, 8 x 20", handsOf({8, 20}, 5),
          [](const RunOptions& options) {
              EngineState state;
-             return enumerateHands({8, 20}, state, {}, options);
+             return enumerateFiveCardHands({8, 20}, state, {}, options);
          }},
         {"seven cards, 6 x 10", handsOf({6, 10}, 7),
          [](const RunOptions& options) {
-             return enumerateCards({6, 10}, 7, defaultOrder({6, 10}), options);
+             return enumerateKCards({6, 10}, 7, defaultOrder({6, 10}), options);
          }},
         {"seven cards with a joker, 8 x 20", handsOf({8, 20}, 7, 1),
          [](const RunOptions& options) {

@@ -54,7 +54,7 @@ TEST(JokerCount, FiveCardsOfTheFiftyTwoCardDeckGiveThePublishedCounts) {
         if (entry.twoPairAboveTrips) {
             order = withMoved(order, Hypochromatic2Pair, Hypochromatic3OfAKind);
         }
-        const CategoryCounts64 counts = countCards(deck, 5, order, entry.jokers);
+        const CategoryCounts64 counts = countKCards(deck, 5, order, entry.jokers);
         CategoryCounts64 expected;
         for (const auto& [category, hands] : entry.counts) {
             EXPECT_EQ(counts[category], hands)
@@ -101,7 +101,7 @@ TEST(JokerCount, CategorySetsEqualTheReferenceHandByHand) {
                                            {{5, 7}, 5, 1},
                                            {{5, 7}, 6, 1},
                                            {{8, 7}, 5, 1}}) {
-        const CardCountTable table(c.deck, c.cards, c.jokers);
+        const KCardCountTable table(c.deck, c.cards, c.jokers);
         const auto& sets = table.categorySets();
         const std::map<std::uint32_t, std::uint64_t> computed(sets.begin(), sets.end());
         EXPECT_EQ(computed, jokerCategorySetsReference(c.deck, c.cards, c.jokers))
@@ -113,12 +113,12 @@ TEST(JokerCount, CategorySetsEqualTheReferenceHandByHand) {
 TEST(JokerCount, EveryHandIsCountedOnceInTheLargestDeck) {
     const Deck deck{8, 20};
     for (std::uint32_t jokers = 1; jokers <= kMaxJokers; ++jokers) {
-        const CardCountTable table(deck, 7, jokers);
+        const KCardCountTable table(deck, 7, jokers);
         EXPECT_EQ(table.counts(defaultOrder(deck, jokers)).sum(),
                   choose64(deck.cardCount() + jokers, 7))
             << jokers;
     }
-    EXPECT_THROW(CardCountTable(deck, 5, kMaxJokers + 1), std::invalid_argument);
+    EXPECT_THROW(KCardCountTable(deck, 5, kMaxJokers + 1), std::invalid_argument);
 }
 
 // The wild-card paradox: with a joker, a category's count depends on the

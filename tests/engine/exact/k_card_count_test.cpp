@@ -16,19 +16,19 @@ namespace {
 
 using enum HandCategory;
 
-TEST(CardCount, SevenCardsOfTheFiftyTwoCardDeckGiveThePublishedTable) {
+TEST(KCardCount, SevenCardsOfTheFiftyTwoCardDeckGiveThePublishedTable) {
     const Deck deck{4, 13};
-    EXPECT_EQ(countCards(deck, 7, defaultOrder(deck)), published::sevenCardCounts());
+    EXPECT_EQ(countKCards(deck, 7, defaultOrder(deck)), published::sevenCardCounts());
 }
 
-TEST(CardCount, FiveCardsGiveTheClosedFormsInEveryDeckUnderAnyOrder) {
+TEST(KCardCount, FiveCardsGiveTheClosedFormsInEveryDeckUnderAnyOrder) {
     for (std::uint32_t suits = kMinSuits; suits <= kMaxSuits; ++suits) {
         for (std::uint32_t ranks = kMinRanks; ranks <= kMaxRanks; ++ranks) {
             const Deck deck{suits, ranks};
             const CategoryCounts closed = compute_counts(deck);
             CategoryOrder reversed = defaultOrder(deck);
             std::reverse(reversed.begin(), reversed.end());
-            const CategoryCounts64 counts = countCards(deck, 5, reversed);
+            const CategoryCounts64 counts = countKCards(deck, 5, reversed);
             for (std::size_t c = 0; c < kCategoryCount; ++c) {
                 EXPECT_EQ(counts[c], closed[c]) << suits << "x" << ranks << " category " << c;
             }
@@ -36,10 +36,10 @@ TEST(CardCount, FiveCardsGiveTheClosedFormsInEveryDeckUnderAnyOrder) {
     }
 }
 
-TEST(CardCount, EveryHandIsCountedOnceInTheLargestDecks) {
+TEST(KCardCount, EveryHandIsCountedOnceInTheLargestDecks) {
     for (Deck deck : {Deck{8, 20}, Deck{5, 20}, Deck{8, 7}}) {
         for (std::uint32_t cards : {6u, 7u}) {
-            const CardCountTable table(deck, cards);
+            const KCardCountTable table(deck, cards);
             EXPECT_EQ(table.counts(defaultOrder(deck)).sum(), choose64(deck.cardCount(), cards))
                 << deck.suits << "x" << deck.ranks << " " << cards;
         }
@@ -62,10 +62,10 @@ struct SmallDeck {
     std::uint32_t cards;
 };
 
-TEST(CardCount, AgreesWithTheReferenceOnSmallDecks) {
+TEST(KCardCount, AgreesWithTheReferenceOnSmallDecks) {
     for (SmallDeck small :
          {SmallDeck{{4, 7}, 6}, SmallDeck{{4, 7}, 7}, SmallDeck{{5, 7}, 6}, SmallDeck{{4, 9}, 6}}) {
-        const CardCountTable table(small.deck, small.cards);
+        const KCardCountTable table(small.deck, small.cards);
         const std::vector<CategoryOrder> orders = ordersFor(small.deck);
         // One reference run gives every order at once: classify each hand under each.
         std::vector<CategoryCounts64> expected(orders.size());
@@ -73,7 +73,7 @@ TEST(CardCount, AgreesWithTheReferenceOnSmallDecks) {
         for (const CategoryOrder& order : orders) {
             places.push_back(placesOf(order));
         }
-        const auto reference = enumerateCardsReference(
+        const auto reference = enumerateKCardsReference(
             small.deck, small.cards, orders[0], [&](const Hand& hand, HandCategory) {
                 for (std::size_t o = 1; o < orders.size(); ++o) {
                     ++expected[o][bestOfFives(hand, small.deck, places[o])];
@@ -89,11 +89,11 @@ TEST(CardCount, AgreesWithTheReferenceOnSmallDecks) {
     }
 }
 
-TEST(CardCount, RefusesWhatItCannotCount) {
-    EXPECT_THROW(CardCountTable(Deck{4, 13}, 4), std::invalid_argument);
-    EXPECT_THROW(CardCountTable(Deck{4, 13}, 8), std::invalid_argument);
-    EXPECT_THROW(CardCountTable(Deck{9, 13}, 6), std::invalid_argument);
-    const CardCountTable table(Deck{4, 13}, 6);
+TEST(KCardCount, RefusesWhatItCannotCount) {
+    EXPECT_THROW(KCardCountTable(Deck{4, 13}, 4), std::invalid_argument);
+    EXPECT_THROW(KCardCountTable(Deck{4, 13}, 8), std::invalid_argument);
+    EXPECT_THROW(KCardCountTable(Deck{9, 13}, 6), std::invalid_argument);
+    const KCardCountTable table(Deck{4, 13}, 6);
     CategoryOrder missing = defaultOrder(Deck{4, 13});
     missing.pop_back();
     EXPECT_THROW((void)table.counts(missing), std::invalid_argument);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "engine/reference/reference_enumerator.h"
-#include "engine/enumeration/five_card_enumeration.h"
+#include "engine/enumeration/five_card_hands.h"
 
 #include <gtest/gtest.h>
 
@@ -92,7 +92,7 @@ TEST(Enumeration, EntryPointMatchesTheClosedFormulas) {
     EngineState state;
     state.progressStep = progressStepFor(binomial(deck.cardCount(), 5));
     std::uint32_t ticks = 0;
-    EXPECT_TRUE(enumerateHands(deck, state, [&] { ++ticks; }));
+    EXPECT_TRUE(enumerateFiveCardHands(deck, state, [&] { ++ticks; }));
     EXPECT_EQ(state.enumerated, compute_counts(deck));
     EXPECT_EQ(state.handCounter, 324'632u);
     EXPECT_EQ(ticks, 324'632u / 324u);

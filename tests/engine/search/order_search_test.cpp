@@ -26,7 +26,7 @@ public:
     ReferenceSets(Deck deck, std::uint32_t cards) {
         const OrderPlaces places = placesOf(defaultOrder(deck));
         Hand five;
-        const auto reference = enumerateCardsReference(
+        const auto reference = enumerateKCardsReference(
             deck, cards, defaultOrder(deck), [&](const Hand& hand, HandCategory category) {
                 std::uint32_t set = 0;
                 for (std::uint32_t keep = 0; keep < (1u << hand.size()); ++keep) {
@@ -174,7 +174,7 @@ TEST(OrderSearch, BreakingPairsAreEveryPairOutOfOrderNotOnlyNeighbours) {
 }
 
 // Whether a self-consistent order exists, by trying every order of the nine
-// categories of a four-suit deck, counted by CardCountTable. Five cards and
+// categories of a four-suit deck, counted by KCardCountTable. Five cards and
 // 4 x 18 at six have one; the others have none.
 TEST(OrderSearch, ExistenceAgreesWithEveryPermutationOnFourSuitDecks) {
     struct Case {
@@ -188,7 +188,7 @@ TEST(OrderSearch, ExistenceAgreesWithEveryPermutationOnFourSuitDecks) {
         const std::string where = std::to_string(c.deck.suits) + "x" +
                                   std::to_string(c.deck.ranks) + " " + std::to_string(c.cards) +
                                   " cards";
-        const CardCountTable table(c.deck, c.cards);
+        const KCardCountTable table(c.deck, c.cards);
         CategoryOrder order = defaultOrder(c.deck);
         ASSERT_EQ(order.size(), 9u) << where;
         std::sort(order.begin(), order.end());
@@ -227,7 +227,7 @@ TEST(OrderSearch, ExistenceAndOutcomesAsWorkedOutInLargerDecks) {
             std::sort(categories.begin(), categories.end());
             EXPECT_EQ(sorted, categories) << where;
             const CategoryCounts64 counts =
-                CardCountTable(worked.deck, worked.cards).counts(*found);
+                KCardCountTable(worked.deck, worked.cards).counts(*found);
             EXPECT_TRUE(isSelfConsistent(*found, counts)) << where;
         }
     }

@@ -10,7 +10,7 @@
 #include <system_error>
 #include <thread>
 
-#include "engine/enumeration/five_card_enumeration.h"
+#include "engine/enumeration/five_card_hands.h"
 #include "engine/enumeration/k_card_enumerator.h"
 #include "engine/threads/worker_run.h"
 
@@ -60,7 +60,7 @@ TEST(ThreadStart, FiveCardHandsAreAllCountedOnTheThreadsThatStarted) {
         state.progressStep = 2'598;
         std::uint32_t ticks = 0;
         const auto ran =
-            enumerateHands(Deck{4, 13}, state, [&] { ++ticks; },
+            enumerateFiveCardHands(Deck{4, 13}, state, [&] { ++ticks; },
                            {.workers = 3, .startThread = startsUntil(c.failingStart, starts)});
         ASSERT_EQ(ran.status, RunStatus::Completed) << c.what;
         EXPECT_EQ(ran.threads.wanted, 3u) << c.what;
@@ -96,7 +96,7 @@ TEST(ThreadStart, SevenCardHandsAreAllCountedOnTheThreadsThatStarted) {
         std::uint32_t starts = 0;
         std::uint64_t lastReport = 0;
         const EnumerationRun run =
-            enumerateCards(deck, 7, defaultOrder(deck),
+            enumerateKCards(deck, 7, defaultOrder(deck),
                            {.workers = 3,
                             .progress =
                                 [&](std::uint64_t done, std::uint64_t) {
@@ -116,7 +116,7 @@ TEST(ThreadStart, SevenCardHandsAreAllCountedOnTheThreadsThatStarted) {
 // leaves: on 8 x 20 at seven cards they would otherwise run for hours.
 TEST(ThreadStart, AThrowingProgressStopsTheWorkers) {
     const Deck deck{8, 20};
-    EXPECT_THROW(enumerateCards(deck, 7, defaultOrder(deck),
+    EXPECT_THROW(enumerateKCards(deck, 7, defaultOrder(deck),
                                 {.workers = 2,
                                  .progress = [](std::uint64_t, std::uint64_t) -> bool {
                                      throw std::runtime_error("the bar could not be drawn");

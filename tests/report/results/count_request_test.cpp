@@ -90,6 +90,29 @@ TEST(CountRequest, SharesAddUpToTheWholeEnumeration) {
         }
     }
     EXPECT_EQ(enumerateShare({.deck = {4, 7}}).status, RunStatus::Refused);  // no share
+    // A share past the last first card of a whole hand holds no hand, with
+    // jokers too (their shorter natural parts go with the share before).
+    const EnumerationRun past =
+        enumerateShare({.deck = {4, 7}, .cards = 5, .jokers = 2, .share = FirstCards{24, 24}});
+    EXPECT_EQ(past.status, RunStatus::Completed);
+    EXPECT_EQ(past.handsVisited, 0u);
+}
+
+// Whatever the hand size and workers, a progress that says stop ends the
+// run early and the report says so instead of showing partial counts.
+TEST(CountRequest, AProgressThatSaysStopCancelsTheEnumeration) {
+    const CountRequest requests[] = {
+        {.deck = {8, 20}, .enumerate = true, .workers = 1},
+        {.deck = {8, 20}, .enumerate = true, .workers = 2},
+        {.deck = {6, 10}, .cards = 7, .enumerate = true, .workers = 1},
+    };
+    for (CountRequest request : requests) {
+        int calls = 0;
+        request.progress = [&](std::uint64_t, std::uint64_t) { return ++calls < 3; };
+        const ShownReport report = answer(request);
+        EXPECT_TRUE(report.cancelled) << request.cards << " cards, " << request.workers;
+        EXPECT_FALSE(report.enumerated);
+    }
 }
 
 }  // namespace

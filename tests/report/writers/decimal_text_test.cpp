@@ -36,6 +36,11 @@ TEST(DecimalText, WithoutToCharsTheSameBytes) {
         EXPECT_EQ(exactDecimalByPrintf(value), text) << text;
         EXPECT_EQ(toChars(value), text) << text;
     }
+    // Powers of two, where the values below are closer together than above.
+    for (int e = -1074; e <= 1023; ++e) {
+        const double power = std::ldexp(1.0, e);
+        ASSERT_EQ(exactDecimalByPrintf(power), toChars(power)) << e;
+    }
     // Probabilities as the reports make them, and doubles of every size.
     std::mt19937_64 random(20261210);
     for (int i = 0; i < 20'000; ++i) {

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
+#include "engine/enumeration/five_card_workers.h"
+
 #include <algorithm>
 #include <limits>
 #include <vector>
 
-#include "engine/enumeration/five_card_enumerator.h"
 #include "engine/enumeration/five_card_loop.h"
 #include "engine/enumeration/worker_driver.h"
 

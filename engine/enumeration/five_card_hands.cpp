@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "engine/enumeration/five_card_enumeration.h"
+#include "engine/enumeration/five_card_hands.h"
 
 #include "engine/enumeration/five_card_enumerator.h"
+#include "engine/enumeration/five_card_workers.h"
 
 namespace marvane {
 
@@ -10,12 +11,12 @@ std::uint32_t progressStepFor(std::uint32_t possibleHands) {
     return step == 0 ? 1 : step;
 }
 
-bool enumerateHands(Deck deck, EngineState& state, const ProgressCallback& progress,
+bool enumerateFiveCardHands(Deck deck, EngineState& state, const ProgressCallback& progress,
                     std::uint32_t workers) {
-    return enumerateHands(deck, state, progress, {.workers = workers}).status != RunStatus::Refused;
+    return enumerateFiveCardHands(deck, state, progress, {.workers = workers}).status != RunStatus::Refused;
 }
 
-EnumerationRun enumerateHands(Deck deck, EngineState& state, const ProgressCallback& progress,
+EnumerationRun enumerateFiveCardHands(Deck deck, EngineState& state, const ProgressCallback& progress,
                               const RunOptions& options) {
     const bool plain =
         options.workers == 1 && !options.progress && options.stop == nullptr && !options.share;
