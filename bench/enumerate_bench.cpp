@@ -133,7 +133,7 @@ void enumerateKCards(benchmark::State& bench, Deck deck, std::uint32_t cards) {
     marvane::EnumerationRun run;
     for (auto _ : bench) {
         run = marvane::enumerateKCards(deck, cards, order,
-                                      {.progress = [](auto, auto) { return true; }});
+                                       {.progress = [](auto, auto) { return true; }});
         benchmark::DoNotOptimize(run.counts);
     }
     if (run.status != marvane::RunStatus::Completed || !plausible(deck, cards, run.counts) ||

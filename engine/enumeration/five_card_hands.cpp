@@ -12,12 +12,13 @@ std::uint32_t progressStepFor(std::uint32_t possibleHands) {
 }
 
 bool enumerateFiveCardHands(Deck deck, EngineState& state, const ProgressCallback& progress,
-                    std::uint32_t workers) {
-    return enumerateFiveCardHands(deck, state, progress, {.workers = workers}).status != RunStatus::Refused;
+                            std::uint32_t workers) {
+    return enumerateFiveCardHands(deck, state, progress, {.workers = workers}).status !=
+           RunStatus::Refused;
 }
 
-EnumerationRun enumerateFiveCardHands(Deck deck, EngineState& state, const ProgressCallback& progress,
-                              const RunOptions& options) {
+EnumerationRun enumerateFiveCardHands(Deck deck, EngineState& state,
+                                      const ProgressCallback& progress, const RunOptions& options) {
     const bool plain =
         options.workers == 1 && !options.progress && options.stop == nullptr && !options.share;
     if (!plain) {

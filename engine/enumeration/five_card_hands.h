@@ -35,14 +35,15 @@ std::uint32_t progressStepFor(std::uint32_t possibleHands);
 // workers is outside 1..kMaxWorkers (0 is refused, not read as "default":
 // pass defaultWorkerCount() for that).
 [[nodiscard]] bool enumerateFiveCardHands(Deck deck, EngineState& state,
-                                  const ProgressCallback& progress = {}, std::uint32_t workers = 1);
+                                          const ProgressCallback& progress = {},
+                                          std::uint32_t workers = 1);
 
 // The same with every option of a run (see worker_driver.h): progress and
 // stop besides the ticks, a share of the hands, the threads to start. One
 // worker with none of these takes the single-threaded path above. Refused,
 // changing nothing, as above.
 [[nodiscard]] EnumerationRun enumerateFiveCardHands(Deck deck, EngineState& state,
-                                            const ProgressCallback& progress,
-                                            const RunOptions& options);
+                                                    const ProgressCallback& progress,
+                                                    const RunOptions& options);
 
 }  // namespace marvane

@@ -35,8 +35,8 @@
 #include <limits>
 #include <vector>
 
-#include "engine/enumeration/five_card_hands.h"
 #include "engine/enumeration/five_card_enumerator.h"
+#include "engine/enumeration/five_card_hands.h"
 #include "engine/enumeration/pattern_automaton.h"
 #include "engine/enumeration/work_split.h"
 #include "engine/vocabulary/deck.h"

@@ -29,7 +29,7 @@ void addPlaces(const PlaceCounts& places, const CategoryOrder& order, CategoryCo
 }  // namespace
 
 EnumerationRun enumerateKCards(Deck deck, std::uint32_t cards, const CategoryOrder& order,
-                              const RunOptions& options) {
+                               const RunOptions& options) {
     EnumerationRun result;
     if (!admissible(deck, cards, order) || options.workers < 1 || options.workers > kMaxWorkers) {
         return result;
@@ -67,7 +67,7 @@ EnumerationRun enumerateKCards(Deck deck, std::uint32_t cards, const CategoryOrd
 }
 
 EnumerationRun enumerateKCardsVisiting(Deck deck, std::uint32_t cards, const CategoryOrder& order,
-                                      const KCardVisitor& visitor) {
+                                       const KCardVisitor& visitor) {
     EnumerationRun result;
     if (!admissible(deck, cards, order)) {
         return result;

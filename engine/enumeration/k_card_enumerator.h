@@ -22,7 +22,7 @@ namespace marvane {
 // share, only the hands whose first card lies in it, and the progress counts
 // those.
 EnumerationRun enumerateKCards(Deck deck, std::uint32_t cards, const CategoryOrder& order,
-                              const RunOptions& options = {});
+                               const RunOptions& options = {});
 
 // The card numbers (1..S*R, ascending) of one hand; the entries after the
 // hand's cards are 0.
@@ -32,6 +32,6 @@ using KCardVisitor = std::function<void(const KCardHand& hand, HandCategory cate
 // The same loop on the calling thread, in lexicographic order of card
 // numbers, handing every hand to the visitor (for cross-checks).
 EnumerationRun enumerateKCardsVisiting(Deck deck, std::uint32_t cards, const CategoryOrder& order,
-                                      const KCardVisitor& visitor);
+                                       const KCardVisitor& visitor);
 
 }  // namespace marvane

@@ -302,7 +302,7 @@ CategoryCounts64 KCardCountTable::counts(const CategoryOrder& order) const {
 }
 
 CategoryCounts64 countKCards(Deck deck, std::uint32_t cards, const CategoryOrder& order,
-                            std::uint32_t jokers) {
+                             std::uint32_t jokers) {
     return KCardCountTable(deck, cards, jokers).counts(order);
 }
 

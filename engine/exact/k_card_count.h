@@ -66,6 +66,6 @@ private:
 
 // One count from scratch, for a caller with a single order.
 CategoryCounts64 countKCards(Deck deck, std::uint32_t cards, const CategoryOrder& order,
-                            std::uint32_t jokers = 0);
+                             std::uint32_t jokers = 0);
 
 }  // namespace marvane

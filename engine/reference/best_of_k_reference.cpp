@@ -75,8 +75,8 @@ HandCategory bestOfFives(const Hand& hand, Deck deck, const OrderPlaces& places)
 }
 
 std::optional<CategoryCounts64> enumerateKCardsReference(Deck deck, std::uint32_t cards,
-                                                        const CategoryOrder& order,
-                                                        const KCardHandVisitor& visitor) {
+                                                         const CategoryOrder& order,
+                                                         const KCardHandVisitor& visitor) {
     if (!deck.isAdmissible() || cards < kMinCards || cards > kMaxCards ||
         orderProblem(deck, order)) {
         return std::nullopt;

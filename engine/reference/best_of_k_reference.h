@@ -27,7 +27,7 @@ using KCardHandVisitor = std::function<void(const Hand& hand, HandCategory categ
 // hand size outside kMinCards..kMaxCards or an order that can't rank the
 // deck's hands.
 std::optional<CategoryCounts64> enumerateKCardsReference(Deck deck, std::uint32_t cards,
-                                                        const CategoryOrder& order,
-                                                        const KCardHandVisitor& visitor = {});
+                                                         const CategoryOrder& order,
+                                                         const KCardHandVisitor& visitor = {});
 
 }  // namespace marvane

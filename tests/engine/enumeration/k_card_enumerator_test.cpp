@@ -145,11 +145,11 @@ TEST(KCardEnumerator, ReportsProgressAndStopsWhenAsked) {
     bool ascending = true;
     const EnumerationRun stopped =
         enumerateKCards(deck, 7, defaultOrder(deck),
-                       {.workers = 2, .progress = [&](std::uint64_t done, std::uint64_t total) {
-                            ascending = ascending && done >= last && total == 133'784'560u;
-                            last = done;
-                            return false;  // stop at the first report
-                        }});
+                        {.workers = 2, .progress = [&](std::uint64_t done, std::uint64_t total) {
+                             ascending = ascending && done >= last && total == 133'784'560u;
+                             last = done;
+                             return false;  // stop at the first report
+                         }});
     EXPECT_TRUE(ascending);
     EXPECT_EQ(stopped.status, RunStatus::Cancelled);
     EXPECT_LT(stopped.handsVisited, 133'784'560u);

@@ -59,9 +59,9 @@ TEST(ThreadStart, FiveCardHandsAreAllCountedOnTheThreadsThatStarted) {
         EngineState state;
         state.progressStep = 2'598;
         std::uint32_t ticks = 0;
-        const auto ran =
-            enumerateFiveCardHands(Deck{4, 13}, state, [&] { ++ticks; },
-                           {.workers = 3, .startThread = startsUntil(c.failingStart, starts)});
+        const auto ran = enumerateFiveCardHands(
+            Deck{4, 13}, state, [&] { ++ticks; },
+            {.workers = 3, .startThread = startsUntil(c.failingStart, starts)});
         ASSERT_EQ(ran.status, RunStatus::Completed) << c.what;
         EXPECT_EQ(ran.threads.wanted, 3u) << c.what;
         EXPECT_EQ(ran.threads.ran, c.ran) << c.what;
@@ -97,13 +97,13 @@ TEST(ThreadStart, SevenCardHandsAreAllCountedOnTheThreadsThatStarted) {
         std::uint64_t lastReport = 0;
         const EnumerationRun run =
             enumerateKCards(deck, 7, defaultOrder(deck),
-                           {.workers = 3,
-                            .progress =
-                                [&](std::uint64_t done, std::uint64_t) {
-                                    lastReport = done;
-                                    return true;
-                                },
-                            .startThread = startsUntil(c.failingStart, starts)});
+                            {.workers = 3,
+                             .progress =
+                                 [&](std::uint64_t done, std::uint64_t) {
+                                     lastReport = done;
+                                     return true;
+                                 },
+                             .startThread = startsUntil(c.failingStart, starts)});
         EXPECT_EQ(run.status, RunStatus::Completed) << c.what;
         EXPECT_EQ(run.counts, expected) << c.what;
         EXPECT_EQ(run.threads.wanted, 3u) << c.what;
@@ -117,10 +117,10 @@ TEST(ThreadStart, SevenCardHandsAreAllCountedOnTheThreadsThatStarted) {
 TEST(ThreadStart, AThrowingProgressStopsTheWorkers) {
     const Deck deck{8, 20};
     EXPECT_THROW(enumerateKCards(deck, 7, defaultOrder(deck),
-                                {.workers = 2,
-                                 .progress = [](std::uint64_t, std::uint64_t) -> bool {
-                                     throw std::runtime_error("the bar could not be drawn");
-                                 }}),
+                                 {.workers = 2,
+                                  .progress = [](std::uint64_t, std::uint64_t) -> bool {
+                                      throw std::runtime_error("the bar could not be drawn");
+                                  }}),
                  std::runtime_error);
 }
 
