@@ -69,7 +69,7 @@ Decimal nextUp(Decimal decimal) {
 // the nearest to it, as std::to_chars chooses them.
 Decimal shortest(double value) {
     for (int count = 1; count < 17; ++count) {
-        const Decimal nearest = rounded(value, count);
+        Decimal nearest = rounded(value, count);
         const double read = readBack(nearest);
         if (read == value) {
             return nearest;
@@ -77,7 +77,7 @@ Decimal shortest(double value) {
         // Just above a power of two the values below are closer together:
         // the nearest may miss while the next one above still reads back.
         if (read < value) {
-            const Decimal above = nextUp(nearest);
+            Decimal above = nextUp(nearest);
             if (readBack(above) == value) {
                 return above;
             }
