@@ -22,6 +22,19 @@ struct PublishedCount {
     std::uint64_t hands;
 };
 
+// Five cards (2,598,960 hands), one category each.
+inline constexpr std::array<PublishedCount, 9> kFiveCards = {{
+    {HandCategory::StraightFlush, "Straight Flush", 40},
+    {HandCategory::Hypochromatic4OfAKind, "Hypochromatic 4 of a Kind", 624},
+    {HandCategory::HypochromaticFullHouse, "Hypochromatic Full House", 3'744},
+    {HandCategory::Flush, "Flush", 5'108},
+    {HandCategory::HypochromaticStraight, "Hypochromatic Straight", 10'200},
+    {HandCategory::Hypochromatic3OfAKind, "Hypochromatic 3 of a Kind", 54'912},
+    {HandCategory::Hypochromatic2Pair, "Hypochromatic 2 Pair", 123'552},
+    {HandCategory::Hypochromatic1Pair, "Hypochromatic 1 Pair", 1'098'240},
+    {HandCategory::Garbage, "Garbage", 1'302'540},
+}};
+
 inline constexpr std::array<PublishedCount, 9> kSevenCards = {{
     {HandCategory::StraightFlush, "Straight Flush", 41'584},
     {HandCategory::Hypochromatic4OfAKind, "Hypochromatic 4 of a Kind", 224'848},
@@ -42,6 +55,10 @@ CategoryCounts64 countsOf(const std::array<PublishedCount, N>& table) {
         counts[entry.category] = entry.hands;
     }
     return counts;
+}
+
+inline CategoryCounts64 fiveCardCounts() {
+    return countsOf(kFiveCards);
 }
 
 inline CategoryCounts64 sevenCardCounts() {

@@ -13,6 +13,7 @@
 #include "engine/enumeration/five_card_hands.h"
 #include "engine/enumeration/k_card_enumerator.h"
 #include "engine/threads/worker_run.h"
+#include "tests/published_counts.h"
 
 namespace marvane {
 namespace {
@@ -45,15 +46,9 @@ constexpr Case kCases[] = {
 TEST(ThreadStart, FiveCardHandsAreAllCountedOnTheThreadsThatStarted) {
     // 4 suits x 13 ranks: the familiar five-card table.
     CategoryCounts expected;
-    expected[HandCategory::StraightFlush] = 40;
-    expected[HandCategory::Hypochromatic4OfAKind] = 624;
-    expected[HandCategory::HypochromaticFullHouse] = 3'744;
-    expected[HandCategory::Flush] = 5'108;
-    expected[HandCategory::HypochromaticStraight] = 10'200;
-    expected[HandCategory::Hypochromatic3OfAKind] = 54'912;
-    expected[HandCategory::Hypochromatic2Pair] = 123'552;
-    expected[HandCategory::Hypochromatic1Pair] = 1'098'240;
-    expected[HandCategory::Garbage] = 1'302'540;
+    for (const published::PublishedCount& entry : published::kFiveCards) {
+        expected[entry.category] = static_cast<std::uint32_t>(entry.hands);
+    }
     for (const Case& c : kCases) {
         std::uint32_t starts = 0;
         EngineState state;

@@ -23,23 +23,13 @@ CategoryCounts64 computedOf(const ShownReport& report) {
 // the five-card formulas (with the "*" they can set), or the exact count of
 // the best category a hand reaches.
 TEST(CountRequest, EachHandSizeReachesThePublishedCounts) {
-    CategoryCounts64 fiveCards;
-    fiveCards[HandCategory::StraightFlush] = 40;
-    fiveCards[HandCategory::Hypochromatic4OfAKind] = 624;
-    fiveCards[HandCategory::HypochromaticFullHouse] = 3'744;
-    fiveCards[HandCategory::Flush] = 5'108;
-    fiveCards[HandCategory::HypochromaticStraight] = 10'200;
-    fiveCards[HandCategory::Hypochromatic3OfAKind] = 54'912;
-    fiveCards[HandCategory::Hypochromatic2Pair] = 123'552;
-    fiveCards[HandCategory::Hypochromatic1Pair] = 1'098'240;
-    fiveCards[HandCategory::Garbage] = 1'302'540;
     struct Case {
         CountRequest request;
         CategoryCounts64 expected;
         std::uint64_t hands;
     };
     const Case cases[] = {
-        {{.deck = {4, 13}}, fiveCards, 2'598'960},
+        {{.deck = {4, 13}}, published::fiveCardCounts(), 2'598'960},
         {{.deck = {4, 13}, .cards = 7, .order = published::familiarOrder()},
          published::sevenCardCounts(),
          133'784'560},
