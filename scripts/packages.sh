@@ -26,6 +26,12 @@ MARVANE_PACKAGE_PACKAGES=(dpkg-dev file lintian)
 # scripts/check: the formatter and the linter.
 MARVANE_CHECK_PACKAGES=(clang-format clang-tidy)
 
+# scripts/web: the engine compiled to WebAssembly, and its JSON headers.
+MARVANE_WEB_PACKAGES=(emscripten cmake ninja-build nlohmann-json3-dev)
+
+# The web edition's browser tests: Debian's Chromium, and a font for its pages.
+MARVANE_BROWSER_PACKAGES=(chromium fonts-dejavu-core)
+
 # The fuzz targets need clang and its sanitizer and libFuzzer runtimes (scripts/fuzz).
 MARVANE_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
