@@ -113,6 +113,7 @@ export class ResultsTable {
         for (const column of this.columns()) {
             const cell = document.createElement("th");
             cell.scope = "col";
+            cell.setAttribute("role", "columnheader");
             cell.dataset.column = column;
             const button = document.createElement("button");
             button.type = "button";
@@ -139,10 +140,14 @@ export class ResultsTable {
         for (const row of rows) {
             const line = document.createElement("tr");
             line.dataset.category = String(row.index);
+            // Explicit roles keep the table a table where a narrow screen
+            // lays its rows out as cards.
+            line.setAttribute("role", "row");
             for (const column of this.columns()) {
                 if (column === "hand") {
                     const cell = document.createElement("th");
                     cell.scope = "row";
+                    cell.setAttribute("role", "rowheader");
                     const name = document.createElement("button");
                     name.type = "button";
                     name.className = "category";
@@ -160,6 +165,8 @@ export class ResultsTable {
                 } else {
                     const cell = document.createElement("td");
                     cell.dataset.column = column;
+                    cell.dataset.label = columnTitle(column);
+                    cell.setAttribute("role", "cell");
                     cell.textContent = cellText(row, column);
                     line.append(cell);
                 }
