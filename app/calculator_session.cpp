@@ -177,7 +177,7 @@ void CalculatorSession::compute() {
 CountRequest CalculatorSession::requestFor(Deck deck, std::uint32_t cards, std::uint32_t jokers) {
     CountRequest request{.deck = deck, .cards = cards, .jokers = jokers};
     if (!countedByFiveCardFormulas(cards, jokers)) {
-        request.order = orderFor(deck, jokers);
+        request.order = orderFor(deck, cards, jokers);
         request.counting = countingFor(deck, cards, jokers);
     }
     return request;
@@ -205,8 +205,9 @@ void CalculatorSession::computeNow() {
     show(report);
 }
 
-CategoryOrder CalculatorSession::orderFor(Deck deck, std::uint32_t jokers) const {
-    return orderProblem(deck, chosenOrder_, jokers) ? CategoryOrder{} : chosenOrder_;
+CategoryOrder CalculatorSession::orderFor(Deck deck, std::uint32_t cards,
+                                          std::uint32_t jokers) const {
+    return orderProblem(deck, cards, chosenOrder_, jokers) ? CategoryOrder{} : chosenOrder_;
 }
 
 void CalculatorSession::setChosenOrder(CategoryOrder order) {
@@ -300,7 +301,7 @@ void CalculatorSession::startLongRun() {
     CountRequest request{.deck = deck,
                          .cards = cards,
                          .jokers = jokers,
-                         .order = orderFor(deck, jokers),
+                         .order = orderFor(deck, cards, jokers),
                          .enumerate = true,
                          .progress = progress,
                          .stop = &stop_};

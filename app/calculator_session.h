@@ -159,7 +159,7 @@ private:
     // The deck's count table at this hand size and jokers, built on first use.
     const OrderCounter* countingFor(Deck deck, std::uint32_t cards, std::uint32_t jokers);
     void show(const ShownReport& report);
-    CategoryOrder orderFor(Deck deck, std::uint32_t jokers) const;
+    CategoryOrder orderFor(Deck deck, std::uint32_t cards, std::uint32_t jokers) const;
     void keepEngineState(const ShownReport& report);
 
     // Items that the last reading stopped before: their values are older than

@@ -100,7 +100,7 @@ bool plausible(Deck deck, std::uint32_t cards, const marvane::CategoryCounts64& 
 // The exact K-card count from scratch, table and all, as a deck's first
 // count costs.
 void countKCards(benchmark::State& bench, Deck deck, std::uint32_t cards) {
-    const marvane::CategoryOrder order = marvane::defaultOrder(deck);
+    const marvane::CategoryOrder order = marvane::defaultOrder(deck, cards, 0);
     marvane::CategoryCounts64 counts;
     for (auto _ : bench) {
         counts = marvane::countKCards(deck, cards, order);
@@ -116,7 +116,7 @@ void countKCards(benchmark::State& bench, Deck deck, std::uint32_t cards) {
 // Counting again under another order, from a table already built.
 void recountCards(benchmark::State& bench, Deck deck, std::uint32_t cards) {
     const marvane::KCardCountTable table(deck, cards);
-    marvane::CategoryOrder order = marvane::defaultOrder(deck);
+    marvane::CategoryOrder order = marvane::defaultOrder(deck, cards, 0);
     std::reverse(order.begin(), order.end());
     marvane::CategoryCounts64 counts;
     for (auto _ : bench) {
@@ -128,12 +128,13 @@ void recountCards(benchmark::State& bench, Deck deck, std::uint32_t cards) {
     }
 }
 
-void enumerateKCards(benchmark::State& bench, Deck deck, std::uint32_t cards) {
-    const marvane::CategoryOrder order = marvane::defaultOrder(deck);
+void enumerateKCards(benchmark::State& bench, Deck deck, std::uint32_t cards,
+                     std::uint32_t workers) {
+    const marvane::CategoryOrder order = marvane::defaultOrder(deck, cards, 0);
     marvane::EnumerationRun run;
     for (auto _ : bench) {
-        run = marvane::enumerateKCards(deck, cards, order,
-                                       {.progress = [](auto, auto) { return true; }});
+        run = marvane::enumerateKCards(
+            deck, cards, order, {.workers = workers, .progress = [](auto, auto) { return true; }});
         benchmark::DoNotOptimize(run.counts);
     }
     if (run.status != marvane::RunStatus::Completed || !plausible(deck, cards, run.counts) ||
@@ -145,7 +146,7 @@ void enumerateKCards(benchmark::State& bench, Deck deck, std::uint32_t cards) {
 }
 
 void enumerateKCardsReference(benchmark::State& bench, Deck deck, std::uint32_t cards) {
-    const marvane::CategoryOrder order = marvane::defaultOrder(deck);
+    const marvane::CategoryOrder order = marvane::defaultOrder(deck, cards, 0);
     std::optional<marvane::CategoryCounts64> counts;
     for (auto _ : bench) {
         counts = marvane::enumerateKCardsReference(deck, cards, order);
@@ -208,9 +209,11 @@ void registerAll() {
         return nameOf(path, deck) + "/" + std::to_string(cards);
     };
     for (Deck deck : {Deck{4, 13}, Deck{8, 20}}) {
-        benchmark::RegisterBenchmark(withCards("BM_CountCards", deck, 7).c_str(), countKCards, deck,
-                                     7u)
-            ->Unit(benchmark::kMillisecond);
+        for (std::uint32_t cards : {3u, 4u, 7u, 8u}) {
+            benchmark::RegisterBenchmark(withCards("BM_CountCards", deck, cards).c_str(),
+                                         countKCards, deck, cards)
+                ->Unit(benchmark::kMillisecond);
+        }
     }
     benchmark::RegisterBenchmark(withCards("BM_RecountCards", Deck{8, 20}, 7).c_str(), recountCards,
                                  Deck{8, 20}, 7u);
@@ -219,19 +222,29 @@ void registerAll() {
     // suits matter.
     for (Deck deck : {Deck{4, 13}, Deck{8, 9}}) {
         benchmark::RegisterBenchmark(withCards("BM_EnumerateCards", deck, 7).c_str(),
-                                     enumerateKCards, deck, 7u)
+                                     enumerateKCards, deck, 7u, marvane::defaultWorkerCount())
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
     }
-    for (std::uint32_t cards : {6u, 7u}) {
+    // One worker: rates to hold against the five-card enumeration's.
+    for (const auto& [deck, cards] :
+         {std::pair{Deck{4, 13}, 8u}, std::pair{Deck{8, 20}, 4u}, std::pair{Deck{8, 20}, 3u}}) {
+        benchmark::RegisterBenchmark(withCards("BM_EnumerateCards", deck, cards).c_str(),
+                                     enumerateKCards, deck, cards, 1u)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+    }
+    for (std::uint32_t cards : {3u, 4u, 6u, 7u, 8u}) {
         benchmark::RegisterBenchmark(("BM_FindOrderAll/" + std::to_string(cards)).c_str(),
                                      findOrderAll, cards)
             ->Unit(benchmark::kMillisecond);
     }
-    benchmark::RegisterBenchmark(withCards("BM_EnumerateCardsReference", Deck{4, 9}, 7).c_str(),
-                                 enumerateKCardsReference, Deck{4, 9}, 7u)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(1);
+    for (const auto& [deck, cards] : {std::pair{Deck{4, 9}, 7u}, std::pair{Deck{4, 7}, 8u}}) {
+        benchmark::RegisterBenchmark(withCards("BM_EnumerateCardsReference", deck, cards).c_str(),
+                                     enumerateKCardsReference, deck, cards)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(1);
+    }
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ std::int64_t itemsOf(Deck deck, std::uint32_t cards, std::uint32_t jokers) {
 // The exact count, table and all. No deck this size has a reference to hold
 // it against: every hand must be counted once.
 void countJokers(benchmark::State& bench, Deck deck, std::uint32_t cards, std::uint32_t jokers) {
-    const CategoryOrder order = defaultOrder(deck, jokers);
+    const CategoryOrder order = defaultOrder(deck, cards, jokers);
     CategoryCounts64 counts;
     for (auto _ : bench) {
         counts = countKCards(deck, cards, order, jokers);
@@ -40,7 +40,7 @@ void countJokers(benchmark::State& bench, Deck deck, std::uint32_t cards, std::u
 // Held against the exact count, the other way to the same numbers.
 void enumerateJokers(benchmark::State& bench, Deck deck, std::uint32_t cards,
                      std::uint32_t jokers) {
-    const CategoryOrder order = defaultOrder(deck, jokers);
+    const CategoryOrder order = defaultOrder(deck, cards, jokers);
     EnumerationRun run;
     for (auto _ : bench) {
         run = marvane::enumerateJokers(deck, cards, jokers, order,
@@ -56,7 +56,7 @@ void enumerateJokers(benchmark::State& bench, Deck deck, std::uint32_t cards,
 
 void enumerateJokersReference(benchmark::State& bench, Deck deck, std::uint32_t cards,
                               std::uint32_t jokers) {
-    const CategoryOrder order = defaultOrder(deck, jokers);
+    const CategoryOrder order = defaultOrder(deck, cards, jokers);
     std::optional<CategoryCounts64> counts;
     for (auto _ : bench) {
         counts = enumerateJokersReference(deck, cards, jokers, order);
@@ -77,10 +77,19 @@ std::string nameOf(const char* path, Deck deck, std::uint32_t cards, std::uint32
 
 void registerJokerBenchmarks() {
     for (const auto& [deck, jokers] : {std::pair{Deck{8, 20}, 4u}, std::pair{Deck{4, 13}, 1u}}) {
-        benchmark::RegisterBenchmark(nameOf("BM_CountJokers", deck, 7, jokers).c_str(), countJokers,
-                                     deck, 7u, jokers)
-            ->Unit(benchmark::kMillisecond);
+        for (std::uint32_t cards : {7u, 8u}) {
+            benchmark::RegisterBenchmark(nameOf("BM_CountJokers", deck, cards, jokers).c_str(),
+                                         countJokers, deck, cards, jokers)
+                ->Unit(benchmark::kMillisecond);
+        }
     }
+    benchmark::RegisterBenchmark(nameOf("BM_CountJokers", Deck{8, 20}, 3, 4).c_str(), countJokers,
+                                 Deck{8, 20}, 3u, 4u)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(nameOf("BM_EnumerateJokers", Deck{8, 20}, 4, 4).c_str(),
+                                 enumerateJokers, Deck{8, 20}, 4u, 4u)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
     // Timed by the wall clock: the worker runs on a thread of its own.
     benchmark::RegisterBenchmark(nameOf("BM_EnumerateJokers", Deck{4, 13}, 7, 1).c_str(),
                                  enumerateJokers, Deck{4, 13}, 7u, 1u)

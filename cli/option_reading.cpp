@@ -131,7 +131,7 @@ ParseOutcome readMode(const GivenOptions& given) {
     const std::vector<Deck> decks = given.all ? allAdmissibleDecks() : std::vector{readDeck(given)};
     CategoryOrder order;
     if (given.order) {  // never with --all
-        auto reading = readCategoryOrder(*given.order, decks.front(), jokers);
+        auto reading = readCategoryOrder(*given.order, decks.front(), cards, jokers);
         if (const auto* message = std::get_if<std::string>(&reading)) {
             throw UsageError{"--order: " + *message + "."};
         }

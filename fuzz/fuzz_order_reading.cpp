@@ -95,12 +95,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Deck deck{4 + deckIndex / 14, 7 + deckIndex % 14};
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
 
-    const auto got = readCategoryOrder(text, deck);
+    const auto got = readCategoryOrder(text, deck, kHandSize, 0);
     const Expected expected = model(text, deck);
     if (expected.problem == Problem::None) {
         const auto* order = std::get_if<CategoryOrder>(&got);
         check(order != nullptr && *order == expected.order);
-        const auto again = readCategoryOrder(orderText(*order), deck);
+        const auto again = readCategoryOrder(orderText(*order), deck, kHandSize, 0);
         check(std::holds_alternative<CategoryOrder>(again) &&
               std::get<CategoryOrder>(again) == *order);
         return 0;

@@ -2,9 +2,8 @@
 #pragma once
 
 // Published tables of the 52-card deck (4 suits x 13 ranks), for the tests
-// and the benchmarks to hold the counts against. First seven cards
-// (133,784,560 hands). In the familiar order, best first; every other category has no
-// hand.
+// and the benchmarks to hold the counts against, three to seven cards.
+// Every category a table leaves out has no hand.
 
 #include <array>
 #include <cstdint>
@@ -63,6 +62,44 @@ inline CategoryCounts64 fiveCardCounts() {
 
 inline CategoryCounts64 sevenCardCounts() {
     return countsOf(kSevenCards);
+}
+
+// Three cards (22,100 hands) and four (270,725), each hand classed as
+// itself: the published tables split by suit pattern, rarest first.
+inline constexpr std::array<PublishedCount, 9> kThreeCards = {{
+    {HandCategory::StraightFlush, "Straight Flush", 48},
+    {HandCategory::Rainbow3OfAKind, "Rainbow 3 of a Kind", 52},
+    {HandCategory::RainbowStraight, "Rainbow Straight", 288},
+    {HandCategory::HypochromaticStraight, "Hypochromatic Straight", 432},
+    {HandCategory::Flush, "Flush", 1'096},
+    {HandCategory::Rainbow1Pair, "Rainbow 1 Pair", 1'872},
+    {HandCategory::Hypochromatic1Pair, "Hypochromatic 1 Pair", 1'872},
+    {HandCategory::Rainbow, "Rainbow", 6'576},
+    {HandCategory::Garbage, "Garbage", 9'864},
+}};
+
+inline constexpr std::array<PublishedCount, 13> kFourCards = {{
+    {HandCategory::Rainbow4OfAKind, "Rainbow 4 of a Kind", 13},
+    {HandCategory::StraightFlush, "Straight Flush", 44},
+    {HandCategory::RainbowStraight, "Rainbow Straight", 264},
+    {HandCategory::Rainbow2Pair, "Rainbow 2 Pair", 468},
+    {HandCategory::Rainbow3OfAKind, "Rainbow 3 of a Kind", 624},
+    {HandCategory::Hypochromatic3OfAKind, "Hypochromatic 3 of a Kind", 1'872},
+    {HandCategory::Hypochromatic2Pair, "Hypochromatic 2 Pair", 2'340},
+    {HandCategory::HypochromaticStraight, "Hypochromatic Straight", 2'508},
+    {HandCategory::Flush, "Flush", 2'816},
+    {HandCategory::Rainbow1Pair, "Rainbow 1 Pair", 10'296},
+    {HandCategory::Rainbow, "Rainbow", 16'896},
+    {HandCategory::Hypochromatic1Pair, "Hypochromatic 1 Pair", 72'072},
+    {HandCategory::Garbage, "Garbage", 160'512},
+}};
+
+inline CategoryCounts64 threeCardCounts() {
+    return countsOf(kThreeCards);
+}
+
+inline CategoryCounts64 fourCardCounts() {
+    return countsOf(kFourCards);
 }
 
 // The published five-card table of the 52-card deck with one joker

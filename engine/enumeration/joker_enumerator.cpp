@@ -2,9 +2,11 @@
 #include "engine/enumeration/joker_enumerator.h"
 
 #include <algorithm>
+#include <bit>
 #include <vector>
 
 #include "engine/enumeration/joker_loop.h"
+#include "engine/reference/joker_reference.h"
 #include "engine/vocabulary/hand_count.h"
 
 namespace marvane {
@@ -16,7 +18,7 @@ using jokerloop::PartCounts;
 
 bool admissible(Deck deck, std::uint32_t cards, std::uint32_t jokers, const CategoryOrder& order) {
     return deck.isAdmissible() && cards >= kMinCards && cards <= kMaxCards &&
-           jokers <= kMaxJokers && !orderProblem(deck, order, jokers);
+           jokers <= kMaxJokers && !orderProblem(deck, cards, order, jokers);
 }
 
 void addParts(const PartCounts& parts, std::uint64_t weight, const CategoryOrder& order,
@@ -38,6 +40,18 @@ struct JokerStage {
     std::uint64_t hands = 0;
 };
 
+// Whether the hands without natural cards belong to this share: they go
+// with the first card of all.
+bool takesJokersOnly(const std::optional<FirstCards>& share) {
+    return !share || (share->begin == 0 && share->end > 0);
+}
+
+// From five cards up the hands without a joker are the K-card loop's; the
+// smaller hands' are a stage of their own.
+std::uint32_t firstStage(std::uint32_t cards) {
+    return cards < kHandSize ? 0 : 1;
+}
+
 std::vector<JokerStage> stagesOf(Deck deck, std::uint32_t cards, std::uint32_t jokers,
                                  const std::optional<FirstCards>& share) {
     // Fewer natural cards can start later than a whole hand can: the share
@@ -48,26 +62,44 @@ std::vector<JokerStage> stagesOf(Deck deck, std::uint32_t cards, std::uint32_t j
         stageShare->end = deck.cardCount();
     }
     std::vector<JokerStage> stages;
-    for (std::uint32_t j = 1; j <= jokers; ++j) {
+    for (std::uint32_t j = firstStage(cards); j <= jokers && j <= cards; ++j) {
         const std::uint32_t naturals = cards - j;
         const FirstCards firsts = firstCardsOf(deck.cardCount(), naturals, stageShare);
         const std::uint64_t weight = choose64(jokers, j);
-        stages.push_back(
-            {.j = j,
-             .naturals = naturals,
-             .weight = weight,
-             .firsts = firsts,
-             .hands = handsWithFirstCards(deck.cardCount(), naturals, firsts) * weight});
+        const std::uint64_t parts = naturals == 0
+                                        ? (takesJokersOnly(share) ? 1 : 0)
+                                        : handsWithFirstCards(deck.cardCount(), naturals, firsts);
+        stages.push_back({.j = j,
+                          .naturals = naturals,
+                          .weight = weight,
+                          .firsts = firsts,
+                          .hands = parts * weight});
     }
     return stages;
 }
 
 // The natural parts of one stage, on the driver's workers; `before` hands
 // were counted by earlier stages. False when stopped.
-bool runStage(Deck deck, const JokerStage& stage, const CategoryOrder& order,
+// The best place a hand of jokers only reaches: every hand of that size.
+std::uint8_t jokersOnlyPlace(Deck deck, std::uint32_t cards, const CategoryOrder& order) {
+    const OrderPlaces places = placesOf(order);
+    std::uint8_t best = kNoPlace;
+    for (std::uint32_t rest = JokerReference(deck).reach({}, cards); rest != 0; rest &= rest - 1) {
+        best = std::min(best, places[static_cast<std::size_t>(std::countr_zero(rest))]);
+    }
+    return best;
+}
+
+bool runStage(Deck deck, std::uint32_t cards, const JokerStage& stage, const CategoryOrder& order,
               const RunOptions& options, std::uint64_t before, std::uint64_t total,
               EnumerationRun& result) {
-    const JokerTables tables(deck, stage.j, order);
+    if (stage.naturals == 0) {
+        if (stage.hands != 0) {
+            result.counts[order[jokersOnlyPlace(deck, cards, order)]] += stage.hands;
+        }
+        return options.progress ? options.progress(before + stage.hands, total) : true;
+    }
+    const JokerTables tables(deck, cards, stage.j, order);
     const std::size_t pieces = stage.firsts.end - stage.firsts.begin;
     std::vector<PartCounts> parts(driverSlots(options.workers, pieces), PartCounts{});
     const DriverJob job{
@@ -119,14 +151,19 @@ EnumerationRun enumerateJokers(Deck deck, std::uint32_t cards, std::uint32_t jok
             return done == own || options.progress(done, total);
         };
     }
-    result = enumerateKCards(deck, cards, order, natural);
+    bool complete = true;
+    if (firstStage(cards) == 1) {
+        result = enumerateKCards(deck, cards, order, natural);
+        complete = result.status == RunStatus::Completed;
+    } else {
+        result.threads = {.wanted = options.workers, .ran = options.workers};
+    }
     std::uint64_t before = result.counts.sum();
-    bool complete = result.status == RunStatus::Completed;
     for (const JokerStage& stage : stages) {
         if (!complete) {
             break;
         }
-        complete = runStage(deck, stage, order, options, before, total, result);
+        complete = runStage(deck, cards, stage, order, options, before, total, result);
         before = result.counts.sum();
     }
     result.handsVisited = result.counts.sum();
@@ -144,11 +181,20 @@ EnumerationRun enumerateJokersVisiting(Deck deck, std::uint32_t cards, std::uint
     if (!admissible(deck, cards, jokers, order)) {
         return result;
     }
-    result = enumerateKCardsVisiting(
-        deck, cards, order, [&](const KCardHand& hand, HandCategory c) { visitor(hand, 0, c); });
-    for (std::uint32_t j = 1; j <= jokers; ++j) {
-        const JokerTables tables(deck, j, order);
+    if (firstStage(cards) == 1) {
+        result = enumerateKCardsVisiting(
+            deck, cards, order,
+            [&](const KCardHand& hand, HandCategory c) { visitor(hand, 0, c); });
+    }
+    for (std::uint32_t j = firstStage(cards); j <= jokers && j <= cards; ++j) {
         const std::uint32_t n = cards - j;
+        if (n == 0) {
+            const HandCategory category = order[jokersOnlyPlace(deck, cards, order)];
+            visitor(KCardHand{}, j, category);
+            result.counts[category] += choose64(jokers, j);
+            continue;
+        }
+        const JokerTables tables(deck, cards, j, order);
         PartCounts parts{};
         KCardHand naturals{};
         const jokerloop::PartSeen seen = [&](const std::array<std::uint8_t, 8>& indices,

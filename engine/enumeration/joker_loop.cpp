@@ -10,6 +10,7 @@
 
 #include "engine/reference/joker_reference.h"
 #include "engine/vocabulary/card.h"
+#include "engine/vocabulary/hand_count.h"
 #include "engine/vocabulary/wide_counts.h"
 
 #if defined(__SSE2__) && !MARVANE_SCALAR
@@ -55,23 +56,27 @@ MultisetStates::MultisetStates(std::uint32_t alphabet, std::uint32_t maxRepeats,
 
 namespace {
 
-// Ranks 0..R-1 that fit inside one straight of the deck.
-bool fitsStraight(const std::vector<std::uint8_t>& ranks, std::uint32_t deckRanks) {
+// Ranks 0..R-1 that fit inside one straight of `length` ranks of the deck:
+// that many in a row, or rank 0 with the length - 1 highest.
+bool fitsStraight(const std::vector<std::uint8_t>& ranks, std::uint32_t deckRanks,
+                  std::uint32_t length) {
     std::uint32_t mask = 0;
     for (std::uint8_t r : ranks) {
         mask |= 1u << r;
     }
-    for (std::uint32_t low = 0; low + kHandSize <= deckRanks; ++low) {
-        if ((mask & ~(0x1Fu << low)) == 0) {
+    const std::uint32_t run = (1u << length) - 1;
+    for (std::uint32_t low = 0; low + length <= deckRanks; ++low) {
+        if ((mask & ~(run << low)) == 0) {
             return true;
         }
     }
-    return (mask & ~(1u | (0xFu << (deckRanks - 4)))) == 0;
+    return (mask & ~(1u | ((run >> 1) << (deckRanks - (length - 1))))) == 0;
 }
 
 // The rank class of a group: its ranks' multiplicities in descending order,
 // and for distinct ranks whether they fit inside one straight.
-std::uint32_t rankClassKey(const std::vector<std::uint8_t>& ranks, std::uint32_t deckRanks) {
+std::uint32_t rankClassKey(const std::vector<std::uint8_t>& ranks, std::uint32_t deckRanks,
+                           std::uint32_t straightLength) {
     std::array<std::uint8_t, kHandSize> parts{};
     std::size_t count = 0;
     for (std::size_t i = 0; i < ranks.size(); ++i) {
@@ -86,7 +91,7 @@ std::uint32_t rankClassKey(const std::vector<std::uint8_t>& ranks, std::uint32_t
         key = key * 8 + part;
     }
     const bool distinct = count == ranks.size();
-    return key * 2 + (distinct && fitsStraight(ranks, deckRanks) ? 1 : 0);
+    return key * 2 + (distinct && fitsStraight(ranks, deckRanks, straightLength) ? 1 : 0);
 }
 
 std::uint8_t suitCode(const std::vector<std::uint8_t>& suits) {
@@ -115,14 +120,16 @@ std::optional<Hand> cardsOf(const std::vector<std::uint8_t>& ranks,
 
 }  // namespace
 
-JokerTables::JokerTables(Deck deck, std::uint32_t wilds, const CategoryOrder& order)
+JokerTables::JokerTables(Deck deck, std::uint32_t cards, std::uint32_t wilds,
+                         const CategoryOrder& order)
     : deck(deck),
-      groupSize(kHandSize - wilds),
+      classed(classedCards(cards)),
+      groupSize(classed > wilds ? classed - wilds : 0),
       ranks(deck.ranks, std::min(deck.suits, MultisetStates::kMaxSize), true),
       suits(deck.suits, MultisetStates::kMaxSize, false) {
-    if (wilds < 1 || wilds > kMaxJokers) {
-        throw std::invalid_argument("a group of wild cards holds 1 to 4, not " +
-                                    std::to_string(wilds));
+    if (wilds > kMaxJokers || groupSize < 1 || groupSize > MultisetStates::kMaxSize) {
+        throw std::invalid_argument("a group of " + std::to_string(classed) + " cards with " +
+                                    std::to_string(wilds) + " wild cards is not counted here");
     }
     const std::uint32_t R = deck.ranks;
     const std::uint32_t S = deck.suits;
@@ -136,7 +143,7 @@ JokerTables::JokerTables(Deck deck, std::uint32_t wilds, const CategoryOrder& or
         if (symbols.size() != groupSize) {
             continue;
         }
-        const auto [it, added] = codeOfClass.emplace(rankClassKey(symbols, R),
+        const auto [it, added] = codeOfClass.emplace(rankClassKey(symbols, R, classed),
                                                      static_cast<std::uint8_t>(rankExample.size()));
         if (added) {
             rankExample.push_back(symbols);
@@ -218,8 +225,8 @@ struct Subset {
     std::uint16_t suit;
 };
 
-// Up to three cards among the five before a part's last: at most C(5, 2).
-constexpr std::size_t kMaxOfSize = 10;
+// Up to three cards among the six before a part's last: at most C(6, 3).
+constexpr std::size_t kMaxOfSize = 20;
 struct Subsets {
     std::array<std::array<Subset, kMaxOfSize>, MultisetStates::kMaxSize> ofSize;
     std::array<std::uint8_t, MultisetStates::kMaxSize> count{};

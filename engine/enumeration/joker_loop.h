@@ -8,7 +8,9 @@
 // natural parts and counts each C(J, j) times. What a part reaches is the
 // union of what each group of g = 5 - j of its cards reaches with j wild
 // cards (a five with fewer jokers reaches nothing more: a joker can stand for
-// the card it displaces). What one group reaches depends on the multiset of
+// the card it displaces). A hand of three or four cards is classed as
+// itself: its one group is the whole part, g = K - j, also without jokers,
+// which makes this the loop of those hand sizes. What one group reaches depends on the multiset of
 // its ranks (their pattern, and whether distinct ranks fit inside one
 // straight) and on the multiset of its suits (one suit, all different, or
 // neither), so the loop follows the two multisets of every group of the
@@ -52,13 +54,16 @@ private:
 };
 
 struct JokerTables {
-    // Throws std::invalid_argument unless 1 <= wilds <= kMaxJokers.
-    JokerTables(Deck deck, std::uint32_t wilds, const CategoryOrder& order);
+    // For hands of `cards` cards with `wilds` of the jokers. Throws
+    // std::invalid_argument unless a group has 1 to 4 cards (wilds <=
+    // kMaxJokers, and a hand of five or more holds a joker).
+    JokerTables(Deck deck, std::uint32_t cards, std::uint32_t wilds, const CategoryOrder& order);
 
     static constexpr std::uint32_t kSuitCodes = 4;  // one suit, all different, neither, one card
 
     Deck deck;
-    std::uint32_t groupSize;  // 5 - wilds
+    std::uint32_t classed;    // the cards a category is made of: the hand up to five
+    std::uint32_t groupSize;  // classed - wilds
     MultisetStates ranks;
     MultisetStates suits;
     // [state * R + rank]: the rank code of the state plus that rank, for

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "engine/enumeration/joker_enumerator.h"
 #include "engine/enumeration/k_card_loop.h"
 
 namespace marvane {
@@ -15,7 +16,7 @@ using kcardloop::PlaceTables;
 
 bool admissible(Deck deck, std::uint32_t cards, const CategoryOrder& order) {
     return deck.isAdmissible() && cards >= kMinCards && cards <= kMaxCards &&
-           !orderProblem(deck, order);
+           !orderProblem(deck, cards, order, 0);
 }
 
 void addPlaces(const PlaceCounts& places, const CategoryOrder& order, CategoryCounts64& counts) {
@@ -30,6 +31,9 @@ void addPlaces(const PlaceCounts& places, const CategoryOrder& order, CategoryCo
 
 EnumerationRun enumerateKCards(Deck deck, std::uint32_t cards, const CategoryOrder& order,
                                const RunOptions& options) {
+    if (cards < kHandSize) {
+        return enumerateJokers(deck, cards, 0, order, options);
+    }
     EnumerationRun result;
     if (!admissible(deck, cards, order) || options.workers < 1 || options.workers > kMaxWorkers) {
         return result;
@@ -68,6 +72,11 @@ EnumerationRun enumerateKCards(Deck deck, std::uint32_t cards, const CategoryOrd
 
 EnumerationRun enumerateKCardsVisiting(Deck deck, std::uint32_t cards, const CategoryOrder& order,
                                        const KCardVisitor& visitor) {
+    if (cards < kHandSize) {
+        return enumerateJokersVisiting(
+            deck, cards, 0, order,
+            [&](const KCardHand& hand, std::uint32_t, HandCategory c) { visitor(hand, c); });
+    }
     EnumerationRun result;
     if (!admissible(deck, cards, order)) {
         return result;
@@ -75,7 +84,7 @@ EnumerationRun enumerateKCardsVisiting(Deck deck, std::uint32_t cards, const Cat
     const PlaceTables tables(deck, order);
     PlaceCounts places;
     KCardHand hand{};
-    const kcardloop::HandSeen seen = [&](const std::array<std::uint8_t, 7>& indices,
+    const kcardloop::HandSeen seen = [&](const std::array<std::uint8_t, kMaxCards>& indices,
                                          std::uint8_t place) {
         for (std::uint32_t i = 0; i < cards; ++i) {
             hand[i] = static_cast<std::uint8_t>(indices[i] + 1);

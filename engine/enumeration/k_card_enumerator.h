@@ -10,12 +10,15 @@
 #include "engine/vocabulary/category_order.h"
 #include "engine/vocabulary/deck.h"
 #include "engine/vocabulary/hand_category.h"
+#include "engine/vocabulary/hand_count.h"
 #include "engine/vocabulary/wide_counts.h"
 
 namespace marvane {
 
-// Visits every hand of `cards` (5 to 7) cards of the deck and counts it in
-// the best category of its fives under the order, on `workers` threads.
+// Visits every hand of `cards` (kMinCards to kMaxCards) cards of the deck and
+// counts it in its category under the order, on `workers` threads: from five
+// cards up the best of its fives', below the hand's own (the loop of hands
+// with jokers does those, joker_enumerator.h).
 // Refused, with nothing counted, for an inadmissible deck, hand size or
 // worker count, or an order that can't rank the deck's hands. A run that is
 // stopped says Cancelled and holds the hands counted until then. With a

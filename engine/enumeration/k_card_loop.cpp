@@ -455,7 +455,7 @@ private:
     std::array<Few, binom(kPrefix, 3) + 1> threes_{};
     std::array<Few, binom(kPrefix, 2) + 1> twos_{};
     std::array<Few, kPrefix + 1> ones_{};
-    std::array<std::uint8_t, 7> hand_{};
+    std::array<std::uint8_t, kMaxCards> hand_{};
     // Padded for the eight-byte reads and writes past the last rank.
     alignas(16) std::array<std::uint8_t, kMaxRanks * S + 8> single_{};
     alignas(16) std::array<std::uint8_t, kMaxRanks * kBlock + 16> blocks_{};
@@ -476,8 +476,10 @@ bool runWithSuits(const PlaceTables& tables, std::uint32_t cards, std::uint32_t 
             return Loop<S, 5, kSeen>(tables, counts, report, seen).run(first);
         case 6:
             return Loop<S, 6, kSeen>(tables, counts, report, seen).run(first);
-        default:
+        case 7:
             return Loop<S, 7, kSeen>(tables, counts, report, seen).run(first);
+        default:
+            return Loop<S, 8, kSeen>(tables, counts, report, seen).run(first);
     }
 }
 

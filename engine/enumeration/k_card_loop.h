@@ -35,6 +35,7 @@
 #include "engine/enumeration/five_card_loop.h"
 #include "engine/vocabulary/category_order.h"
 #include "engine/vocabulary/deck.h"
+#include "engine/vocabulary/hand_count.h"
 
 namespace marvane::kcardloop {
 
@@ -68,12 +69,13 @@ struct PlaceCounts {
     std::array<std::array<std::uint64_t, 32>, kMaxSuits> banks{};
 };
 
-// Runs every hand whose first card is `first`; after each subtree of four
-// fixed cards (three for hands of five) calls report(hands in it), and stops
-// early when that gives false. Returns false when stopped.
+// Runs every hand of five to eight cards whose first card is `first`; after
+// each subtree of four fixed cards (three for hands of five) calls
+// report(hands in it), and stops early when that gives false. Returns false
+// when stopped.
 using SubtreeDone = std::function<bool(std::uint64_t hands)>;
 using HandSeen =
-    std::function<void(const std::array<std::uint8_t, 7>& indices, std::uint8_t place)>;
+    std::function<void(const std::array<std::uint8_t, kMaxCards>& indices, std::uint8_t place)>;
 bool runFirstCard(const PlaceTables& tables, std::uint32_t cards, std::uint32_t first,
                   PlaceCounts& counts, const SubtreeDone& report, const HandSeen* seen);
 

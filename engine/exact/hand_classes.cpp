@@ -14,13 +14,14 @@ PositionGroups::PositionGroups(std::uint32_t d, std::uint32_t size) {
 }
 
 std::map<std::uint64_t, std::uint64_t> rankSetsByStraightFit(std::uint32_t ranks, std::uint32_t d,
-                                                             const PositionGroups& groups) {
+                                                             const PositionGroups& groups,
+                                                             std::uint32_t length) {
     std::map<std::uint64_t, std::uint64_t> sets;
     if (groups.masks.empty()) {
         sets[0] = choose64(ranks, d);
         return sets;
     }
-    static_assert(35 <= 64, "the groups of three or four among seven must fit a 64-bit key");
+    static_assert(56 <= 64, "the groups of five among eight must fit a 64-bit key");
     // For every set of positions, the groups that lie inside it.
     std::array<std::uint64_t, 1u << kMaxCards> within{};
     for (std::uint32_t positions = 0; positions < (1u << d); ++positions) {
@@ -29,6 +30,11 @@ std::map<std::uint64_t, std::uint64_t> rankSetsByStraightFit(std::uint32_t ranks
                 within[positions] |= std::uint64_t{1} << g;
             }
         }
+    }
+    if (d == 0) {
+        // The one empty set of ranks; its empty group fits anywhere.
+        sets[within[0]] = 1;
+        return sets;
     }
     const std::uint32_t groupSize = std::popcount(groups.masks.front());
     const std::uint32_t end = 1u << ranks;
@@ -41,17 +47,17 @@ std::map<std::uint64_t, std::uint64_t> rankSetsByStraightFit(std::uint32_t ranks
         for (std::uint32_t r = 0; r < ranks; ++r) {
             below[r + 1] = static_cast<std::uint8_t>(below[r] + ((set >> r) & 1u));
         }
-        auto run = [](std::uint32_t length, std::uint32_t from) {
-            return ((1u << length) - 1) << from;
+        auto run = [](std::uint32_t count, std::uint32_t from) {
+            return ((1u << count) - 1) << from;
         };
         std::uint64_t fitting = 0;
-        for (std::uint32_t low = 0; low + kHandSize <= ranks; ++low) {
-            const std::uint32_t inside = below[low + kHandSize] - below[low];
+        for (std::uint32_t low = 0; low + length <= ranks; ++low) {
+            const std::uint32_t inside = below[low + length] - below[low];
             if (inside >= groupSize) {
                 fitting |= within[run(inside, below[low])];
             }
         }
-        const std::uint32_t top = below[ranks] - below[ranks - 4];
+        const std::uint32_t top = below[ranks] - below[ranks - (length - 1)];
         const std::uint32_t zero = set & 1u;
         if (top + zero >= groupSize) {
             fitting |= within[zero | run(top, d - top)];

@@ -48,10 +48,12 @@ struct PositionGroups {
 };
 
 // Sets of d ranks out of `ranks`, counted by which groups of their positions
-// (PositionGroups numbers) fit inside one straight: five ranks in a row, or
-// rank 0 with the four highest. For groups of five that is being a straight.
+// (PositionGroups numbers) fit inside one straight of `length` ranks:
+// `length` ranks in a row, or rank 0 with the length - 1 highest. For groups
+// of that length it is being a straight.
 std::map<std::uint64_t, std::uint64_t> rankSetsByStraightFit(std::uint32_t ranks, std::uint32_t d,
-                                                             const PositionGroups& groups);
+                                                             const PositionGroups& groups,
+                                                             std::uint32_t length);
 
 // Some two of the chosen positions share a suit.
 bool anySharedSuit(const Suits& suits, std::uint32_t positions);

@@ -29,18 +29,31 @@ struct PairedCategories {
     std::uint32_t hypochromatic = 0;
 };
 
-// Rank patterns with a repeated rank, as parts in descending order.
+// Rank patterns with a repeated rank, as parts in descending order, and the
+// number of cards they are made of.
 struct PairedPattern {
     std::array<std::uint8_t, kHandSize> parts{};
     PairedCategories categories;
+    std::uint32_t cards = kHandSize;
 };
-constexpr std::array<PairedPattern, 6> kPairedPatterns{{
+constexpr PairedCategories kFours{bitOf(HC::Rainbow4OfAKind), bitOf(HC::Hypochromatic4OfAKind)};
+constexpr PairedCategories kThrees{bitOf(HC::Rainbow3OfAKind), bitOf(HC::Hypochromatic3OfAKind)};
+constexpr PairedCategories kTwoPairs{bitOf(HC::Rainbow2Pair), bitOf(HC::Hypochromatic2Pair)};
+constexpr PairedCategories kPairs{bitOf(HC::Rainbow1Pair), bitOf(HC::Hypochromatic1Pair)};
+constexpr std::array<PairedPattern, 12> kPairedPatterns{{
     {{5}, {bitOf(HC::FiveOfAKind), bitOf(HC::FiveOfAKind)}},
-    {{4, 1}, {bitOf(HC::Rainbow4OfAKind), bitOf(HC::Hypochromatic4OfAKind)}},
+    {{4, 1}, kFours},
     {{3, 2}, {bitOf(HC::RainbowFullHouse), bitOf(HC::HypochromaticFullHouse)}},
-    {{3, 1, 1}, {bitOf(HC::Rainbow3OfAKind), bitOf(HC::Hypochromatic3OfAKind)}},
-    {{2, 2, 1}, {bitOf(HC::Rainbow2Pair), bitOf(HC::Hypochromatic2Pair)}},
-    {{2, 1, 1, 1}, {bitOf(HC::Rainbow1Pair), bitOf(HC::Hypochromatic1Pair)}},
+    {{3, 1, 1}, kThrees},
+    {{2, 2, 1}, kTwoPairs},
+    {{2, 1, 1, 1}, kPairs},
+    // A hand of four or three cards, classed as itself.
+    {{4}, kFours, 4},
+    {{3, 1}, kThrees, 4},
+    {{2, 2}, kTwoPairs, 4},
+    {{2, 1, 1}, kPairs, 4},
+    {{3}, kThrees, 3},
+    {{2, 1}, kPairs, 3},
 }};
 
 // The cards taken, as parts in descending order.
@@ -56,13 +69,17 @@ std::array<std::uint8_t, kHandSize> partsOf(const Multiplicities& take, std::uin
     return parts;
 }
 
-// The paired patterns that `wilds` wild cards can complete these cards to:
-// each rank taken keeps at least its cards, the wild cards add to them or
-// start new ranks (a deck has ranks enough). Without wild cards, the cards'
-// own pattern.
-PairedCategories pairedReach(const std::array<std::uint8_t, kHandSize>& parts) {
+// The paired patterns of `classed` cards that wild cards can complete these
+// cards to: each rank taken keeps at least its cards, the wild cards add to
+// them or start new ranks (a deck has ranks enough). Without wild cards, the
+// cards' own pattern.
+PairedCategories pairedReach(const std::array<std::uint8_t, kHandSize>& parts,
+                             std::uint32_t classed) {
     PairedCategories reach;
     for (const PairedPattern& pattern : kPairedPatterns) {
+        if (pattern.cards != classed) {
+            continue;
+        }
         // Both in descending order: the cards' ranks fit the pattern's ranks
         // exactly when they fit part by part.
         bool fits = true;
@@ -85,31 +102,42 @@ struct Take {
     PairedCategories paired;  // the categories with a repeated rank it can make
 };
 
-// What one assignment of suits allows: the categories of the fives with a
-// repeated rank, and per group of distinct ranks (3 bits at 3 * its number)
-// whether its five can be a flush (bit 0), rainbow (bit 1) or neither (bit 2).
-struct SuitSignature {
-    std::uint32_t paired = 0;
-    std::uint64_t distinct = 0;
-    friend bool operator<(const SuitSignature& a, const SuitSignature& b) {
-        return a.paired != b.paired ? a.paired < b.paired : a.distinct < b.distinct;
-    }
-};
-
 constexpr std::uint64_t kFlushBit = 1;
 constexpr std::uint64_t kRainbowBit = 2;
 constexpr std::uint64_t kMixedBit = 4;
 
+// What one assignment of suits allows: the categories of the fives with a
+// repeated rank, and per group of distinct ranks (3 bits at 3 * its number)
+// whether its five can be a flush (bit 0), rainbow (bit 1) or neither (bit 2).
+// Eight distinct ranks have 56 groups of five: 168 bits.
+struct SuitSignature {
+    static constexpr std::size_t kGroupsPerWord = 21;
+    std::uint32_t paired = 0;
+    std::array<std::uint64_t, 3> distinct{};
+
+    void addGroup(std::size_t group, std::uint64_t bits) {
+        distinct[group / kGroupsPerWord] |= bits << (3 * (group % kGroupsPerWord));
+    }
+    std::uint64_t group(std::size_t group) const {
+        return (distinct[group / kGroupsPerWord] >> (3 * (group % kGroupsPerWord))) & 7u;
+    }
+    friend bool operator<(const SuitSignature& a, const SuitSignature& b) {
+        return a.paired != b.paired ? a.paired < b.paired : a.distinct < b.distinct;
+    }
+};
+static_assert(3 * SuitSignature::kGroupsPerWord <= 64 && 3 * 21 >= 56, "56 groups fit");
+
 // The natural part of a hand: n cards of d distinct ranks with one
-// multiplicity vector, and `wilds` jokers. Its fives take 5 - wilds of its
-// cards (a five with fewer jokers reaches nothing more: a joker can stand for
-// the card it displaces).
+// multiplicity vector, and `wilds` jokers. Its groups of `classed` cards (the
+// fives, or the whole hand of three or four) take classed - wilds of its
+// cards (a group with fewer jokers reaches nothing more: a joker can stand
+// for the card it displaces).
 class NaturalPartWalk {
 public:
     NaturalPartWalk(std::uint32_t suits, const Multiplicities& multiplicities, std::uint32_t d,
-                    std::uint32_t wilds, const PositionGroups& groups)
-        : suitCount_(suits), d_(d), wilds_(wilds), groups_(groups) {
-        forEachTake(multiplicities, d, kHandSize - wilds, [&](const Multiplicities& take) {
+                    std::uint32_t wilds, std::uint32_t classed, const PositionGroups& groups)
+        : suitCount_(suits), d_(d), wilds_(wilds), classed_(classed), groups_(groups) {
+        forEachTake(multiplicities, d, classed - wilds, [&](const Multiplicities& take) {
             Take t;
             t.take = take;
             t.distinctRanks = true;
@@ -119,7 +147,7 @@ public:
                 }
                 t.distinctRanks = t.distinctRanks && take[i] <= 1;
             }
-            t.paired = pairedReach(partsOf(take, d));
+            t.paired = pairedReach(partsOf(take, d), classed);
             takes_.push_back(t);
         });
     }
@@ -138,7 +166,7 @@ public:
 private:
     SuitSignature signature(const Suits& suits) const {
         SuitSignature result;
-        const bool rainbowDeck = suitCount_ >= kHandSize;
+        const bool rainbowDeck = suitCount_ >= classed_;
         for (const Take& t : takes_) {
             const bool distinctSuits =
                 rainbowDeck && distinctSuitsPossible(suits, t.support, t.take);
@@ -152,8 +180,8 @@ private:
                     }
                     continue;
                 }
-                result.distinct |= naturalFiveBits(suits, t.support, distinctSuits)
-                                   << (3 * groups_.number[t.support]);
+                result.addGroup(static_cast<std::size_t>(groups_.number[t.support]),
+                                naturalFiveBits(suits, t.support, distinctSuits));
                 continue;
             }
             // A joker may repeat a suit, even a card, so every pattern it
@@ -171,7 +199,7 @@ private:
                 if (distinctSuits) {
                     bits |= kRainbowBit;
                 }
-                result.distinct |= bits << (3 * groups_.number[t.support]);
+                result.addGroup(static_cast<std::size_t>(groups_.number[t.support]), bits);
             }
         }
         return result;
@@ -185,7 +213,7 @@ private:
         return common;
     }
 
-    // Five cards of distinct ranks, one of each position.
+    // A group of distinct ranks, one card of each position.
     static std::uint64_t naturalFiveBits(const Suits& suits, std::uint32_t positions,
                                          bool distinctSuits) {
         bool allSameSingle = true;
@@ -201,7 +229,7 @@ private:
         if (distinctSuits) {
             bits |= kRainbowBit;
         }
-        // Two cards of one suit, yet not all five of one suit.
+        // Two cards of one suit, yet not all of one suit.
         if (anySharedSuit(suits, positions) && !allSameSingle) {
             bits |= kMixedBit;
         }
@@ -211,20 +239,21 @@ private:
     std::uint32_t suitCount_;
     std::uint32_t d_;
     std::uint32_t wilds_;
+    std::uint32_t classed_;
     const PositionGroups& groups_;
     std::vector<Take> takes_;
 };
 
 // The categories of a signature once it is known which groups of distinct
-// ranks fit a straight. Natural fives are a straight or not; wild cards can
+// ranks fit a straight. Natural groups are a straight or not; wild cards can
 // complete a group that fits to a straight, and any group to a non-straight
-// (a deck of at least 7 ranks has more fives around any four ranks than
-// straights through them).
+// (a deck of at least 7 ranks has more ranks around any four than straights
+// through them).
 std::uint32_t categorySet(const SuitSignature& signature, std::uint64_t fitting,
                           std::size_t groupCount, bool wild) {
     std::uint32_t set = signature.paired;
     for (std::size_t g = 0; g < groupCount; ++g) {
-        const std::uint64_t bits = signature.distinct >> (3 * g);
+        const std::uint64_t bits = signature.group(g);
         const bool straight = (fitting >> g) & 1u;
         const bool other = wild || !straight;
         auto add = [&](std::uint64_t bit, HC straightCategory, HC otherCategory) {
@@ -242,14 +271,18 @@ std::uint32_t categorySet(const SuitSignature& signature, std::uint64_t fitting,
 
 // Adds the hands of n natural cards and `wilds` jokers, `weight` hands for
 // each natural part, to the sets.
-void addNaturalParts(Deck deck, std::uint32_t n, std::uint32_t wilds, std::uint64_t weight,
-                     std::map<std::uint32_t, std::uint64_t>& sets) {
-    for (std::uint32_t d = 1; d <= n && d <= deck.ranks; ++d) {
-        const PositionGroups groups(d, kHandSize - wilds);
-        const auto rankSets = rankSetsByStraightFit(deck.ranks, d, groups);
+// Hands of `cards` cards; no natural card at all (a hand of jokers only) is
+// the one empty part.
+void addNaturalParts(Deck deck, std::uint32_t cards, std::uint32_t n, std::uint32_t wilds,
+                     std::uint64_t weight, std::map<std::uint32_t, std::uint64_t>& sets) {
+    const std::uint32_t classed = classedCards(cards);
+    for (std::uint32_t d = n == 0 ? 0 : 1; d <= n && d <= deck.ranks; ++d) {
+        const PositionGroups groups(d, classed - wilds);
+        const auto rankSets = rankSetsByStraightFit(deck.ranks, d, groups, classed);
         forEachMultiplicities(n, d, deck.suits, [&](const Multiplicities& multiplicities) {
             const auto signatures =
-                NaturalPartWalk(deck.suits, multiplicities, d, wilds, groups).run(multiplicities);
+                NaturalPartWalk(deck.suits, multiplicities, d, wilds, classed, groups)
+                    .run(multiplicities);
             for (const auto& [fitting, rankSetCount] : rankSets) {
                 for (const auto& [signature, suitWeight] : signatures) {
                     sets[categorySet(signature, fitting, groups.masks.size(), wilds > 0)] +=
@@ -269,7 +302,9 @@ KCardCountTable::KCardCountTable(Deck deck, std::uint32_t cards, std::uint32_t j
                                     std::to_string(deck.ranks) + " is not admissible");
     }
     if (cards < kMinCards || cards > kMaxCards) {
-        throw std::invalid_argument("a hand holds 5 to 7 cards, not " + std::to_string(cards));
+        throw std::invalid_argument("a hand holds " + std::to_string(kMinCards) + " to " +
+                                    std::to_string(kMaxCards) + " cards, not " +
+                                    std::to_string(cards));
     }
     if (jokers > kMaxJokers) {
         throw std::invalid_argument("a deck holds 0 to 4 jokers, not " + std::to_string(jokers));
@@ -277,14 +312,14 @@ KCardCountTable::KCardCountTable(Deck deck, std::uint32_t cards, std::uint32_t j
     // A hand holds j of the jokers (which ones changes nothing) and K - j
     // natural cards.
     std::map<std::uint32_t, std::uint64_t> sets;
-    for (std::uint32_t j = 0; j <= jokers; ++j) {
-        addNaturalParts(deck, cards - j, j, choose64(jokers, j), sets);
+    for (std::uint32_t j = 0; j <= jokers && j <= cards; ++j) {
+        addNaturalParts(deck, cards, cards - j, j, choose64(jokers, j), sets);
     }
     sets_.assign(sets.begin(), sets.end());
 }
 
 CategoryCounts64 KCardCountTable::counts(const CategoryOrder& order) const {
-    if (const auto problem = orderProblem(deck_, order, jokers_)) {
+    if (const auto problem = orderProblem(deck_, cards_, order, jokers_)) {
         throw std::invalid_argument(*problem);
     }
     const OrderPlaces places = placesOf(order);

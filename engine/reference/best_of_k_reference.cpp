@@ -25,7 +25,10 @@ private:
     // Extends the hand by every card above its last, up to `cards_` cards.
     void deal(Hand& hand, std::uint32_t firstIndex) {
         if (hand.size() == cards_) {
-            const HandCategory category = bestOfFives(hand, deck_, places_);
+            // A hand of three or four cards has no five: it is classed as itself.
+            const HandCategory category = hand.size() < kHandSize
+                                              ? categorizeAsItself(hand, deck_)
+                                              : bestOfFives(hand, deck_, places_);
             ++counts_[category];
             if (visitor_) {
                 visitor_(hand, category);
@@ -78,7 +81,7 @@ std::optional<CategoryCounts64> enumerateKCardsReference(Deck deck, std::uint32_
                                                          const CategoryOrder& order,
                                                          const KCardHandVisitor& visitor) {
     if (!deck.isAdmissible() || cards < kMinCards || cards > kMaxCards ||
-        orderProblem(deck, order)) {
+        orderProblem(deck, cards, order, 0)) {
         return std::nullopt;
     }
     return ReferenceCardsRun(deck, cards, order, visitor).run();

@@ -13,7 +13,7 @@
 
 namespace marvane {
 
-// The category of a hand of five to seven cards: the best, by `places`,
+// The category of a hand of five to eight cards: the best, by `places`,
 // among the categories the reference classifier gives each of its fives.
 // This is what the faster K-card paths must agree with.
 HandCategory bestOfFives(const Hand& hand, Deck deck, const OrderPlaces& places);
@@ -22,7 +22,8 @@ HandCategory bestOfFives(const Hand& hand, Deck deck, const OrderPlaces& places)
 using KCardHandVisitor = std::function<void(const Hand& hand, HandCategory category)>;
 
 // Visits every hand of `cards` cards in lexicographic order of card numbers
-// and counts it under bestOfFives. Slow on purpose: it is the oracle of the
+// and counts it under bestOfFives, or, below five cards, as itself
+// (categorizeAsItself). Slow on purpose: it is the oracle of the
 // tests and the benchmarks' baseline. Nothing for an inadmissible deck, a
 // hand size outside kMinCards..kMaxCards or an order that can't rank the
 // deck's hands.

@@ -108,7 +108,7 @@ std::optional<CategoryCounts64> enumerateJokersReference(Deck deck, std::uint32_
                                                          std::uint32_t jokers,
                                                          const CategoryOrder& order,
                                                          const JokerHandVisitor& visitor) {
-    if (!admissible(deck, cards, jokers) || orderProblem(deck, order, jokers)) {
+    if (!admissible(deck, cards, jokers) || orderProblem(deck, cards, order, jokers)) {
         return std::nullopt;
     }
     const OrderPlaces places = placesOf(order);

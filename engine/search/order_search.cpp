@@ -44,7 +44,7 @@ SetHands setHandsOf(Deck deck, std::uint32_t cards, std::uint32_t jokers) {
 }  // namespace
 
 OrderCounter::OrderCounter(Deck deck, std::uint32_t cards, std::uint32_t jokers)
-    : deck_(deck), cards_(cards), jokers_(jokers), categories_(defaultOrder(deck, jokers)) {
+    : deck_(deck), cards_(cards), jokers_(jokers), categories_(defaultOrder(deck, cards, jokers)) {
     const SetHands sets = setHandsOf(deck, cards, jokers);  // checks its arguments first
     std::array<std::int8_t, kCategoryCount> slotOf{};
     slotOf.fill(kNoSlot);
@@ -92,7 +92,7 @@ std::uint64_t OrderCounter::countGiven(HandCategory category, CategorySet above)
 }
 
 CategoryCounts64 OrderCounter::counts(const CategoryOrder& order) const {
-    if (const auto problem = orderProblem(deck_, order, jokers_)) {
+    if (const auto problem = orderProblem(deck_, cards_, order, jokers_)) {
         throw std::invalid_argument(*problem);
     }
     CategoryCounts64 counts;

@@ -157,16 +157,18 @@ std::vector<Crossing> findCrossings(DeckDimension varying, std::uint32_t fixed, 
     std::vector<SeriesDeck64> series;
     for (Deck deck : deckSeries(varying, fixed)) {
         series.push_back({varyingValue(deck, varying),
-                          countKCards(deck, cards, defaultOrder(deck, jokers), jokers)});
+                          countKCards(deck, cards, defaultOrder(deck, cards, jokers), jokers)});
     }
     return findCrossings(series);
 }
 
 std::vector<Crossing> findCardCrossings(Deck deck, std::uint32_t jokers) {
     std::vector<SeriesDeck64> series;
-    const CategoryOrder order = defaultOrder(deck, jokers);
+    // Each hand size under its own order: below five cards the deck's
+    // order is its hands' own.
     for (std::uint32_t cards = kMinCards; cards <= kMaxCards; ++cards) {
-        series.push_back({cards, countKCards(deck, cards, order, jokers)});
+        series.push_back(
+            {cards, countKCards(deck, cards, defaultOrder(deck, cards, jokers), jokers)});
     }
     return findCrossings(series);
 }
@@ -174,7 +176,8 @@ std::vector<Crossing> findCardCrossings(Deck deck, std::uint32_t jokers) {
 std::vector<Crossing> findJokerCrossings(Deck deck, std::uint32_t cards) {
     std::vector<SeriesDeck64> series;
     for (std::uint32_t jokers = 0; jokers <= kMaxJokers; ++jokers) {
-        series.push_back({jokers, countKCards(deck, cards, defaultOrder(deck, jokers), jokers)});
+        series.push_back(
+            {jokers, countKCards(deck, cards, defaultOrder(deck, cards, jokers), jokers)});
     }
     return crossingsAlong(series, Ties::Skipped);
 }

@@ -7,13 +7,21 @@
 
 namespace marvane {
 
-// Hands of six and seven cards count as their best five. Five is the
-// program's own hand size; its 32-bit tables stay as they are.
-inline constexpr std::uint32_t kMinCards = 5;
-inline constexpr std::uint32_t kMaxCards = 7;
+// The hand sizes a deck is counted at. Hands of three and four cards are
+// classed as themselves; hands of six to eight count as their best five.
+// Five is the program's own hand size; its 32-bit tables stay as they are.
+inline constexpr std::uint32_t kMinCards = 3;
+inline constexpr std::uint32_t kMaxCards = 8;
+
+// The cards a category is made of in a hand of `cards` cards: the whole hand
+// up to five, else the best five.
+constexpr std::uint32_t classedCards(std::uint32_t cards) {
+    return cards < kHandSize ? cards : kHandSize;
+}
 
 // C(n, k) exactly in 64 bits; 0 when n < k. Every admissible deck's number of
-// hands of up to seven cards fits: C(160, 7) = 466,251,591,520.
+// hands of up to eight cards fits: C(164, 8) = 10,912,535,409,348 (with four
+// jokers), and every intermediate product stays below 2^63.
 constexpr std::uint64_t choose64(std::uint64_t n, std::uint64_t k) {
     if (n < k) {
         return 0;

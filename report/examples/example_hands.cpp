@@ -119,7 +119,7 @@ CategoryExample exampleHand(HandCategory category, Deck deck, std::uint32_t card
     if (!example.occurs() || cards <= kHandSize) {
         return example;
     }
-    if (cards > kMaxCards || orderProblem(deck, order)) {
+    if (cards > kMaxCards || orderProblem(deck, cards, order, 0)) {
         return noExample("no example hand was found");
     }
     const OrderPlaces places = placesOf(order);

@@ -66,10 +66,10 @@ JokerExample exampleJokerHand(HandCategory category, Deck deck, std::uint32_t ca
                               std::uint32_t jokers, const CategoryOrder& order) {
     auto none = [](std::string reason) { return JokerExample{{}, 0, std::move(reason)}; };
     if (!deck.isAdmissible() || cards < kMinCards || cards > kMaxCards || jokers > kMaxJokers ||
-        orderProblem(deck, order, jokers)) {
+        orderProblem(deck, cards, order, jokers)) {
         return none("no example hand was found");
     }
-    if (!(reachableCategories(deck, jokers) & (1u << indexOf(category)))) {
+    if (!(reachableCategories(deck, cards, jokers) & (1u << indexOf(category)))) {
         return none(exampleHand(category, deck).reason);
     }
     JokerHandCheck check(deck, order, category);

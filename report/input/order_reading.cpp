@@ -44,11 +44,17 @@ void appendListed(std::string& list, std::string_view item) {
     list.append(item);
 }
 
+// Whose categories an order names: from five cards up the fives'.
+std::string handsWord(std::uint32_t cards) {
+    return cards == 3 ? "three-card" : cards == 4 ? "four-card" : "five-card";
+}
+
 }  // namespace
 
 std::variant<CategoryOrder, std::string> readCategoryOrder(std::string_view text, Deck deck,
+                                                           std::uint32_t cards,
                                                            std::uint32_t jokers) {
-    const std::uint32_t reachable = reachableCategories(deck, jokers);
+    const std::uint32_t reachable = reachableCategories(deck, cards, jokers);
     std::array<bool, kCategoryCount> named{};
     CategoryOrder order;
     for (std::size_t start = 0;;) {
@@ -74,7 +80,7 @@ std::variant<CategoryOrder, std::string> readCategoryOrder(std::string_view text
         start = comma + 1;
     }
     std::string missing;
-    for (HandCategory category : defaultOrder(deck, jokers)) {
+    for (HandCategory category : defaultOrder(deck, cards, jokers)) {
         if (!named[indexOf(category)]) {
             appendListed(missing, quoted(displayName(category)));
         }
@@ -82,7 +88,7 @@ std::variant<CategoryOrder, std::string> readCategoryOrder(std::string_view text
     if (!missing.empty()) {
         const std::string which = std::to_string(deck.suits) + " x " + std::to_string(deck.ranks);
         return "leaves out " + missing + ", which " +
-               (jokers == 0 ? which + " has five-card hands of"
+               (jokers == 0 ? which + " has " + handsWord(cards) + " hands of"
                             : which + " with " + std::to_string(jokers) +
                                   (jokers == 1 ? " joker" : " jokers") + " has hands of");
     }

@@ -9,8 +9,9 @@ namespace {
 
 // The order without the categories no hand reaches: no hand ever falls
 // into them, so they would only add pairs against 0 hands.
-CategoryOrder rankedOnly(Deck deck, const CategoryOrder& order, std::uint32_t jokers) {
-    const std::uint32_t reachable = reachableCategories(deck, jokers);
+CategoryOrder rankedOnly(Deck deck, std::uint32_t cards, const CategoryOrder& order,
+                         std::uint32_t jokers) {
+    const std::uint32_t reachable = reachableCategories(deck, cards, jokers);
     CategoryOrder ranked;
     for (HandCategory category : order) {
         if (reachable & (1u << indexOf(category))) {
@@ -54,15 +55,19 @@ OrderCheckReport buildOrderCheckReport(Deck deck, std::uint32_t cards, const Cat
                                        std::uint32_t jokers) {
     const OrderCounter counter(deck, cards, jokers);  // checks its arguments first
     OrderCheckReport report{
-        deck, cards, order.empty() ? defaultOrder(deck, jokers) : rankedOnly(deck, order, jokers),
-        {},   {},    jokers};
+        deck,
+        cards,
+        order.empty() ? defaultOrder(deck, cards, jokers) : rankedOnly(deck, cards, order, jokers),
+        {},
+        {},
+        jokers};
     report.counts = counter.counts(report.order);
     report.pairs = breakingPairs(report.order, report.counts);
     return report;
 }
 
 std::vector<BreakingPair> breakingPairs(const KCardReport& report) {
-    return breakingPairs(rankedOnly(report.deck, report.order, report.jokers),
+    return breakingPairs(rankedOnly(report.deck, report.cards, report.order, report.jokers),
                          report.enumerated ? report.enumeratedCounts : report.computed);
 }
 

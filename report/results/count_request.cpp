@@ -69,8 +69,9 @@ EnumerationRun enumerateShare(const CountRequest& request) {
         EngineState state;
         return enumerateFiveCardHands(request.deck, state, {}, run);
     }
-    const CategoryOrder order =
-        request.order.empty() ? defaultOrder(request.deck, request.jokers) : request.order;
+    const CategoryOrder order = request.order.empty()
+                                    ? defaultOrder(request.deck, request.cards, request.jokers)
+                                    : request.order;
     return enumerateJokers(request.deck, request.cards, request.jokers, order, run);
 }
 

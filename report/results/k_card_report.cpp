@@ -37,7 +37,8 @@ KCardReport buildKCardReport(const KCardReportOptions& options) {
     report.cards = options.cards;
     report.jokers = options.jokers;
     report.hands = handsOf(deck, options.cards, options.jokers);
-    report.order = options.order.empty() ? defaultOrder(deck, options.jokers) : options.order;
+    report.order =
+        options.order.empty() ? defaultOrder(deck, options.cards, options.jokers) : options.order;
     // Throws for an order that can't rank the hands.
     const bool counted = options.counting != nullptr && options.counting->deck() == deck &&
                          options.counting->cards() == options.cards &&

@@ -37,7 +37,7 @@ ShownReport shownReport(const FiveCardReport& report) {
                       .floatingPath = report.floatingPath,
                       .enumerated = report.enumerated,
                       .cancelled = report.cancelled,
-                      .order = defaultOrder(report.deck),
+                      .order = defaultOrder(report.deck, kHandSize, 0),
                       .rows = {},
                       .mismatches = report.mismatches,
                       .threads = report.threads,

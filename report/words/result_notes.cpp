@@ -39,7 +39,7 @@ CategoryNotes exampleNotes(HandCategory category, const ShownReport& report) {
 CategoryNotes jokerNotes(HandCategory category, const ShownReport& report) {
     CategoryNotes notes;
     const bool reachable =
-        (reachableCategories(report.deck, report.jokers) >> indexOf(category)) & 1U;
+        (reachableCategories(report.deck, report.cards, report.jokers) >> indexOf(category)) & 1U;
     if (!reachable) {
         notes.example = ExampleStatus::CannotOccur;
         notes.reason = exampleHand(category, report.deck).reason;
@@ -64,7 +64,7 @@ CategoryNotes jokerNotes(HandCategory category, const ShownReport& report) {
 
 ResultNotes resultNotes(const ShownReport& report) {
     ResultNotes notes;
-    notes.deckOrder = report.order == defaultOrder(report.deck, report.jokers);
+    notes.deckOrder = report.order == defaultOrder(report.deck, report.cards, report.jokers);
     for (std::size_t index = 0; index < kCategoryCount; ++index) {
         const HandCategory category = *categoryFromIndex(index);
         notes.categories[index] =

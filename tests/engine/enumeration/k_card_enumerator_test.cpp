@@ -23,7 +23,7 @@ struct Case {
 };
 
 CategoryOrder orderFor(const Case& c) {
-    CategoryOrder order = defaultOrder(c.deck);
+    CategoryOrder order = defaultOrder(c.deck, c.cards, 0);
     if (c.reversedOrder) {
         std::reverse(order.begin(), order.end());
     }
@@ -33,7 +33,8 @@ CategoryOrder orderFor(const Case& c) {
 // Hand by hand: the same hands in the same order, each in the reference's category.
 TEST(KCardEnumerator, VisitsEveryHandInTheReferencesOrderAndCategory) {
     for (const Case& c : {Case{{4, 7}, 6, false}, Case{{4, 7}, 7, true}, Case{{5, 7}, 6, true},
-                          Case{{5, 7}, 6, false}, Case{{4, 9}, 6, false}}) {
+                          Case{{5, 7}, 6, false}, Case{{4, 9}, 6, false}, Case{{4, 7}, 3, false},
+                          Case{{4, 7}, 4, true}, Case{{5, 7}, 3, true}, Case{{8, 7}, 4, false}}) {
         const CategoryOrder order = orderFor(c);
         std::vector<std::uint8_t> expected;
         const auto reference = enumerateKCardsReference(
@@ -83,8 +84,8 @@ TEST(KCardEnumerator, VisitsHandsOfManySuitsInTheReferencesCategory) {
     }
 }
 
-// Seven cards of five suits and six of eight: a whole reference run takes
-// minutes here, so every hand's category is held against the exact count's
+// Seven cards of five suits, six of eight and eight of four: a whole
+// reference run takes minutes here, so every hand's category is held against the exact count's
 // totals, and a spread-out sample of hands (every `stride`th) against the
 // reference classifier.
 TEST(KCardEnumerator, LargerDecksAgreeWithTheExactCountAndSampledWithTheReference) {
@@ -93,10 +94,11 @@ TEST(KCardEnumerator, LargerDecksAgreeWithTheExactCountAndSampledWithTheReferenc
         std::uint32_t cards;
         std::uint32_t stride;
     };
-    for (const Sampled& c : {Sampled{{5, 7}, 7, 211}, Sampled{{8, 7}, 6, 997}}) {
+    for (const Sampled& c :
+         {Sampled{{5, 7}, 7, 211}, Sampled{{8, 7}, 6, 997}, Sampled{{4, 7}, 8, 97}}) {
         const std::string where = std::to_string(c.deck.suits) + "x" +
                                   std::to_string(c.deck.ranks) + " " + std::to_string(c.cards);
-        const CategoryOrder order = defaultOrder(c.deck);
+        const CategoryOrder order = defaultOrder(c.deck, c.cards, 0);
         const OrderPlaces places = placesOf(order);
         std::uint32_t seen = 0;
         std::uint32_t sampled = 0;
@@ -127,7 +129,7 @@ TEST(KCardEnumerator, CountsUnderShuffledOrdersAsTheReferenceDoes) {
     std::mt19937 random(20240611);
     for (const Case& c : {Case{{4, 7}, 7, false}, Case{{4, 8}, 6, false}, Case{{5, 7}, 6, false}}) {
         for (int round = 0; round < 2; ++round) {
-            CategoryOrder order = defaultOrder(c.deck);
+            CategoryOrder order = defaultOrder(c.deck, c.cards, 0);
             std::shuffle(order.begin(), order.end(), random);
             const auto reference = enumerateKCardsReference(c.deck, c.cards, order);
             ASSERT_TRUE(reference);
@@ -144,7 +146,7 @@ TEST(KCardEnumerator, ReportsProgressAndStopsWhenAsked) {
     std::uint64_t last = 0;
     bool ascending = true;
     const EnumerationRun stopped =
-        enumerateKCards(deck, 7, defaultOrder(deck),
+        enumerateKCards(deck, 7, defaultOrder(deck, 7, 0),
                         {.workers = 2, .progress = [&](std::uint64_t done, std::uint64_t total) {
                              ascending = ascending && done >= last && total == 133'784'560u;
                              last = done;
@@ -156,20 +158,21 @@ TEST(KCardEnumerator, ReportsProgressAndStopsWhenAsked) {
 
     std::atomic<bool> stop{true};
     const EnumerationRun flagged =
-        enumerateKCards(deck, 7, defaultOrder(deck), {.workers = 1, .stop = &stop});
+        enumerateKCards(deck, 7, defaultOrder(deck, 7, 0), {.workers = 1, .stop = &stop});
     EXPECT_EQ(flagged.status, RunStatus::Cancelled);
     EXPECT_EQ(flagged.handsVisited, 0u);
 }
 
 TEST(KCardEnumerator, RefusesWhatItCannotEnumerate) {
     const Deck deck{4, 13};
-    EXPECT_EQ(enumerateKCards(deck, 8, defaultOrder(deck)).status, RunStatus::Refused);
-    EXPECT_EQ(enumerateKCards(Deck{3, 13}, 6, defaultOrder(deck)).status, RunStatus::Refused);
+    EXPECT_EQ(enumerateKCards(deck, 9, defaultOrder(deck, 7, 0)).status, RunStatus::Refused);
+    EXPECT_EQ(enumerateKCards(Deck{3, 13}, 6, defaultOrder(deck, 6, 0)).status, RunStatus::Refused);
     EXPECT_EQ(enumerateKCards(deck, 6, {}).status, RunStatus::Refused);
-    EXPECT_EQ(enumerateKCards(deck, 6, defaultOrder(deck), {.workers = 0}).status,
+    EXPECT_EQ(enumerateKCards(deck, 6, defaultOrder(deck, 6, 0), {.workers = 0}).status,
               RunStatus::Refused);
-    EXPECT_EQ(enumerateKCards(deck, 6, defaultOrder(deck), {.workers = kMaxWorkers + 1}).status,
-              RunStatus::Refused);
+    EXPECT_EQ(
+        enumerateKCards(deck, 6, defaultOrder(deck, 6, 0), {.workers = kMaxWorkers + 1}).status,
+        RunStatus::Refused);
 }
 
 }  // namespace

@@ -32,11 +32,11 @@ TEST(WorkerDriver, ProgressAndStopReachTheCallerInEveryRun) {
          }},
         {"seven cards, 6 x 10", handsOf({6, 10}, 7),
          [](const RunOptions& options) {
-             return enumerateKCards({6, 10}, 7, defaultOrder({6, 10}), options);
+             return enumerateKCards({6, 10}, 7, defaultOrder({6, 10}, 7, 0), options);
          }},
         {"seven cards with a joker, 8 x 20", handsOf({8, 20}, 7, 1),
          [](const RunOptions& options) {
-             return enumerateJokers({8, 20}, 7, 1, defaultOrder({8, 20}, 1), options);
+             return enumerateJokers({8, 20}, 7, 1, defaultOrder({8, 20}, 7, 1), options);
          }},
     };
     for (const Case& c : cases) {

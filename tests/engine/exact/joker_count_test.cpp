@@ -50,7 +50,7 @@ TEST(JokerCount, FiveCardsOfTheFiftyTwoCardDeckGiveThePublishedCounts) {
         {3, false, {{Hypochromatic4OfAKind, 20'408}, {HypochromaticFullHouse, 12'168}}, false},
     };
     for (const PublishedJokers& entry : published) {
-        CategoryOrder order = defaultOrder(deck, entry.jokers);
+        CategoryOrder order = defaultOrder(deck, 5, entry.jokers);
         if (entry.twoPairAboveTrips) {
             order = withMoved(order, Hypochromatic2Pair, Hypochromatic3OfAKind);
         }
@@ -68,21 +68,29 @@ TEST(JokerCount, FiveCardsOfTheFiftyTwoCardDeckGiveThePublishedCounts) {
 }
 
 TEST(JokerCount, DefaultOrderPutsWhatOnlyAJokerMakesFirst) {
-    const CategoryOrder plain = defaultOrder(Deck{4, 13});
+    const CategoryOrder plain = defaultOrder(Deck{4, 13}, 5, 0);
     CategoryOrder withFive = {FiveOfAKind};
     withFive.insert(withFive.end(), plain.begin(), plain.end());
-    EXPECT_EQ(defaultOrder(Deck{4, 13}, 1), withFive);
-    EXPECT_EQ(defaultOrder(Deck{4, 13}, 0), plain);
+    EXPECT_EQ(defaultOrder(Deck{4, 13}, 5, 1), withFive);
+    EXPECT_EQ(defaultOrder(Deck{4, 13}, 7, 0), plain);
     // Five suits have natural five of a kinds: jokers change no order.
-    EXPECT_EQ(defaultOrder(Deck{5, 7}, 4), defaultOrder(Deck{5, 7}));
+    EXPECT_EQ(defaultOrder(Deck{5, 7}, 6, 4), defaultOrder(Deck{5, 7}, 6, 0));
     // An order that leaves out what a joker reaches can't rank the hands.
-    EXPECT_FALSE(orderProblem(Deck{4, 13}, plain));
-    EXPECT_TRUE(orderProblem(Deck{4, 13}, plain, 1));
+    EXPECT_FALSE(orderProblem(Deck{4, 13}, 5, plain, 0));
+    EXPECT_TRUE(orderProblem(Deck{4, 13}, 5, plain, 1));
+    // Three cards: a pair and a joker repeating one of its cards is the only
+    // hypochromatic three of a kind, which no natural hand is.
+    CategoryOrder threeCards = {Hypochromatic3OfAKind};
+    const CategoryOrder naturalThree = defaultOrder(Deck{4, 13}, 3, 0);
+    threeCards.insert(threeCards.end(), naturalThree.begin(), naturalThree.end());
+    EXPECT_EQ(defaultOrder(Deck{4, 13}, 3, 1), threeCards);
+    // Four suits have rainbow hands of four cards, which a five-card order lacks.
+    EXPECT_TRUE(orderProblem(Deck{4, 13}, 4, plain, 0));
 }
 
 // Every hand's set of reachable categories, by the plain reference, in small
-// decks with one to three jokers at five to seven cards; more ranks move the
-// straights apart.
+// decks with one to four jokers at three to seven cards (a hand of three or
+// four may be jokers only); more ranks move the straights apart.
 TEST(JokerCount, CategorySetsEqualTheReferenceHandByHand) {
     struct Case {
         Deck deck;
@@ -100,7 +108,14 @@ TEST(JokerCount, CategorySetsEqualTheReferenceHandByHand) {
                                            {{4, 11}, 5, 3},
                                            {{5, 7}, 5, 1},
                                            {{5, 7}, 6, 1},
-                                           {{8, 7}, 5, 1}}) {
+                                           {{8, 7}, 5, 1},
+                                           {{4, 7}, 3, 1},
+                                           {{4, 7}, 3, 3},
+                                           {{4, 7}, 3, 4},
+                                           {{4, 7}, 4, 2},
+                                           {{4, 7}, 4, 4},
+                                           {{5, 7}, 3, 2},
+                                           {{8, 7}, 4, 1}}) {
         const KCardCountTable table(c.deck, c.cards, c.jokers);
         const auto& sets = table.categorySets();
         const std::map<std::uint32_t, std::uint64_t> computed(sets.begin(), sets.end());
@@ -112,11 +127,13 @@ TEST(JokerCount, CategorySetsEqualTheReferenceHandByHand) {
 
 TEST(JokerCount, EveryHandIsCountedOnceInTheLargestDeck) {
     const Deck deck{8, 20};
-    for (std::uint32_t jokers = 1; jokers <= kMaxJokers; ++jokers) {
-        const KCardCountTable table(deck, 7, jokers);
-        EXPECT_EQ(table.counts(defaultOrder(deck, jokers)).sum(),
-                  choose64(deck.cardCount() + jokers, 7))
-            << jokers;
+    for (std::uint32_t cards : {3u, 7u, 8u}) {
+        for (std::uint32_t jokers = 1; jokers <= kMaxJokers; ++jokers) {
+            const KCardCountTable table(deck, cards, jokers);
+            EXPECT_EQ(table.counts(defaultOrder(deck, cards, jokers)).sum(),
+                      choose64(deck.cardCount() + jokers, cards))
+                << cards << " cards, " << jokers << " jokers";
+        }
     }
     EXPECT_THROW(KCardCountTable(deck, 5, kMaxJokers + 1), std::invalid_argument);
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/reference/joker_reference.h"
+#include "tests/published_counts.h"
 
 namespace marvane {
 namespace {
@@ -118,48 +119,12 @@ TEST(Classifier, ClassifyCountsOneHandInOneCategory) {
 // Hands of three and four cards of the 52-card deck, classed as themselves,
 // against the published counts split by suit pattern.
 TEST(Classifier, HandsOfThreeAndFourCardsGiveThePublishedCounts) {
-    using enum HandCategory;
     CategoryOrder every;
     for (std::size_t c = 0; c < kCategoryCount; ++c) {
         every.push_back(*categoryFromIndex(c));
     }
-    struct Case {
-        std::uint32_t cards;
-        std::vector<std::pair<HandCategory, std::uint64_t>> published;
-    };
-    const Case cases[] = {
-        {3,
-         {{StraightFlush, 48},
-          {Rainbow3OfAKind, 52},
-          {RainbowStraight, 288},
-          {HypochromaticStraight, 432},
-          {Flush, 1'096},
-          {Rainbow1Pair, 1'872},
-          {Hypochromatic1Pair, 1'872},
-          {Rainbow, 6'576},
-          {Garbage, 9'864}}},
-        {4,
-         {{Rainbow4OfAKind, 13},
-          {StraightFlush, 44},
-          {Rainbow3OfAKind, 624},
-          {Hypochromatic3OfAKind, 1'872},
-          {RainbowStraight, 264},
-          {HypochromaticStraight, 2'508},
-          {Rainbow2Pair, 468},
-          {Hypochromatic2Pair, 2'340},
-          {Flush, 2'816},
-          {Rainbow1Pair, 10'296},
-          {Hypochromatic1Pair, 72'072},
-          {Rainbow, 16'896},
-          {Garbage, 160'512}}},
-    };
-    for (const Case& c : cases) {
-        CategoryCounts64 expected;
-        for (auto [category, hands] : c.published) {
-            expected[category] = hands;
-        }
-        EXPECT_EQ(enumerateJokersReference({4, 13}, c.cards, 0, every), expected) << c.cards;
-    }
+    EXPECT_EQ(enumerateJokersReference({4, 13}, 3, 0, every), published::threeCardCounts());
+    EXPECT_EQ(enumerateJokersReference({4, 13}, 4, 0, every), published::fourCardCounts());
 }
 
 // Three or four cards as themselves; a card twice (a joker repeating it)

@@ -24,10 +24,11 @@ using enum HandCategory;
 class ReferenceSets {
 public:
     ReferenceSets(Deck deck, std::uint32_t cards) {
-        const OrderPlaces places = placesOf(defaultOrder(deck));
+        const OrderPlaces places = placesOf(defaultOrder(deck, cards, 0));
         Hand five;
         const auto reference = enumerateKCardsReference(
-            deck, cards, defaultOrder(deck), [&](const Hand& hand, HandCategory category) {
+            deck, cards, defaultOrder(deck, cards, 0),
+            [&](const Hand& hand, HandCategory category) {
                 std::uint32_t set = 0;
                 for (std::uint32_t keep = 0; keep < (1u << hand.size()); ++keep) {
                     if (std::popcount(keep) != static_cast<int>(kHandSize)) {
@@ -124,7 +125,7 @@ TEST(OrderSearch, FollowsTheReferenceStepByStepOnSmallDecks) {
         const std::string where = placeOf(worked.deck, worked.cards);
         expectWorkedOutcome(worked, search, findSelfConsistentOrder(counter));
         ASSERT_FALSE(search.steps.empty()) << where;
-        EXPECT_EQ(search.steps.front().order, defaultOrder(worked.deck)) << where;
+        EXPECT_EQ(search.steps.front().order, defaultOrder(worked.deck, worked.cards, 0)) << where;
         for (std::size_t i = 0; i < search.steps.size(); ++i) {
             const OrderStep& step = search.steps[i];
             const CategoryCounts64 expected = reference.counts(step.order);
@@ -189,7 +190,7 @@ TEST(OrderSearch, ExistenceAgreesWithEveryPermutationOnFourSuitDecks) {
                                   std::to_string(c.deck.ranks) + " " + std::to_string(c.cards) +
                                   " cards";
         const KCardCountTable table(c.deck, c.cards);
-        CategoryOrder order = defaultOrder(c.deck);
+        CategoryOrder order = defaultOrder(c.deck, c.cards, 0);
         ASSERT_EQ(order.size(), 9u) << where;
         std::sort(order.begin(), order.end());
         std::size_t consistent = 0;

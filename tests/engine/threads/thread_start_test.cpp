@@ -91,7 +91,7 @@ TEST(ThreadStart, SevenCardHandsAreAllCountedOnTheThreadsThatStarted) {
         std::uint32_t starts = 0;
         std::uint64_t lastReport = 0;
         const EnumerationRun run =
-            enumerateKCards(deck, 7, defaultOrder(deck),
+            enumerateKCards(deck, 7, defaultOrder(deck, 7, 0),
                             {.workers = 3,
                              .progress =
                                  [&](std::uint64_t done, std::uint64_t) {
@@ -111,7 +111,7 @@ TEST(ThreadStart, SevenCardHandsAreAllCountedOnTheThreadsThatStarted) {
 // leaves: on 8 x 20 at seven cards they would otherwise run for hours.
 TEST(ThreadStart, AThrowingProgressStopsTheWorkers) {
     const Deck deck{8, 20};
-    EXPECT_THROW(enumerateKCards(deck, 7, defaultOrder(deck),
+    EXPECT_THROW(enumerateKCards(deck, 7, defaultOrder(deck, 7, 0),
                                  {.workers = 2,
                                   .progress = [](std::uint64_t, std::uint64_t) -> bool {
                                       throw std::runtime_error("the bar could not be drawn");

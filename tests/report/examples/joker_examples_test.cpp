@@ -20,7 +20,7 @@ TEST(JokerExamples, EachExampleCountsInItsCategory) {
         std::uint32_t jokers;
     };
     for (const Case& c : {Case{{4, 13}, 5, 1}, Case{{4, 7}, 6, 2}, Case{{5, 7}, 7, 1}}) {
-        const CategoryOrder order = defaultOrder(c.deck, c.jokers);
+        const CategoryOrder order = defaultOrder(c.deck, c.cards, c.jokers);
         const OrderPlaces places = placesOf(order);
         JokerReference reference(c.deck);
         for (HandCategory category : order) {
@@ -43,14 +43,14 @@ TEST(JokerExamples, EachExampleCountsInItsCategory) {
 
 TEST(JokerExamples, AJokerShowsWhatOnlyAJokerMakes) {
     const Deck deck{4, 13};
-    const CategoryOrder order = defaultOrder(deck, 1);
+    const CategoryOrder order = defaultOrder(deck, 5, 1);
     const JokerExample five = exampleJokerHand(HandCategory::FiveOfAKind, deck, 5, 1, order);
     EXPECT_EQ(handText(five.naturals, five.jokers), "7a 7b 7c 7d Jk");
     // A joker always makes a pair: no hand that holds one counts as no pair.
     EXPECT_EQ(exampleJokerHand(HandCategory::Garbage, deck, 5, 1, order).jokers, 0u);
     // Without jokers four suits have no five of a kind at all.
     EXPECT_FALSE(
-        exampleJokerHand(HandCategory::FiveOfAKind, deck, 5, 0, defaultOrder(deck)).occurs());
+        exampleJokerHand(HandCategory::FiveOfAKind, deck, 5, 0, defaultOrder(deck, 5, 0)).occurs());
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ TEST(OrderReading, ReadsTheListsNamesAndDropsCategoriesTheDeckLacks) {
                    HypochromaticStraight, Hypochromatic3OfAKind, Hypochromatic2Pair,
                    Hypochromatic1Pair}},
          }) {
-        const auto order = readCategoryOrder(c.text, Deck{4, 13});
+        const auto order = readCategoryOrder(c.text, Deck{4, 13}, 5, 0);
         ASSERT_TRUE(std::holds_alternative<CategoryOrder>(order))
             << c.text << ": " << std::get<std::string>(order);
         EXPECT_EQ(std::get<CategoryOrder>(order), c.expected) << c.text;
@@ -70,7 +70,7 @@ TEST(OrderReading, NamesWhatIsWrong) {
                   "an empty name (two commas in a row, or one at either end)"},
              Case{"", "an empty name (two commas in a row, or one at either end)"},
          }) {
-        const auto order = readCategoryOrder(c.text, Deck{4, 13});
+        const auto order = readCategoryOrder(c.text, Deck{4, 13}, 5, 0);
         ASSERT_TRUE(std::holds_alternative<std::string>(order)) << c.text;
         EXPECT_EQ(std::get<std::string>(order), c.message);
     }
