@@ -45,7 +45,7 @@ CommandLineRequest readCommandLine(const QStringList& arguments) {
     // Qt's options are single-dash words (-style, -platform).
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QStringLiteral(
-        "Counts poker hands of five to seven cards, category by category, in a deck of 4 "
+        "Counts poker hands of three to eight cards, category by category, in a deck of 4 "
         "to 8 suits and 7 to 20 ranks with up to four jokers, in a dialog. The standard Qt "
         "options, such as -style and -platform, are accepted too."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},

@@ -93,7 +93,9 @@ ParseOutcome parseCommandLine(int argc, const char* const* argv) {
         "suits|ranks|cards|jokers");
     const TextOption cards(
         app, "--cards",
-        "Cards per hand, 5 to 7 (default 5); with 6 or 7 a hand counts as its best five", "K");
+        "Cards per hand, 3 to 8 (default 5); with 3 or 4 a hand is classed as itself, with 6 "
+        "to 8 it counts as its best five",
+        "K");
     const TextOption jokers(app, "--jokers",
                             "Jokers in the deck, 0 to 4 (default 0); a joker stands for any "
                             "card, and a hand counts in the best category it can make",

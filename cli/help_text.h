@@ -7,7 +7,7 @@ namespace marvane {
 
 // The help's first line.
 inline constexpr std::string_view kHelpDescription =
-    "Counts poker hands of five to seven cards, category by category, in a deck of 4 "
+    "Counts poker hands of three to eight cards, category by category, in a deck of 4 "
     "to 8 suits and 7 to 20 ranks.";
 
 // What the help says after the options; the manual page is made from the
@@ -20,15 +20,18 @@ number of possible hands (JSON/CSV: floating_path) means it was worked out in
 floating point. --all cannot be combined with --suits or --ranks.
 --crossings lists, from the closed formulas, where two categories change places
 between neighbouring decks: as suits go from 4 to 8 at --ranks R, or as ranks go
-from 7 to 20 at --suits S, or as cards per hand go from 5 to 7 in one deck.
-With --cards 6 or 7 a hand counts as the best of its fives: the category with
-fewer five-card hands in the deck is the better, of two with equal counts the
-one listed first by --explain (unless --order says otherwise); counts and
-possible hands are exact.
+from 7 to 20 at --suits S, or as cards per hand go from 3 to 8 in one deck.
+With --cards 3 or 4 a hand is classed as itself: its rank pattern (three of a
+kind, a pair, all its ranks in a row, ...) crossed with the suits of all its
+cards, so four suits have rainbow hands; the deck's own order ranks the
+categories with fewer such hands first. With --cards 6 to 8 a hand counts as
+the best of its fives: the category with fewer five-card hands in the deck is
+the better, of two with equal counts the one listed first by --explain (unless
+--order says otherwise); counts and possible hands are exact.
 --order counts under an order of your own: the list's names, best first,
-commas between, every category the deck has five-card hands of exactly once
-(the others may be named or left out). At five cards every hand has one
-category, so the counts stay the same.
+commas between, every category the deck has hands of exactly once (five-card
+hands from five cards up; the others may be named or left out). At three to
+five cards every hand has one category, so the counts stay the same.
 An order is self-consistent for K cards when no category has more K-card hands
 than one ranked below it. --check-order lists every pair that breaks this (not
 only neighbours), in order of the rarer one's place, then the commoner one's;
@@ -45,7 +48,8 @@ C(S x R + J, K), and the output names the jokers (CSV and JSON: cards and
 jokers). --crossings jokers lists where categories change places as jokers go
 from 0 to 4 in one deck, also through a tie, which it names (equal at 2).
 --explain --jokers J gives the definitions as jokers make them: a joker may
-repeat a card, so five of a kind may repeat a suit.
+repeat a card, so five of a kind may repeat a suit. --explain --cards 3 or 4
+gives them as hands of that many cards make them.
 
 Examples:
   marvane-count --suits 4 --ranks 13
@@ -54,6 +58,7 @@ Examples:
   marvane-count --all --format csv > counts.csv
   marvane-count --crossings suits --ranks 13
   marvane-count --suits 4 --ranks 13 --cards 7
+  marvane-count --suits 4 --ranks 13 --cards 3
   marvane-count --crossings cards --suits 4 --ranks 13
   marvane-count --suits 4 --ranks 13 --cards 7 --check-order
   marvane-count --suits 5 --ranks 7 --cards 6 --find-order
@@ -62,6 +67,7 @@ Examples:
   marvane-count --crossings jokers --suits 4 --ranks 13
   marvane-count --all --jokers 1 --cards 6 --find-order
   marvane-count --explain --jokers 1
+  marvane-count --explain --cards 4
 
 Exit status: 0 on success; 1 if enumerated and computed counts differ (each
 difference is reported on stderr) or the output could not be written;

@@ -48,7 +48,7 @@ constexpr ExclusionRule kOneDeckCrossingsRules[] = {
     {[](const GivenOptions& g) { return *g.crossings == "jokers" && g.jokers; },
      "--crossings jokers covers 0 to 4 jokers: leave out --jokers"},
     {[](const GivenOptions& g) { return *g.crossings == "cards" && g.cards; },
-     "--crossings cards covers 5 to 7 cards: leave out --cards"},
+     "--crossings cards covers 3 to 8 cards: leave out --cards"},
 };
 
 // Names the first rule broken, in the table's order. Mistakes are thrown as
@@ -102,24 +102,29 @@ ParseOutcome readCrossings(const GivenOptions& given, std::uint32_t cards, std::
     return DeckCrossingsOptions{std::get<CrossingsQuery>(query), cards, jokers, format};
 }
 
+std::uint32_t readCards(const GivenOptions& given) {
+    if (!given.cards) {
+        return kHandSize;
+    }
+    const NumberReading reading = readNumber(*given.cards, kMinCards, kMaxCards);
+    if (reading.status != NumberReadingStatus::Ok) {
+        // Whatever is wrong, the range says what to give.
+        throw UsageError{"--cards: Please enter an integer between " + std::to_string(kMinCards) +
+                         " and " + std::to_string(kMaxCards) + "."};
+    }
+    return reading.value;
+}
+
 ParseOutcome readMode(const GivenOptions& given) {
     const std::uint32_t jokers =
         given.jokers ? readNumberOption("--jokers", *given.jokers, 0, kMaxJokers) : 0;
     if (given.explain) {
-        return TextToPrint{explanationText(jokers)};
+        return TextToPrint{explanationText(jokers, readCards(given))};
     }
     checkRules(kOrderRules, given);
     const std::uint32_t jobs =
         given.jobs ? readNumberOption("--jobs", *given.jobs, 1, kMaxWorkers) : defaultWorkerCount();
-    std::uint32_t cards = kHandSize;
-    if (given.cards) {
-        const NumberReading reading = readNumber(*given.cards, kMinCards, kMaxCards);
-        if (reading.status != NumberReadingStatus::Ok) {
-            // Whatever is wrong, the range says what to give.
-            throw UsageError{"--cards: Please enter an integer between 5 and 7."};
-        }
-        cards = reading.value;
-    }
+    const std::uint32_t cards = readCards(given);
     const ReportOptions report{
         .format = reportFormatFromName(given.format).value_or(ReportFormat::Table),
         .odds = given.odds,

@@ -41,6 +41,32 @@ constexpr std::array<HandPattern, kCategoryCount> kPatterns = {{
     {{{7, 0}, {6, 1}, {5, 2}, {3, 3}, {2, 0}}},  // Garbage
 }};
 
+// Hands of four cards, classed as themselves, and of three: their first
+// three cards, where those still make the category. None where four cards
+// can't make it (five of a kind, full houses), nor where only a joker that
+// repeats a card can (Hypochromatic 4 of a Kind).
+using SmallPattern = std::array<CardPattern, 4>;
+constexpr SmallPattern kNoSmallPattern{};
+constexpr std::array<SmallPattern, kCategoryCount> kSmallPatterns = {{
+    kNoSmallPattern,                     // Five of a Kind
+    {{{7, 0}, {7, 1}, {7, 2}, {7, 3}}},  // Rainbow 4 of a Kind
+    {{{7, 0}, {7, 1}, {7, 2}, {7, 0}}},  // Hypochromatic 4 of a Kind, with a joker
+    kNoSmallPattern,                     // Rainbow Full House
+    kNoSmallPattern,                     // Hypochromatic Full House
+    {{{7, 0}, {7, 1}, {7, 2}, {4, 3}}},  // Rainbow 3 of a Kind
+    {{{7, 0}, {7, 1}, {7, 2}, {4, 0}}},  // Hypochromatic 3 of a Kind
+    {{{7, 0}, {7, 1}, {4, 2}, {4, 3}}},  // Rainbow 2 Pair
+    {{{7, 0}, {7, 1}, {4, 0}, {4, 2}}},  // Hypochromatic 2 Pair
+    {{{7, 0}, {7, 1}, {5, 2}, {4, 3}}},  // Rainbow 1 Pair
+    {{{7, 0}, {7, 1}, {5, 0}, {4, 2}}},  // Hypochromatic 1 Pair
+    {{{7, 0}, {6, 0}, {5, 0}, {4, 0}}},  // Straight Flush
+    {{{7, 0}, {6, 0}, {4, 0}, {3, 0}}},  // Flush
+    {{{7, 0}, {6, 1}, {5, 2}, {4, 3}}},  // Rainbow Straight
+    {{{7, 0}, {6, 1}, {5, 0}, {4, 2}}},  // Hypochromatic Straight
+    {{{7, 0}, {6, 1}, {4, 2}, {3, 3}}},  // Rainbow
+    {{{7, 0}, {6, 1}, {4, 0}, {3, 2}}},  // Garbage
+}};
+
 // Five of a Kind and the Rainbow categories take five different suits.
 bool needsFiveSuits(HandCategory category) {
     return suitPattern(category) == SuitPattern::Rainbow;
@@ -113,8 +139,50 @@ bool extend(Hand& hand, std::uint32_t cards, HandCategory category, Deck deck,
 
 }  // namespace
 
+Hand smallHandPattern(HandCategory category, std::uint32_t cards) {
+    const std::size_t index = indexOf(category);
+    Hand hand;
+    if (index >= kCategoryCount || kSmallPatterns[index][0].rank == 0) {
+        return hand;
+    }
+    for (std::uint32_t i = 0; i < cards && i < 4; ++i) {
+        hand.emplace_back(kSmallPatterns[index][i].rank - 1, kSmallPatterns[index][i].suit);
+    }
+    return hand;
+}
+
+CategoryExample smallHandExample(HandCategory category, Deck deck, std::uint32_t cards) {
+    if (indexOf(category) >= kCategoryCount) {
+        return noExample("not a hand category");
+    }
+    if (!deck.isAdmissible()) {
+        return noExample("the deck must have 4 to 8 suits and 7 to 20 ranks");
+    }
+    Hand hand = smallHandPattern(category, cards);
+    if (hand.empty() || cards < 3 || cards > 4) {
+        return noExample("a hand of three or four cards never has it");
+    }
+    // Its cards are all different; the classifier has the last word.
+    for (std::size_t i = 0; i < hand.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            if (hand[i] == hand[j]) {
+                return noExample("only a joker that repeats a card makes it");
+            }
+        }
+    }
+    if (categorizeAsItself(hand, deck) != category) {
+        return noExample(cards == 3 ? "a hand of three cards never has it"
+                                    : "no example hand was found");
+    }
+    return CategoryExample{std::move(hand), {}};
+}
+
 CategoryExample exampleHand(HandCategory category, Deck deck, std::uint32_t cards,
                             const CategoryOrder& order) {
+    if (cards < kHandSize) {
+        // Classed as itself: the order changes nothing.
+        return smallHandExample(category, deck, cards);
+    }
     CategoryExample example = exampleHand(category, deck);
     if (!example.occurs() || cards <= kHandSize) {
         return example;

@@ -26,10 +26,22 @@ struct CategoryExample {
 // 7..20 ranks, the reason says what is missing.
 CategoryExample exampleHand(HandCategory category, Deck deck);
 
-// A hand of `cards` cards (5 to 7) whose best five under the order is the
-// category: the five-card example with cards added that leave it best, or
-// why there is none.
+// A hand of `cards` cards (3 to 8) in the category: below five cards one
+// classed as itself (smallHandExample), from five up one whose best five
+// under the order is the category, the five-card example with cards added
+// that leave it best; or why there is none.
 CategoryExample exampleHand(HandCategory category, Deck deck, std::uint32_t cards,
                             const CategoryOrder& order);
+
+// A hand of three or four cards that is the category as itself, from a
+// fixed pattern checked with the classifier, or why there is none (four
+// cards never make five of a kind or a full house, three cards never two
+// pairs or four of a kind, and some take a joker that repeats a card).
+CategoryExample smallHandExample(HandCategory category, Deck deck, std::uint32_t cards);
+
+// The cards of that pattern, `cards` of them, also where they repeat a card
+// (as a joker would) or don't make the category; empty where four cards
+// can't make it.
+Hand smallHandPattern(HandCategory category, std::uint32_t cards);
 
 }  // namespace marvane

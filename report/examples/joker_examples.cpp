@@ -54,10 +54,19 @@ bool extend(Hand& naturals, std::uint32_t size, std::uint32_t jokers, Deck deck,
     return false;
 }
 
-// The five-card pattern of the category, also where the deck lacks a card
-// of it (Five of a Kind in four suits), as cards of any suit number.
-Hand patternCards(HandCategory category) {
+// The pattern of the category, five cards or a whole smaller hand, also
+// where the deck lacks a card of it (Five of a Kind in four suits) or it
+// repeats a card, as cards of any suit number.
+Hand patternCards(HandCategory category, std::uint32_t cards) {
+    if (cards < kHandSize) {
+        return smallHandPattern(category, cards);
+    }
     return exampleHand(category, Deck{kMaxSuits, kMaxRanks}).hand;
+}
+
+CategoryExample naturalExample(HandCategory category, Deck deck, std::uint32_t cards) {
+    return cards < kHandSize ? smallHandExample(category, deck, cards)
+                             : exampleHand(category, deck);
 }
 
 }  // namespace
@@ -70,13 +79,13 @@ JokerExample exampleJokerHand(HandCategory category, Deck deck, std::uint32_t ca
         return none("no example hand was found");
     }
     if (!(reachableCategories(deck, cards, jokers) & (1u << indexOf(category)))) {
-        return none(exampleHand(category, deck).reason);
+        return none(naturalExample(category, deck, cards).reason);
     }
     JokerHandCheck check(deck, order, category);
     if (jokers > 0) {
         // One card of the pattern a joker, the last first: a joker that
         // stands for a card the deck lacks, or any other.
-        const Hand pattern = patternCards(category);
+        const Hand pattern = patternCards(category, cards);
         for (std::size_t i = pattern.size(); i-- > 0;) {
             Hand naturals = pattern;
             naturals.erase(naturals.begin() + static_cast<std::ptrdiff_t>(i));
@@ -89,7 +98,7 @@ JokerExample exampleJokerHand(HandCategory category, Deck deck, std::uint32_t ca
             }
         }
     }
-    CategoryExample natural = exampleHand(category, deck);
+    CategoryExample natural = naturalExample(category, deck, cards);
     if (!natural.occurs()) {
         return none(natural.reason);
     }

@@ -45,9 +45,53 @@ constexpr std::string_view kJokerFlush =
     "five cards of one suit and of five different ranks not in a row; a joker that repeats a "
     "card makes a pair, never a flush.";
 
+// A hand of three or four cards, classed as itself: one sentence serves
+// both sizes. Its straights are all its ranks in a row, or 1 with the
+// highest ranks.
+constexpr std::string_view kNeverInSmallHands = "a hand of three or four cards never falls here.";
+constexpr std::array<std::string_view, kCategoryCount> kSmallHandDefinitions = {
+    kNeverInSmallHands,
+    "four cards of one rank, all of different suits.",
+    "four cards of one rank with two of one suit, which only a joker that repeats a card makes.",
+    kNeverInSmallHands,
+    kNeverInSmallHands,
+    "three cards of one rank (and, in a hand of four, a card of another rank), all the hand's "
+    "cards of different suits.",
+    "three cards of one rank (and, in a hand of four, a card of another rank), with at least two "
+    "cards of one suit; in a hand of three only a joker that repeats a card makes one.",
+    "two pairs in a hand of four cards, all four of different suits.",
+    "two pairs in a hand of four cards, with at least two cards of one suit.",
+    "one pair and the hand's other cards of other ranks, all the hand's cards of different "
+    "suits.",
+    "one pair and the hand's other cards of other ranks, with at least two cards of one suit.",
+    "all the hand's ranks in a row (or 1 with the highest ranks), all its cards of one suit.",
+    "all the hand's cards of one suit, their ranks different and not in a row; a joker that "
+    "repeats a card makes a pair, never a flush.",
+    "all the hand's ranks in a row (or 1 with the highest ranks), all its cards of different "
+    "suits.",
+    "all the hand's ranks in a row (or 1 with the highest ranks), neither all of one suit nor all "
+    "of different suits.",
+    "all the hand's ranks different and not in a row, all its cards of different suits.",
+    "all the hand's ranks different and not in a row, neither all of one suit nor all of "
+    "different suits.",
+};
+
 }  // namespace
 
-std::string_view categoryDefinition(HandCategory category, std::uint32_t jokers) {
+std::string_view categoryDefinition(HandCategory category, std::uint32_t jokers,
+                                    std::uint32_t cards) {
+    const std::size_t index = indexOf(category);
+    if (cards < kHandSize) {
+        // Two pairs or four of a kind need four cards.
+        const bool fourCardsOnly = category == HandCategory::Rainbow4OfAKind ||
+                                   category == HandCategory::Hypochromatic4OfAKind ||
+                                   category == HandCategory::Rainbow2Pair ||
+                                   category == HandCategory::Hypochromatic2Pair;
+        if (cards < 4 && fourCardsOnly) {
+            return kNeverInSmallHands;
+        }
+        return index < kCategoryCount ? kSmallHandDefinitions[index] : std::string_view();
+    }
     if (jokers > 0 && category == HandCategory::FiveOfAKind) {
         return kJokerFiveOfAKind;
     }
@@ -57,7 +101,6 @@ std::string_view categoryDefinition(HandCategory category, std::uint32_t jokers)
     if (jokers > 0 && category == HandCategory::Flush) {
         return kJokerFlush;
     }
-    const std::size_t index = indexOf(category);
     return index < kCategoryCount ? kDefinitions[index] : std::string_view();
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/vocabulary/deck.h"
 #include "engine/vocabulary/hand_category.h"
 
 namespace marvane {
@@ -19,8 +20,12 @@ namespace marvane {
 // repeat a card the hand holds, so Five of a Kind and Hypochromatic 4 of a
 // Kind need not have the suits they always have without; their sentences
 // say so when `jokers` is above 0. The others read the same for any number
-// of jokers.
-std::string_view categoryDefinition(HandCategory category, std::uint32_t jokers = 0);
+// of jokers. A hand of three or four `cards` is classed as itself, and its
+// sentences say what such a hand holds (one sentence for both sizes, and
+// one for the categories it never reaches); from five cards up the
+// categories are those of the best five.
+std::string_view categoryDefinition(HandCategory category, std::uint32_t jokers = 0,
+                                    std::uint32_t cards = kHandSize);
 
 // A word of the list that is not a category name on its own.
 struct Term {
@@ -48,8 +53,23 @@ inline constexpr std::array<Term, 3> kJokerSuitPatternTerms = {{
      "a hand with a repeated rank may have all five cards in one suit."},
 }};
 
-// kSuitPatternTerms without jokers, kJokerSuitPatternTerms with.
-constexpr const std::array<Term, 3>& suitPatternTerms(std::uint32_t jokers) {
+// The same patterns over all cards of a hand of three or four, with or
+// without jokers.
+inline constexpr std::array<Term, 3> kSmallHandSuitPatternTerms = {{
+    {"Flush",
+     "all the hand's cards of one suit and of different ranks; a joker that repeats a card "
+     "makes a pair, never a flush."},
+    {"Rainbow", "all the hand's cards of different suits, which four suits allow."},
+    {"Hypochromatic", "neither flush nor rainbow, so some cards share a suit but not all."},
+}};
+
+// kSuitPatternTerms without jokers, kJokerSuitPatternTerms with; below five
+// cards kSmallHandSuitPatternTerms.
+constexpr const std::array<Term, 3>& suitPatternTerms(std::uint32_t jokers,
+                                                      std::uint32_t cards = kHandSize) {
+    if (cards < kHandSize) {
+        return kSmallHandSuitPatternTerms;
+    }
     return jokers == 0 ? kSuitPatternTerms : kJokerSuitPatternTerms;
 }
 
@@ -71,14 +91,17 @@ inline constexpr Term kTotalTerm = {
 inline constexpr Term kFloatingPathTerm = {
     "*", "the number of possible hands was worked out in floating point."};
 
-// Hands of more than five cards: what they count as, and which rankings hold.
-inline constexpr std::array<Term, 3> kHandSizeTerms = {{
+// Hands of other sizes than five: what they count as, and which rankings hold.
+inline constexpr std::array<Term, 4> kHandSizeTerms = {{
+    {"As itself",
+     "a hand of three or four cards is classed as itself: its rank pattern crossed with the suits "
+     "of all its cards; the deck's own order ranks the rarer of such hands first."},
     {"Best five",
-     "a hand of six or seven cards counts in the best category among its five-card hands; best "
+     "a hand of six to eight cards counts in the best category among its five-card hands; best "
      "means rarer among this deck's five-card hands, or earlier in a chosen order."},
     {"Self-consistent",
      "a ranking under which no category has fewer hands of that many cards than one ranked "
-     "above it; with six or seven cards most rankings are not."},
+     "above it; with six to eight cards most rankings are not."},
     {"Choosing a ranking",
      "View > Ranking in the dialog, or --order on the command line, counts under another "
      "order: one the search for a self-consistent order passes through, a self-consistent one "

@@ -13,15 +13,15 @@ std::string line(std::string_view name, std::string_view definition) {
 
 }  // namespace
 
-std::string explanationText(std::uint32_t jokers) {
+std::string explanationText(std::uint32_t jokers, std::uint32_t cards) {
     std::string text;
     for (std::size_t i = 0; i < kCategoryCount; ++i) {
         const HandCategory category = *categoryFromIndex(i);
-        text += line(displayName(category), categoryDefinition(category, jokers));
+        text += line(displayName(category), categoryDefinition(category, jokers, cards));
     }
     // "Flush" and "Rainbow" are category names too, hence the qualifier.
     text += '\n';
-    for (const Term& term : suitPatternTerms(jokers)) {
+    for (const Term& term : suitPatternTerms(jokers, cards)) {
         text += line(std::string(term.name) + " (suit pattern)", term.definition);
     }
     text += line(std::string(kTotalTerm.name) + " (column)", kTotalTerm.definition);

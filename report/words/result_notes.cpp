@@ -11,7 +11,10 @@ namespace {
 
 CategoryNotes exampleNotes(HandCategory category, const ShownReport& report) {
     CategoryNotes notes;
-    CategoryExample example = exampleHand(category, report.deck);
+    // A hand of three or four cards is classed as itself: its own example.
+    CategoryExample example = report.cards < kHandSize
+                                  ? smallHandExample(category, report.deck, report.cards)
+                                  : exampleHand(category, report.deck);
     if (example.occurs() && report.cards > kHandSize) {
         // A category without hands of this size needs no search to say so.
         const ShownRow* row = report.row(category);
@@ -42,7 +45,9 @@ CategoryNotes jokerNotes(HandCategory category, const ShownReport& report) {
         (reachableCategories(report.deck, report.cards, report.jokers) >> indexOf(category)) & 1U;
     if (!reachable) {
         notes.example = ExampleStatus::CannotOccur;
-        notes.reason = exampleHand(category, report.deck).reason;
+        notes.reason = report.cards < kHandSize
+                           ? smallHandExample(category, report.deck, report.cards).reason
+                           : exampleHand(category, report.deck).reason;
         return notes;
     }
     const ShownRow* row = report.row(category);

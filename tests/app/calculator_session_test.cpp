@@ -41,8 +41,8 @@ TEST(CalculatorSession, ReadingStopsAtTheFirstBadBoxAndWritesBackOnlyWhatItRead)
         {"6", "", "6", "0", false, Item::RanksItem, "Please enter a positive integer.", 6, 13, 6,
          13, -1, false},
         // The cards box is read after the ranks box, before "Enumerate?".
-        {"6", "9", "8", "0", false, Item::CardsItem, "Please enter an integer between 5 and 7.", 6,
-         9, 6, 9, 8, false},
+        {"6", "9", "9", "0", false, Item::CardsItem, "Please enter an integer between 3 and 8.", 6,
+         9, 6, 9, 9, false},
         // The jokers box after the cards box.
         {"6", "9", "6", "5", false, Item::JokersItem, "Please enter an integer between 0 and 4.", 6,
          9, 6, 9, 6, false},

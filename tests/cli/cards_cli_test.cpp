@@ -66,20 +66,37 @@ TEST(CardsCli, EnumerationAgreesWithTheCount) {
     EXPECT_NE(run.out.find("Enumerated"), std::string::npos);
 }
 
-TEST(CardsCli, CrossingsFromFiveToSevenCards) {
+// From three to seven cards the published tables of the 52-card deck give
+// every line; each hand size under its own order.
+TEST(CardsCli, CrossingsFromThreeToEightCards) {
     const auto run = runMarvaneCount({"--crossings", "cards", "--suits", "4", "--ranks", "13"});
     EXPECT_EQ(run.exitStatus, 0) << run.err;
     EXPECT_EQ(run.out,
+              "from 3 to 4 cards, Rainbow Straight becomes rarer than Rainbow 3 of a Kind\n"
+              "from 3 to 4 cards, Rainbow becomes rarer than Hypochromatic 1 Pair\n"
+              "from 4 to 5 cards, Flush becomes rarer than Hypochromatic Straight\n"
+              "from 4 to 5 cards, Flush becomes rarer than Hypochromatic 3 of a Kind\n"
+              "from 4 to 5 cards, Flush becomes rarer than Hypochromatic 2 Pair\n"
+              "from 4 to 5 cards, Hypochromatic Straight becomes rarer than Hypochromatic 3 of a "
+              "Kind\n"
+              "from 4 to 5 cards, Hypochromatic Straight becomes rarer than Hypochromatic 2 Pair\n"
               "from 5 to 6 cards, Garbage becomes rarer than Hypochromatic 1 Pair\n"
-              "from 6 to 7 cards, Garbage becomes rarer than Hypochromatic 2 Pair\n");
+              "from 6 to 7 cards, Garbage becomes rarer than Hypochromatic 2 Pair\n"
+              "from 7 to 8 cards, Hypochromatic 3 of a Kind becomes rarer than Hypochromatic Full "
+              "House\n"
+              "from 7 to 8 cards, Hypochromatic 3 of a Kind becomes rarer than Flush\n"
+              "from 7 to 8 cards, Hypochromatic 3 of a Kind becomes rarer than Hypochromatic "
+              "Straight\n"
+              "from 7 to 8 cards, Hypochromatic 1 Pair becomes rarer than Hypochromatic 2 Pair\n"
+              "from 7 to 8 cards, Garbage becomes rarer than Hypochromatic Straight\n");
 }
 
 TEST(CardsCli, BadValuesAreUsageErrors) {
-    for (const char* value : {"4", "8", "x", "", "-6", "6.5"}) {
+    for (const char* value : {"2", "9", "x", "", "-6", "6.5"}) {
         const auto run = runMarvaneCount({"--suits", "4", "--ranks", "13", "--cards", value});
         EXPECT_EQ(run.exitStatus, 2) << value;
         EXPECT_TRUE(run.out.empty());
-        EXPECT_EQ(run.err, "marvane-count: --cards: Please enter an integer between 5 and 7.\n")
+        EXPECT_EQ(run.err, "marvane-count: --cards: Please enter an integer between 3 and 8.\n")
             << value;
     }
     for (const std::vector<std::string>& arguments :

@@ -52,7 +52,8 @@ TEST(CommandLine, EachModeGetsTheValuesItRunsOn) {
 }
 
 // Of two mistakes the same one is named whatever the options' places, and
-// --help and --explain are answered whatever else is wrong.
+// --help and --explain are answered whatever else is wrong (but the jokers and
+// the hand size --explain explains).
 TEST(CommandLine, ProblemsAreFoundInAFixedOrder) {
     const std::vector<std::pair<std::vector<const char*>, std::string>> cases = {
         {{"--jokers", "9", "--unknown"}, "The following argument was not expected: --unknown"},
@@ -60,7 +61,10 @@ TEST(CommandLine, ProblemsAreFoundInAFixedOrder) {
          "--find-order and --check-order are two reports: choose one"},
         {{"--cards", "x", "--jobs", "0"}, "--jobs: Please enter an integer between 1 and 256."},
         {{"--crossings", "banana", "--cards", "9"},
-         "--cards: Please enter an integer between 5 and 7."},
+         "--cards: Please enter an integer between 3 and 8."},
+        // --explain reads the hand size it explains.
+        {{"--explain", "--jobs", "0", "--cards", "9"},
+         "--cards: Please enter an integer between 3 and 8."},
         {{"--crossings", "jokers", "--jokers", "1", "--odds"},
          "--crossings cannot be combined with --all, --enumerate or --odds"},
         {{"--ranks", "99"}, "--suits is required (or use --all)"},
@@ -72,7 +76,7 @@ TEST(CommandLine, ProblemsAreFoundInAFixedOrder) {
         EXPECT_EQ(std::get<UsageError>(outcome).message, message);
     }
     for (const auto& arguments : {std::vector{"--help", "--jobs", "0"},
-                                  std::vector{"--explain", "--jobs", "0", "--cards", "9"}}) {
+                                  std::vector{"--explain", "--jobs", "0", "--cards", "4"}}) {
         EXPECT_TRUE(std::holds_alternative<TextToPrint>(parse(arguments))) << arguments[0];
     }
 }

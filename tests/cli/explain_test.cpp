@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -95,12 +96,12 @@ TEST(Explain, CategoriesFirstThenTheirWordsAndTheReadmeSaysTheSame) {
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out.rfind("Five of a Kind: ", 0), 0u) << "nothing before the categories";
     const Definitions fromProgram = explainLines(run.out);
-    ASSERT_EQ(fromProgram.size(), kCategoryCount + 9) << run.out;
+    ASSERT_EQ(fromProgram.size(), kCategoryCount + 10) << run.out;
     for (std::size_t i = 0; i < kCategoryCount; ++i) {
         EXPECT_EQ(fromProgram[i].first, displayName(*categoryFromIndex(i)));
     }
     const std::vector<std::string> words = {
-        "Flush",     "Rainbow",         "Hypochromatic",      "Total", "*",
+        "Flush",     "Rainbow",         "Hypochromatic",      "Total", "*", "As itself",
         "Best five", "Self-consistent", "Choosing a ranking", "Joker"};
     for (std::size_t i = 0; i < words.size(); ++i) {
         EXPECT_EQ(fromProgram[kCategoryCount + i].first, words[i]);
@@ -156,6 +157,40 @@ TEST(Explain, WithJokersTheDefinitionsARepeatedCardMakesFalseChange) {
     EXPECT_EQ(bad.out, "");
     EXPECT_NE(bad.err.find("--jokers: Please enter an integer between 0 and 4."), std::string::npos)
         << bad.err;
+}
+
+// A hand of three or four cards is classed as itself: --explain --cards 4
+// says what such hands hold, as the README's table does, and three cards
+// differ only where a category takes four cards; from five cards up the
+// definitions are the five-card ones.
+TEST(Explain, HandsOfThreeOrFourCardsHaveTheirOwnDefinitions) {
+    const Definitions five = explainLines(testing::runMarvaneCount({"--explain"}).out);
+    const Definitions four =
+        explainLines(testing::runMarvaneCount({"--explain", "--cards", "4"}).out);
+    const Definitions three =
+        explainLines(testing::runMarvaneCount({"--explain", "--cards", "3"}).out);
+    const Definitions eight =
+        explainLines(testing::runMarvaneCount({"--explain", "--cards", "8"}).out);
+    ASSERT_EQ(four.size(), five.size());
+    ASSERT_EQ(three.size(), five.size());
+    EXPECT_EQ(eight, five);
+    std::ifstream readme(MARVANE_README_PATH);
+    ASSERT_TRUE(readme) << MARVANE_README_PATH;
+    const Definitions fromReadme =
+        readmeRows(readme, "## Hands of three to eight cards", "Three or four cards");
+    // The categories and then the suit patterns.
+    ASSERT_EQ(fromReadme.size(), kCategoryCount + 3);
+    for (std::size_t i = 0; i < fromReadme.size(); ++i) {
+        EXPECT_EQ(fromReadme[i], four[i]) << "README row " << i;
+    }
+    const std::vector<std::string> fourCardsOnly = {"Rainbow 4 of a Kind",
+                                                    "Hypochromatic 4 of a Kind", "Rainbow 2 Pair",
+                                                    "Hypochromatic 2 Pair"};
+    for (std::size_t i = 0; i < three.size(); ++i) {
+        const bool takesFour = std::find(fourCardsOnly.begin(), fourCardsOnly.end(),
+                                         three[i].first) != fourCardsOnly.end();
+        EXPECT_EQ(three[i] != four[i], takesFour) << three[i].first;
+    }
 }
 
 }  // namespace

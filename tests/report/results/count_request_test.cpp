@@ -42,7 +42,8 @@ TEST(CountRequest, EachHandSizeReachesThePublishedCounts) {
         EXPECT_EQ(std::holds_alternative<FiveCardReport>(report.source),
                   c.request.cards == 5 && c.request.jokers == 0);
     }
-    EXPECT_THROW(answer({.deck = {4, 13}, .cards = 4}), std::invalid_argument);
+    EXPECT_THROW(answer({.deck = {4, 13}, .cards = 2}), std::invalid_argument);
+    EXPECT_THROW(answer({.deck = {4, 13}, .cards = 9}), std::invalid_argument);
     EXPECT_THROW(answer({.deck = {4, 13}, .workers = 0}), std::invalid_argument);
     EXPECT_THROW(answer({.deck = {4, 13}, .share = FirstCards{0, 3}}), std::invalid_argument);
 }
