@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // An enumeration in Web Workers, one per core: each worker's own module
 // instance visits one share of the hands, cut as the desktop cuts them; the
-// counts are added up and the main module makes the report of them.
+// counts are added up and the main module makes the report of them. The
+// workers start when the page does, so a run finds their modules loaded.
 import { Engine, Fields, isFailure, Split } from "./module";
-import type { ShareJob, WorkerMessage } from "./worker";
+import type { LoadJob, ShareJob, WorkerMessage } from "./worker";
 
 export interface EnumerationProgress {
     done: number;  // hands visited so far, all workers together
@@ -16,15 +17,35 @@ export type EnumerationOutcome =
     | { kind: "cancelled" }
     | { kind: "failed"; message: string };
 
-// The workers the page enumerates on: one per core, as the browser tells.
+// The workers the page enumerates on: one per core, as the browser tells,
+// or as many as "?workers=N" in the address asks (for measuring).
 export function workerCount(): number {
-    const cores = navigator.hardwareConcurrency || 1;
+    const asked = Number(new URLSearchParams(location.search).get("workers"));
+    const cores = Number.isInteger(asked) && asked > 0 ? asked : navigator.hardwareConcurrency || 1;
     return Math.max(1, Math.min(cores, 64));
 }
 
+interface PooledWorker {
+    worker: Worker;
+    loaded: Promise<void>;
+    // Where the worker's messages go during a run.
+    listener?: (message: WorkerMessage) => void;
+}
+
 export class Enumeration {
-    private workers: Worker[] = [];
+    private pool: PooledWorker[] = [];
+
+    constructor(private readonly compiled: WebAssembly.Module) {}
+
     private finish: ((outcome: EnumerationOutcome) => void) | undefined;
+
+    // Starts the workers a run will need, each loading its module.
+    warm(count: number): Promise<void> {
+        while (this.pool.length < count) {
+            this.pool.push(this.startWorker());
+        }
+        return Promise.all(this.pool.slice(0, count).map((pooled) => pooled.loaded)).then(() => undefined);
+    }
 
     // Runs the request's enumeration on `workers` workers; progress comes
     // as the workers tell it. Resolves when all are done, one failed, or
@@ -39,12 +60,18 @@ export class Enumeration {
         const shares = split.shares.filter(([begin, end]) => end > begin);
         const done = new Array<number>(shares.length).fill(0);
         const added = new Array<bigint>(17).fill(0n);
-        const started = performance.now();
         let left = shares.length;
+        let started = performance.now();
         return new Promise((resolve) => {
             this.finish = (outcome) => {
-                this.stopWorkers();
                 this.finish = undefined;
+                for (const pooled of this.pool) {
+                    pooled.listener = undefined;
+                }
+                if (outcome.kind !== "completed") {
+                    // A worker busy with its share can't be told to stop: it is ended.
+                    this.stopWorkers();
+                }
                 resolve(outcome);
             };
             if (left === 0) {
@@ -57,31 +84,33 @@ export class Enumeration {
                 const secondsLeft = sum > 0 && elapsed > 0.5 ? (elapsed * (total - sum)) / sum : undefined;
                 progress({ done: sum, total, secondsLeft });
             };
-            shares.forEach((share, slot) => {
-                const worker = new Worker("worker.js");
-                this.workers.push(worker);
-                worker.onmessage = (event: MessageEvent<WorkerMessage>) => {
-                    const message = event.data;
-                    if (message.kind === "progress") {
-                        done[slot] = message.done;
-                        tell();
-                    } else if (message.kind === "failed") {
-                        this.finish?.({ kind: "failed", message: message.message });
-                    } else {
-                        done[slot] = Number(message.visited);
-                        message.counts.forEach((count, index) => (added[index] += BigInt(count)));
-                        tell();
-                        left -= 1;
-                        if (left === 0) {
-                            this.finish?.({ kind: "completed", counts: added.map(String) });
-                        }
+            const onMessage = (slot: number) => (message: WorkerMessage) => {
+                if (message.kind === "progress") {
+                    done[slot] = message.done;
+                    tell();
+                } else if (message.kind === "failed") {
+                    this.finish?.({ kind: "failed", message: message.message });
+                } else if (message.kind === "done") {
+                    done[slot] = Number(message.visited);
+                    message.counts.forEach((count, index) => (added[index] += BigInt(count)));
+                    tell();
+                    left -= 1;
+                    if (left === 0) {
+                        this.finish?.({ kind: "completed", counts: added.map(String) });
                     }
-                };
-                worker.onerror = (event) => {
-                    this.finish?.({ kind: "failed", message: event.message || "a worker failed" });
-                };
-                const job: ShareJob = { fields: { ...fields, enumerate: false }, share };
-                worker.postMessage(job);
+                }
+            };
+            void this.warm(shares.length).then(() => {
+                if (!this.finish) {
+                    return;
+                }
+                started = performance.now();
+                shares.forEach((share, slot) => {
+                    const pooled = this.pool[slot];
+                    pooled.listener = onMessage(slot);
+                    const job: ShareJob = { fields: { ...fields, enumerate: false }, share };
+                    pooled.worker.postMessage(job);
+                });
             });
         });
     }
@@ -90,16 +119,34 @@ export class Enumeration {
         return this.finish !== undefined;
     }
 
-    // Ends the workers at once: a run inside a module can't be told to stop,
-    // but its worker can be ended.
     cancel(): void {
         this.finish?.({ kind: "cancelled" });
     }
 
+    private startWorker(): PooledWorker {
+        const worker = new Worker("worker.js");
+        worker.postMessage({ compiled: this.compiled } satisfies LoadJob);
+        const pooled: PooledWorker = { worker, loaded: Promise.resolve() };
+        pooled.loaded = new Promise((resolve) => {
+            worker.onmessage = (event: MessageEvent<WorkerMessage>) => {
+                if (event.data.kind === "loaded") {
+                    resolve();
+                } else {
+                    pooled.listener?.(event.data);
+                }
+            };
+            worker.onerror = (event) => {
+                resolve();
+                pooled.listener?.({ kind: "failed", message: event.message || "a worker failed" });
+            };
+        });
+        return pooled;
+    }
+
     private stopWorkers(): void {
-        for (const worker of this.workers) {
-            worker.terminate();
+        for (const pooled of this.pool) {
+            pooled.worker.terminate();
         }
-        this.workers = [];
+        this.pool = [];
     }
 }

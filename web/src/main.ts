@@ -7,7 +7,7 @@ import { Charts } from "./charts";
 import { Enumeration, workerCount } from "./enumeration";
 import { engine as engineText, fill, Language, language, preferredLanguage, setLanguage, translate } from "./i18n";
 import {
-    CreateMarvane, Crossings, Engine, Example, Explanation, Fields, isFailure, Limits, OrderCheck,
+    compileMarvane, CreateMarvane, Crossings, Engine, instantiateMarvane, Example, Explanation, Fields, isFailure, Limits, OrderCheck,
     OrderSearch, Result, ResultRow,
 } from "./module";
 import { columnTitle, ResultsTable } from "./results_table";
@@ -18,7 +18,7 @@ declare const MARVANE_VERSION: string;
 // Hands of more than five cards, or with jokers, one worker visits in a
 // second in the page (measured in Chromium on the development machine):
 // the question before a long run only has to give the right size.
-const handsPerWorkerSecond = 2.5e8;
+const handsPerWorkerSecond = 3e8;
 
 type NumberField = "suits" | "ranks" | "cards" | "jokers";
 const numberFields: NumberField[] = ["suits", "ranks", "cards", "jokers"];
@@ -63,7 +63,7 @@ function sentence(text: string): string {
 
 class Page {
     private readonly table: ResultsTable;
-    private readonly enumeration = new Enumeration();
+    private readonly enumeration: Enumeration;
     private readonly charts = new Charts();
     private result: Result | undefined;
     private fields: Fields = { ...defaultFields };
@@ -72,7 +72,8 @@ class Page {
     private pinned = false;
     private generation = 0;
 
-    constructor(private readonly engine: Engine, private readonly limits: Limits) {
+    constructor(private readonly engine: Engine, private readonly limits: Limits, compiled: WebAssembly.Module) {
+        this.enumeration = new Enumeration(compiled);
         this.table = new ResultsTable(element<HTMLTableElement>("results"), (rows) => this.explainRows(rows));
     }
 
@@ -119,6 +120,10 @@ class Page {
         this.applyTexts();
         element("loading").hidden = true;
         this.showAddress();
+        // The workers load their modules while the reader looks at the first result.
+        setTimeout(() => void this.enumeration.warm(workerCount()).then(() => {
+            document.body.dataset.workers = "ready";
+        }), 0);
     }
 
     // --- texts ---------------------------------------------------------
@@ -274,6 +279,8 @@ class Page {
 
     private setState(state: "busy" | "running" | "ready"): void {
         document.body.dataset.state = state;
+        // Marks for the benchmark: when a result was asked for and shown.
+        performance.mark("marvane-" + state);
     }
 
     private isLongRun(fields: Fields): boolean {
@@ -355,6 +362,7 @@ class Page {
 
     private async enumerate(fields: Fields, generation: number): Promise<void> {
         this.setState("running");
+        performance.mark("marvane-enumerate-start");
         const run = element("run");
         const bar = element<HTMLProgressElement>("progress");
         run.hidden = false;
@@ -368,6 +376,7 @@ class Page {
                 ? translate("marvane::CHandCalcDialog", "Starting...")
                 : fill(translate("marvane::CHandCalcDialog", "About %1 left"), [durationText(progress.secondsLeft)]));
         });
+        performance.mark("marvane-enumerate-end");
         element("compute").removeAttribute("aria-disabled");
         if (generation !== this.generation) {
             return;
@@ -384,6 +393,7 @@ class Page {
         } else {
             run.hidden = true;
             this.dropEnumerate();
+            void this.enumeration.warm(workerCount());
             setText("notes", outcome.kind === "failed"
                 ? translate("marvane::CHandCalcDialog", "The enumeration could not be run.") + " " + outcome.message
                 : translate("WebPage", "The enumeration was cancelled: the counts shown are computed."));
@@ -846,13 +856,13 @@ class Page {
 
 async function main(): Promise<void> {
     setLanguage(preferredLanguage());
-    const module = await createMarvane();
-    const engine = new Engine(module);
+    const compiled = await compileMarvane();
+    const engine = new Engine(await instantiateMarvane(createMarvane, compiled));
     const limits = engine.call<Limits>({ op: "limits" });
     if (isFailure(limits)) {
         throw new Error(limits.error);
     }
-    new Page(engine, limits).start();
+    new Page(engine, limits, compiled).start();
 }
 
 main().catch((error: unknown) => {

@@ -8,6 +8,25 @@ export interface MarvaneModule {
 }
 export type CreateMarvane = (options?: object) => Promise<MarvaneModule>;
 
+// Compiles the module's code once; each instance (the page's, the workers')
+// is made from the compiled code, so the .wasm is fetched and compiled once.
+export function compileMarvane(): Promise<WebAssembly.Module> {
+    return WebAssembly.compileStreaming(fetch("marvane.wasm")).catch(() =>
+        // A host that serves .wasm without its type: compile from the bytes.
+        fetch("marvane.wasm").then((response) => response.arrayBuffer()).then((bytes) => WebAssembly.compile(bytes)));
+}
+
+// An instance made from compiled code.
+export function instantiateMarvane(create: CreateMarvane, compiled: WebAssembly.Module): Promise<MarvaneModule> {
+    return create({
+        instantiateWasm(imports: WebAssembly.Imports,
+                        receive: (instance: WebAssembly.Instance, module: WebAssembly.Module) => void) {
+            void WebAssembly.instantiate(compiled, imports).then((instance) => receive(instance, compiled));
+            return {};
+        },
+    });
+}
+
 // What the user typed, as the request's fields.
 export interface Fields {
     suits: string;
