@@ -720,6 +720,165 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>An order changes no count at five cards without jokers: every five-card hand has one category.</source>
+        <translation>Eine Reihenfolge ändert bei fünf Karten ohne Joker keine Anzahl: Jede Hand aus fünf Karten hat genau eine Kategorie.</translation>
+    </message>
+    <message>
+        <source>Cards per hand, %1 to %2</source>
+        <translation>Karten pro Hand, %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>Diagramme</translation>
+    </message>
+    <message>
+        <source>Check this order</source>
+        <translation>Diese Reihenfolge prüfen</translation>
+    </message>
+    <message>
+        <source>Count under the self-consistent order</source>
+        <translation>Nach der widerspruchsfreien Reihenfolge zählen</translation>
+    </message>
+    <message>
+        <source>Count under this order</source>
+        <translation>Nach dieser Reihenfolge zählen</translation>
+    </message>
+    <message>
+        <source>Counted under your own order: see Ranking.</source>
+        <translation>Nach Ihrer eigenen Reihenfolge gezählt: siehe Rangfolge.</translation>
+    </message>
+    <message>
+        <source>Every five-card hand has one category: an order changes no count here. The search and the check still say how the deck&apos;s categories rank.</source>
+        <translation>Jede Hand aus fünf Karten hat genau eine Kategorie: Eine Reihenfolge ändert hier keine Anzahl. Suche und Prüfung zeigen trotzdem, wie sich die Kategorien des Blatts ordnen.</translation>
+    </message>
+    <message>
+        <source>Find a self-consistent order</source>
+        <translation>Eine widerspruchsfreie Reihenfolge suchen</translation>
+    </message>
+    <message>
+        <source>Finding an example hand…</source>
+        <translation>Beispielhand wird gesucht …</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Jokers, %1 to %2</source>
+        <translation>Joker, %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Licences of everything in this page</source>
+        <translation>Lizenzen von allem auf dieser Seite</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>%1 nach unten</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>%1 nach oben</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>No two categories change places.</source>
+        <translation>Keine zwei Kategorien wechseln den Platz.</translation>
+    </message>
+    <message>
+        <source>Poker hand counts of generalised decks, computed on your own machine: the same engine as the desktop program, compiled to WebAssembly. Nothing you enter leaves this page.</source>
+        <translation>Pokerhände verallgemeinerter Blätter, auf Ihrem eigenen Rechner gezählt: derselbe Kern wie im Desktop-Programm, nach WebAssembly übersetzt. Nichts, was Sie eingeben, verlässt diese Seite.</translation>
+    </message>
+    <message>
+        <source>Ranks, %1 to %2</source>
+        <translation>Werte, %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Als CSV speichern</translation>
+    </message>
+    <message>
+        <source>Save as JSON</source>
+        <translation>Als JSON speichern</translation>
+    </message>
+    <message>
+        <source>Save as PNG</source>
+        <translation>Als PNG speichern</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Suits, %1 to %2</source>
+        <translation>Farben, %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Supported browsers: current Chromium (Chrome, Edge), Firefox and Safari; tested in Chromium.</source>
+        <translation>Unterstützte Browser: aktuelles Chromium (Chrome, Edge), Firefox und Safari; getestet in Chromium.</translation>
+    </message>
+    <message>
+        <source>The deck&apos;s own order</source>
+        <translation>Die eigene Reihenfolge des Blatts</translation>
+    </message>
+    <message>
+        <source>The enumeration was cancelled: the counts shown are computed.</source>
+        <translation>Die Aufzählung wurde abgebrochen: Die angezeigten Anzahlen sind berechnet.</translation>
+    </message>
+    <message>
+        <source>The same bytes as:</source>
+        <translation>Dieselben Bytes wie:</translation>
+    </message>
+    <message>
+        <source>These pairs break the order:</source>
+        <translation>Diese Paare verletzen die Reihenfolge:</translation>
+    </message>
+    <message>
+        <source>This order is self-consistent: no category is rarer than one ranked above it.</source>
+        <translation>Diese Reihenfolge ist widerspruchsfrei: Keine Kategorie ist seltener als eine höher eingestufte.</translation>
+    </message>
+    <message>
+        <source>What the results say</source>
+        <translation>Was die Ergebnisse aussagen</translation>
+    </message>
+    <message>
+        <source>Where categories change places as this grows:</source>
+        <translation>Wo Kategorien den Platz wechseln, wenn dies wächst:</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Begriffe</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Your own order, best first, commas between:</source>
+        <translation>Ihre eigene Reihenfolge, die beste zuerst, durch Kommas getrennt:</translation>
+    </message>
+    <message>
+        <source>across</source>
+        <translation>über</translation>
+    </message>
+</context>
+<context>
     <name>marvane::AboutDialog</name>
     <message>
         <source>About Marvane</source>

@@ -720,6 +720,165 @@
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>An order changes no count at five cards without jokers: every five-card hand has one category.</source>
+        <translation>Un ordre ne change aucun nombre à cinq cartes sans joker : chaque main de cinq cartes a une seule catégorie.</translation>
+    </message>
+    <message>
+        <source>Cards per hand, %1 to %2</source>
+        <translation>Cartes par main, de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Charts</source>
+        <translation>Graphiques</translation>
+    </message>
+    <message>
+        <source>Check this order</source>
+        <translation>Vérifier cet ordre</translation>
+    </message>
+    <message>
+        <source>Count under the self-consistent order</source>
+        <translation>Compter selon l’ordre cohérent</translation>
+    </message>
+    <message>
+        <source>Count under this order</source>
+        <translation>Compter selon cet ordre</translation>
+    </message>
+    <message>
+        <source>Counted under your own order: see Ranking.</source>
+        <translation>Compté selon votre propre ordre : voir Classement.</translation>
+    </message>
+    <message>
+        <source>Every five-card hand has one category: an order changes no count here. The search and the check still say how the deck&apos;s categories rank.</source>
+        <translation>Chaque main de cinq cartes a une seule catégorie : un ordre ne change ici aucun nombre. La recherche et la vérification disent tout de même comment se classent les catégories du jeu.</translation>
+    </message>
+    <message>
+        <source>Find a self-consistent order</source>
+        <translation>Chercher un ordre cohérent</translation>
+    </message>
+    <message>
+        <source>Finding an example hand…</source>
+        <translation>Recherche d’une main d’exemple…</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Jokers, %1 to %2</source>
+        <translation>Jokers, de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Licences of everything in this page</source>
+        <translation>Licences de tout ce que contient cette page</translation>
+    </message>
+    <message>
+        <source>Move %1 down</source>
+        <translation>Descendre %1</translation>
+    </message>
+    <message>
+        <source>Move %1 up</source>
+        <translation>Monter %1</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>No two categories change places.</source>
+        <translation>Aucune paire de catégories n’échange sa place.</translation>
+    </message>
+    <message>
+        <source>Poker hand counts of generalised decks, computed on your own machine: the same engine as the desktop program, compiled to WebAssembly. Nothing you enter leaves this page.</source>
+        <translation>Les mains de poker de jeux généralisés, comptées sur votre propre machine : le même moteur que le programme de bureau, compilé en WebAssembly. Rien de ce que vous saisissez ne quitte cette page.</translation>
+    </message>
+    <message>
+        <source>Ranks, %1 to %2</source>
+        <translation>Rangs, de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Enregistrer en CSV</translation>
+    </message>
+    <message>
+        <source>Save as JSON</source>
+        <translation>Enregistrer en JSON</translation>
+    </message>
+    <message>
+        <source>Save as PNG</source>
+        <translation>Enregistrer en PNG</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Suits, %1 to %2</source>
+        <translation>Couleurs, de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Supported browsers: current Chromium (Chrome, Edge), Firefox and Safari; tested in Chromium.</source>
+        <translation>Navigateurs pris en charge : Chromium (Chrome, Edge), Firefox et Safari actuels ; testé dans Chromium.</translation>
+    </message>
+    <message>
+        <source>The deck&apos;s own order</source>
+        <translation>L’ordre propre au jeu</translation>
+    </message>
+    <message>
+        <source>The enumeration was cancelled: the counts shown are computed.</source>
+        <translation>L’énumération a été annulée : les nombres affichés sont calculés.</translation>
+    </message>
+    <message>
+        <source>The same bytes as:</source>
+        <translation>Les mêmes octets que :</translation>
+    </message>
+    <message>
+        <source>These pairs break the order:</source>
+        <translation>Ces paires rompent l’ordre :</translation>
+    </message>
+    <message>
+        <source>This order is self-consistent: no category is rarer than one ranked above it.</source>
+        <translation>Cet ordre est cohérent : aucune catégorie n’est plus rare qu’une catégorie classée au-dessus d’elle.</translation>
+    </message>
+    <message>
+        <source>What the results say</source>
+        <translation>Ce que disent les résultats</translation>
+    </message>
+    <message>
+        <source>Where categories change places as this grows:</source>
+        <translation>Où les catégories échangent leur place quand ceci augmente :</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Termes</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Your own order, best first, commas between:</source>
+        <translation>Votre propre ordre, le meilleur d’abord, séparé par des virgules :</translation>
+    </message>
+    <message>
+        <source>across</source>
+        <translation>selon</translation>
+    </message>
+</context>
+<context>
     <name>marvane::AboutDialog</name>
     <message>
         <source>About Marvane</source>

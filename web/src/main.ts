@@ -615,12 +615,13 @@ class Page {
         result.order.forEach((name, place) => {
             const item = document.createElement("li");
             item.append(engineText(name) + " ");
-            for (const [label, move] of [["↑", -1], ["↓", 1]] as const) {
+            for (const [arrow, move] of [["↑", -1], ["↓", 1]] as const) {
                 const button = document.createElement("button");
                 button.type = "button";
                 button.className = "move";
-                button.textContent = label;
-                button.setAttribute("aria-label", fill(translate("WebPage", move < 0 ? "Move %1 up" : "Move %1 down"), [engineText(name)]));
+                button.textContent = arrow;
+                const label = move < 0 ? translate("WebPage", "Move %1 up") : translate("WebPage", "Move %1 down");
+                button.setAttribute("aria-label", fill(label, [engineText(name)]));
                 button.disabled = place + move < 0 || place + move >= result.order.length;
                 button.addEventListener("click", () => this.moveInOrder(place, move));
                 item.append(button);

@@ -283,6 +283,30 @@ describe("enumerating in workers", () => {
     });
 });
 
+describe("languages", () => {
+    test("a French browser gets French, and the switch gives German", async () => {
+        const page = await session.browser.newPage();
+        await page.evaluateOnNewDocument(() => {
+            Object.defineProperty(navigator, "languages", { get: () => ["fr-FR", "fr"] });
+        });
+        await page.goto(session.url + "#suits=4&ranks=13&cards=5&jokers=0");
+        await waitReady(page);
+        assert.equal(await page.$eval("#suits-label", (e) => e.textContent), "Nombre de couleurs");
+        assert.equal(await page.$eval('tr[data-category="12"] button.category', (e) => e.textContent), "Couleur");
+        await page.select("#language", "de");
+        assert.equal(await page.$eval("#suits-label", (e) => e.textContent), "Anzahl Farben");
+        assert.equal(await page.$eval("html", (e) => e.lang), "de");
+        // The message of a bad value is the dialog's German one.
+        await page.click("#suits", { clickCount: 3 });
+        await page.keyboard.type("9");
+        await page.keyboard.press("Enter");
+        assert.match(await page.$eval("#suits-message", (e) => e.textContent), /4.*8/);
+        assert.notEqual(await page.$eval("#suits-message", (e) => e.textContent), "Please enter an integer between 4 and 8.");
+        await page.screenshot({ path: join(shots, "page-german.png"), fullPage: true });
+        await page.close();
+    });
+});
+
 describe("looks", () => {
     const views = [
         ["light", { width: 1000, height: 900 }, "light"],
