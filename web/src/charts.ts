@@ -12,6 +12,18 @@ Chart.register(BarController, BarElement, CategoryScale, LinearScale, Logarithmi
 
 type Kind = "deck" | "series";
 
+// A probability on the logarithmic axis: "1e-5" below a thousandth, else
+// plain. Where the axis has many ticks only 1, 2 and 5 of each power of ten
+// are labelled, so the labels never run into each other.
+function probabilityLabel(value: number | string, _index: number, ticks: { value: number }[]): string {
+    const number = Number(value);
+    const mantissa = Number((number / 10 ** Math.floor(Math.log10(number))).toPrecision(2));
+    if (ticks.length > 6 && mantissa !== 1 && mantissa !== 2 && mantissa !== 5) {
+        return "";
+    }
+    return number < 1e-3 ? String(mantissa) + "e" + Math.floor(Math.log10(number)) : String(Number(number.toPrecision(2)));
+}
+
 function colours(): { text: string; grid: string; bar: string } {
     const dark = window.matchMedia("(prefers-color-scheme: dark)").matches;
     return dark
@@ -49,6 +61,7 @@ export class Charts {
         this.charts.get(kind)?.destroy();
         const { text, grid, bar } = colours();
         canvas.setAttribute("aria-label", description);
+        const probabilityTicks = { color: text, maxRotation: 0, autoSkipPadding: 12, callback: probabilityLabel };
         const chart = new Chart(canvas, {
             type,
             data: {
@@ -72,11 +85,11 @@ export class Charts {
                 },
                 scales: type === "bar"
                     ? {
-                        x: { type: "logarithmic", title: { display: true, text: axis, color: text }, ticks: { color: text }, grid: { color: grid } },
+                        x: { type: "logarithmic", title: { display: true, text: axis, color: text }, ticks: probabilityTicks, grid: { color: grid } },
                         y: { ticks: { color: text, autoSkip: false }, grid: { color: grid } },
                     }
                     : {
-                        y: { type: "logarithmic", title: { display: true, text: axis, color: text }, ticks: { color: text }, grid: { color: grid } },
+                        y: { type: "logarithmic", title: { display: true, text: axis, color: text }, ticks: probabilityTicks, grid: { color: grid } },
                         x: { ticks: { color: text }, grid: { color: grid } },
                     },
             },

@@ -752,6 +752,10 @@ class Page {
         }));
         if (chosen && [...select.options].some((option) => option.value === chosen)) {
             select.value = chosen;
+        } else {
+            // The first category the deck has hands of, as the table lists them.
+            const first = this.result?.rows.find((row) => row.sourceCount > 0);
+            select.value = first ? String(first.index) : select.value;
         }
     }
 
