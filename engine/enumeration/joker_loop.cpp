@@ -215,6 +215,44 @@ JokerTables::JokerTables(Deck deck, std::uint32_t cards, std::uint32_t wilds,
             }
         }
     }
+
+    higherRanks.resize(ranks.count());
+    for (std::size_t state = 0; state < ranks.count(); ++state) {
+        const auto& symbols = ranks.symbols(state);
+        if (symbols.empty() || symbols.size() + 1 != groupSize) {
+            continue;
+        }
+        for (std::uint32_t r = symbols.back() + 1u; r < R; ++r) {
+            const std::uint8_t code = rankCodeAfter[state * R + r];
+            auto& list = higherRanks[state];
+            auto known = std::find_if(list.begin(), list.end(),
+                                      [&](const CodeRanks& entry) { return entry.code == code; });
+            if (known == list.end()) {
+                list.push_back({code, 1});
+            } else {
+                ++known->ranks;
+            }
+        }
+    }
+    suitPlaces.resize(std::size_t{rankCodeCount} * suitStates);
+    for (std::uint32_t code = 0; code < rankCodeCount; ++code) {
+        for (std::uint16_t state = 0; state < suitStates; ++state) {
+            if (suits.symbols(state).size() + 1 != groupSize) {
+                continue;
+            }
+            auto& list = suitPlaces[code * suitStates + state];
+            for (std::uint32_t suit = 0; suit < S; ++suit) {
+                const std::uint8_t place = blocks[(code * suitStates + state) * kBlock + suit];
+                auto known = std::find_if(list.begin(), list.end(),
+                                          [&](const PlaceSuits& e) { return e.place == place; });
+                if (known == list.end()) {
+                    list.push_back({place, 1});
+                } else {
+                    ++known->suits;
+                }
+            }
+        }
+    }
 }
 
 namespace {
@@ -275,7 +313,11 @@ public:
           S_(tables.deck.suits),
           R_(tables.deck.ranks),
           N_(tables.deck.cardCount()),
-          reportLevel_(std::min<std::uint32_t>(n, 3)) {}
+          // A part that is one group has its last card counted in bulk:
+          // a report per two cards fixed before it is often enough.
+          reportLevel_(n == tables.groupSize ? std::max<std::uint32_t>(n, 3) - 2
+                                             : std::min<std::uint32_t>(n, 3)),
+          oneGroup_(n == tables.groupSize) {}
 
     bool run(std::uint32_t first) {
         for (Subsets& level : subsets_) {
@@ -326,6 +368,16 @@ private:
         const std::uint32_t s = c % S_;
         const Subsets& from = subsets_[k];
         Subsets& to = subsets_[k + 1];
+        if (oneGroup_) {
+            // The one subset a part that is one group needs: all its cards
+            // so far. No group is whole before the last card.
+            const Subset& all = from.ofSize[k][0];
+            to.ofSize[k + 1][0] = {tables_.ranks.next(all.rank, r),
+                                   tables_.suits.next(all.suit, s)};
+            to.count[k + 1] = 1;
+            best_[k + 1] = kNoPlace;
+            return;
+        }
         std::uint8_t best = best_[k];
         for (std::size_t i = 0; i < from.count[last_]; ++i) {
             best = std::min(best, placeWith(from.ofSize[last_][i], r, s));
@@ -363,6 +415,41 @@ private:
     // the places of every suit of the rank; their bytewise minimum with the
     // prefix's own best is each part's place.
     void countLast(std::uint32_t k, std::uint32_t from, std::uint32_t to) {
+        if (oneGroup_ && n_ >= 2 && to == N_) {
+            countLastOfOneGroup(k, from, to);
+            return;
+        }
+        countLastByRank(k, from, to);
+    }
+
+    // A part that is one group: the rest of the last card's rank one suit at
+    // a time, then every higher rank at once. A higher rank's place for
+    // each suit depends only on the group's rank code with it and the
+    // others' suits, and ranks with the same code have the same places, so
+    // the tables count them together: every part is counted, in its place.
+    void countLastOfOneGroup(std::uint32_t k, std::uint32_t from, std::uint32_t to) {
+        const Subset& others = subsets_[k].ofSize[last_][0];
+        const std::size_t suitStates = tables_.suits.count();
+        const std::uint32_t firstWhole = (from + S_ - 1) / S_;
+        if (from % S_ != 0) {
+            const std::uint32_t r = from / S_;
+            const std::uint8_t code = tables_.rankCodeAfter[std::size_t{others.rank} * R_ + r];
+            const std::uint8_t* block =
+                &tables_.blocks[(code * suitStates + others.suit) * JokerTables::kBlock];
+            for (std::uint32_t s = from % S_; s < S_; ++s) {
+                ++counts_.banks[s][block[s]];
+            }
+        }
+        auto& bank = counts_.banks[0];
+        for (const JokerTables::CodeRanks& entry : tables_.higherRanks[others.rank]) {
+            for (const JokerTables::PlaceSuits& places :
+                 tables_.suitPlaces[entry.code * suitStates + others.suit]) {
+                bank[places.place] += std::uint64_t{entry.ranks} * places.suits;
+            }
+        }
+    }
+
+    void countLastByRank(std::uint32_t k, std::uint32_t from, std::uint32_t to) {
         const Subsets& level = subsets_[k];
         const std::size_t count = level.count[last_];
         std::array<const std::uint8_t*, kMaxOfSize> rankRows{};
@@ -397,6 +484,7 @@ private:
     std::uint32_t R_;
     std::uint32_t N_;
     std::uint32_t reportLevel_;
+    bool oneGroup_;  // the part is one whole group
     std::array<std::uint8_t, 8> indices_{};
     std::array<std::uint8_t, kMaxCards + 1> best_{};
     std::array<Subsets, kMaxCards + 1> subsets_{};

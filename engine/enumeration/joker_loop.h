@@ -81,6 +81,26 @@ struct JokerTables {
     // part's last card then takes the places of all its suits at once.
     static constexpr std::uint32_t kBlock = 16;
     std::vector<std::uint8_t> blocks;
+
+    // A part that is one whole group (hands of three or four cards, and five
+    // with jokers) takes its last card in bulk: the ranks above its others'
+    // highest that give each rank code, and the places of each suit of it.
+    struct CodeRanks {
+        std::uint8_t code;
+        std::uint8_t ranks;
+    };
+    // [rank state]: for the states one short of a group, the rank codes of
+    // adding each rank above the state's highest, with how many ranks give each.
+    std::vector<std::vector<CodeRanks>> higherRanks;
+    struct PlaceSuits {
+        std::uint8_t place;
+        std::uint8_t suits;
+    };
+    // [rank code * suits.count() + suit state]: the places of the group
+    // that state plus a card of each suit of the deck makes, with how many
+    // suits give each (at most three places: one suit, all different,
+    // neither).
+    std::vector<std::vector<PlaceSuits>> suitPlaces;
 };
 
 // Per place, the natural parts counted, one bank per last suit so that

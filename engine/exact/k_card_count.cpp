@@ -8,6 +8,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 
 #include "engine/exact/hand_classes.h"
 
@@ -107,25 +108,26 @@ constexpr std::uint64_t kRainbowBit = 2;
 constexpr std::uint64_t kMixedBit = 4;
 
 // What one assignment of suits allows: the categories of the fives with a
-// repeated rank, and per group of distinct ranks (3 bits at 3 * its number)
-// whether its five can be a flush (bit 0), rainbow (bit 1) or neither (bit 2).
-// Eight distinct ranks have 56 groups of five: 168 bits.
+// repeated rank, and the groups of distinct ranks (bit g for group number g)
+// whose five can be a flush, rainbow or neither. Eight distinct ranks have 56
+// groups of five, which fit.
 struct SuitSignature {
-    static constexpr std::size_t kGroupsPerWord = 21;
     std::uint32_t paired = 0;
-    std::array<std::uint64_t, 3> distinct{};
+    std::uint64_t flush = 0;
+    std::uint64_t rainbow = 0;
+    std::uint64_t mixed = 0;
 
     void addGroup(std::size_t group, std::uint64_t bits) {
-        distinct[group / kGroupsPerWord] |= bits << (3 * (group % kGroupsPerWord));
-    }
-    std::uint64_t group(std::size_t group) const {
-        return (distinct[group / kGroupsPerWord] >> (3 * (group % kGroupsPerWord))) & 7u;
+        const std::uint64_t bit = std::uint64_t{1} << group;
+        flush |= (bits & kFlushBit) != 0 ? bit : 0;
+        rainbow |= (bits & kRainbowBit) != 0 ? bit : 0;
+        mixed |= (bits & kMixedBit) != 0 ? bit : 0;
     }
     friend bool operator<(const SuitSignature& a, const SuitSignature& b) {
-        return a.paired != b.paired ? a.paired < b.paired : a.distinct < b.distinct;
+        return std::tie(a.paired, a.flush, a.rainbow, a.mixed) <
+               std::tie(b.paired, b.flush, b.rainbow, b.mixed);
     }
 };
-static_assert(3 * SuitSignature::kGroupsPerWord <= 64 && 3 * 21 >= 56, "56 groups fit");
 
 // The natural part of a hand: n cards of d distinct ranks with one
 // multiplicity vector, and `wilds` jokers. Its groups of `classed` cards (the
@@ -249,32 +251,29 @@ private:
 // complete a group that fits to a straight, and any group to a non-straight
 // (a deck of at least 7 ranks has more ranks around any four than straights
 // through them).
-std::uint32_t categorySet(const SuitSignature& signature, std::uint64_t fitting,
-                          std::size_t groupCount, bool wild) {
+std::uint32_t categorySet(const SuitSignature& signature, std::uint64_t fitting, bool wild) {
     std::uint32_t set = signature.paired;
-    for (std::size_t g = 0; g < groupCount; ++g) {
-        const std::uint64_t bits = signature.group(g);
-        const bool straight = (fitting >> g) & 1u;
-        const bool other = wild || !straight;
-        auto add = [&](std::uint64_t bit, HC straightCategory, HC otherCategory) {
-            if (bits & bit) {
-                set |=
-                    (straight ? bitOf(straightCategory) : 0) | (other ? bitOf(otherCategory) : 0);
-            }
-        };
-        add(kFlushBit, HC::StraightFlush, HC::Flush);
-        add(kRainbowBit, HC::RainbowStraight, HC::Rainbow);
-        add(kMixedBit, HC::HypochromaticStraight, HC::Garbage);
-    }
+    // Groups that can be a straight, and groups that can be something else.
+    const std::uint64_t other = wild ? ~std::uint64_t{0} : ~fitting;
+    auto add = [&](std::uint64_t groups, HC straightCategory, HC otherCategory) {
+        set |= ((groups & fitting) != 0 ? bitOf(straightCategory) : 0) |
+               ((groups & other) != 0 ? bitOf(otherCategory) : 0);
+    };
+    add(signature.flush, HC::StraightFlush, HC::Flush);
+    add(signature.rainbow, HC::RainbowStraight, HC::Rainbow);
+    add(signature.mixed, HC::HypochromaticStraight, HC::Garbage);
     return set;
 }
+
+// Hands by set of categories, a slot for each of the 2^17 sets.
+using SetHands = std::vector<std::uint64_t>;
 
 // Adds the hands of n natural cards and `wilds` jokers, `weight` hands for
 // each natural part, to the sets.
 // Hands of `cards` cards; no natural card at all (a hand of jokers only) is
 // the one empty part.
 void addNaturalParts(Deck deck, std::uint32_t cards, std::uint32_t n, std::uint32_t wilds,
-                     std::uint64_t weight, std::map<std::uint32_t, std::uint64_t>& sets) {
+                     std::uint64_t weight, SetHands& sets) {
     const std::uint32_t classed = classedCards(cards);
     for (std::uint32_t d = n == 0 ? 0 : 1; d <= n && d <= deck.ranks; ++d) {
         const PositionGroups groups(d, classed - wilds);
@@ -285,7 +284,7 @@ void addNaturalParts(Deck deck, std::uint32_t cards, std::uint32_t n, std::uint3
                     .run(multiplicities);
             for (const auto& [fitting, rankSetCount] : rankSets) {
                 for (const auto& [signature, suitWeight] : signatures) {
-                    sets[categorySet(signature, fitting, groups.masks.size(), wilds > 0)] +=
+                    sets[categorySet(signature, fitting, wilds > 0)] +=
                         rankSetCount * suitWeight * weight;
                 }
             }
@@ -311,11 +310,15 @@ KCardCountTable::KCardCountTable(Deck deck, std::uint32_t cards, std::uint32_t j
     }
     // A hand holds j of the jokers (which ones changes nothing) and K - j
     // natural cards.
-    std::map<std::uint32_t, std::uint64_t> sets;
+    SetHands sets(std::size_t{1} << kCategoryCount, 0);
     for (std::uint32_t j = 0; j <= jokers && j <= cards; ++j) {
         addNaturalParts(deck, cards, cards - j, j, choose64(jokers, j), sets);
     }
-    sets_.assign(sets.begin(), sets.end());
+    for (std::uint32_t set = 0; set < sets.size(); ++set) {
+        if (sets[set] != 0) {
+            sets_.emplace_back(set, sets[set]);
+        }
+    }
 }
 
 CategoryCounts64 KCardCountTable::counts(const CategoryOrder& order) const {
