@@ -66,11 +66,12 @@ Json carryOut(const Json& call) {
         return limitsJson();
     }
     if (op == "explain") {
-        // The help text needs no deck; only the jokers change its words.
-        return explanationJson(
-            readRequest(
-                {{"suits", "4"}, {"ranks", "13"}, {"jokers", call.value("jokers", Json("0"))}})
-                .jokers);
+        // The help text needs no deck; the jokers and the hand size change its words.
+        const CountRequest words = readRequest({{"suits", "4"},
+                                                {"ranks", "13"},
+                                                {"cards", call.value("cards", Json("5"))},
+                                                {"jokers", call.value("jokers", Json("0"))}});
+        return explanationJson(words.jokers, words.cards);
     }
     // Everything else is about the deck in the fields.
     const CountRequest request = readRequest(call);

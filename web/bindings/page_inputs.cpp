@@ -61,7 +61,7 @@ CountRequest readRequest(const nlohmann::json& fields) {
         enumerate != fields.end() && enumerate->is_boolean() && enumerate->get<bool>();
     const std::string orderText = fieldText(fields, "order", "");
     if (orderText.find_first_not_of(" \t") != std::string::npos) {
-        auto reading = readCategoryOrder(orderText, request.deck, request.jokers);
+        auto reading = readCategoryOrder(orderText, request.deck, request.cards, request.jokers);
         if (const auto* message = std::get_if<std::string>(&reading)) {
             throw FieldError{"order", *message + "."};
         }

@@ -67,7 +67,7 @@ Json rowJson(const ShownRow& row, const ShownReport& report) {
               {"odds", row.odds ? Json(*row.odds) : Json(nullptr)},
               // What the probability and odds columns sort by.
               {"sourceCount", static_cast<double>(row.sourceCount())},
-              {"definition", categoryDefinition(row.category, report.jokers)},
+              {"definition", categoryDefinition(row.category, report.jokers, report.cards)},
               {"brokenBy", Json::array()}};
     if (row.enumerated) {
         item["enumerated"] = std::to_string(*row.enumerated);
@@ -110,7 +110,7 @@ Json resultJson(const CountRequest& request, const ShownReport& report) {
             {"order", orderNames(report.order)},
             {"orderText", orderText(report.order)},
             {"chosenOrder", !request.order.empty()},
-            {"deckOrder", report.order == defaultOrder(report.deck, report.jokers)},
+            {"deckOrder", report.order == defaultOrder(report.deck, report.cards, report.jokers)},
             {"fiveCards", countedByFiveCardFormulas(report.cards, report.jokers)},
             {"rows", std::move(rows)},
             {"mismatches", std::move(mismatches)},
@@ -254,12 +254,12 @@ Json crossingsJson(const CountRequest& request, const std::string& varying) {
         {"varying", varying}, {"crossings", std::move(sentences)}, {"series", seriesJson(reports)}};
 }
 
-Json explanationJson(std::uint32_t jokers) {
+Json explanationJson(std::uint32_t jokers, std::uint32_t cards) {
     Json terms = Json::array();
     auto add = [&terms](std::string_view name, std::string_view definition) {
         terms.push_back({{"name", name}, {"definition", definition}});
     };
-    for (const Term& term : suitPatternTerms(jokers)) {
+    for (const Term& term : suitPatternTerms(jokers, cards)) {
         add(term.name, term.definition);
     }
     add(kTotalTerm.name, kTotalTerm.definition);
@@ -273,9 +273,9 @@ Json explanationJson(std::uint32_t jokers) {
         const HandCategory category = *categoryFromIndex(index);
         categories.push_back({{"index", index},
                               {"name", displayName(category)},
-                              {"definition", categoryDefinition(category, jokers)}});
+                              {"definition", categoryDefinition(category, jokers, cards)}});
     }
-    return {{"text", explanationText(jokers)},
+    return {{"text", explanationText(jokers, cards)},
             {"categories", std::move(categories)},
             {"terms", std::move(terms)},
             {"notation", kCardNotation}};

@@ -35,7 +35,7 @@ nlohmann::json orderCheckJson(const CountRequest& request);
 // for the charts (nothing for cards).
 nlohmann::json crossingsJson(const CountRequest& request, const std::string& varying);
 
-// The help's words: marvane-count --explain for the request's jokers.
-nlohmann::json explanationJson(std::uint32_t jokers);
+// The help's words: marvane-count --explain for the jokers and hand size.
+nlohmann::json explanationJson(std::uint32_t jokers, std::uint32_t cards);
 
 }  // namespace marvane::web

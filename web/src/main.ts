@@ -798,7 +798,7 @@ class Page {
     // --- help and about -------------------------------------------------------
 
     private showHelp(): void {
-        const explanation = this.engine.call<Explanation>({ op: "explain", jokers: this.fields.jokers });
+        const explanation = this.engine.call<Explanation>({ op: "explain", jokers: this.fields.jokers, cards: this.fields.cards });
         const body = element("help-body");
         body.replaceChildren();
         const heading = (text: string) => {

@@ -42,6 +42,9 @@ const decks = [
     { suits: "8", ranks: "20", cards: "7", jokers: "2" },
     { suits: "4", ranks: "13", cards: "5", jokers: "1" },
     { suits: "6", ranks: "10", cards: "7", jokers: "4" },
+    { suits: "4", ranks: "13", cards: "3", jokers: "0" },
+    { suits: "5", ranks: "8", cards: "4", jokers: "2" },
+    { suits: "4", ranks: "9", cards: "8", jokers: "1" },
     {
         suits: "4", ranks: "13", cards: "7", jokers: "0",
         order: "Straight Flush, Hypochromatic 4 of a Kind, Hypochromatic Full House, Flush, " +
@@ -66,6 +69,8 @@ describe("an enumeration in shares equals the command line's", () => {
         [{ suits: "4", ranks: "8", cards: "6", jokers: "0" }, 2],
         [{ suits: "4", ranks: "7", cards: "5", jokers: "2" }, 4],
         [{ suits: "4", ranks: "7", cards: "7", jokers: "1" }, 1],
+        [{ suits: "5", ranks: "7", cards: "3", jokers: "0" }, 2],
+        [{ suits: "4", ranks: "8", cards: "4", jokers: "1" }, 3],
     ];
     for (const [fields, workers] of runs) {
         test(`${fields.suits} x ${fields.ranks}, ${fields.cards} cards, ${fields.jokers} jokers on ${workers} workers`, () => {
