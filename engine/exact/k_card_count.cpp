@@ -97,6 +97,13 @@ PairedCategories pairedReach(const std::array<std::uint8_t, kHandSize>& parts,
 
 // Some cards of a natural part, taken to make a five with the wild cards.
 struct Take {
+    // Hall's condition for giving every card taken a suit of its own: each
+    // nonempty subset of the positions (bit mask) and the cards it takes.
+    struct Need {
+        std::uint8_t positions;
+        std::uint8_t cards;
+    };
+    std::vector<Need> needs;
     std::uint8_t support = 0;  // positions it takes cards of
     Multiplicities take{};
     bool distinctRanks = false;
@@ -149,6 +156,14 @@ public:
                 }
                 t.distinctRanks = t.distinctRanks && take[i] <= 1;
             }
+            for (std::uint32_t sub = t.support; sub != 0; sub = (sub - 1) & t.support) {
+                std::uint32_t cards = 0;
+                for (std::uint32_t rest = sub; rest != 0; rest &= rest - 1) {
+                    cards += take[static_cast<std::size_t>(std::countr_zero(rest))];
+                }
+                t.needs.push_back(
+                    {static_cast<std::uint8_t>(sub), static_cast<std::uint8_t>(cards)});
+            }
             t.paired = pairedReach(partsOf(take, d), classed);
             takes_.push_back(t);
         });
@@ -166,15 +181,46 @@ public:
     }
 
 private:
+    // Per set of positions (bit mask): the suits any of them has, the suits
+    // all of them have, and their suits counted position by position; built
+    // once per assignment, so that every take asks in one look.
+    struct PositionSuits {
+        std::array<SuitSet, 1u << kMaxCards> any{};
+        std::array<SuitSet, 1u << kMaxCards> all{};
+        std::array<std::uint8_t, 1u << kMaxCards> held{};
+
+        PositionSuits(const Suits& suits, std::uint32_t d) {
+            all[0] = 0xFF;
+            for (std::uint32_t mask = 1; mask < (1u << d); ++mask) {
+                const SuitSet own = suits[static_cast<std::size_t>(std::countr_zero(mask))];
+                const std::uint32_t rest = mask & (mask - 1);
+                any[mask] = static_cast<SuitSet>(any[rest] | own);
+                all[mask] = static_cast<SuitSet>(all[rest] & own);
+                held[mask] = static_cast<std::uint8_t>(held[rest] + kSuitsIn[own]);
+            }
+        }
+        // Some two of the positions share a suit.
+        bool shared(std::uint32_t mask) const { return held[mask] > kSuitsIn[any[mask]]; }
+        // Hall: every subset of the positions has suits enough for its cards.
+        bool distinct(const Take& take) const {
+            for (const Take::Need& need : take.needs) {
+                if (kSuitsIn[any[need.positions]] < need.cards) {
+                    return false;
+                }
+            }
+            return true;
+        }
+    };
+
     SuitSignature signature(const Suits& suits) const {
         SuitSignature result;
         const bool rainbowDeck = suitCount_ >= classed_;
+        const PositionSuits at(suits, d_);
         for (const Take& t : takes_) {
-            const bool distinctSuits =
-                rainbowDeck && distinctSuitsPossible(suits, t.support, t.take);
+            const bool distinctSuits = rainbowDeck && at.distinct(t);
             if (wilds_ == 0) {
                 if (!t.distinctRanks) {
-                    if (anySharedSuit(suits, t.support)) {
+                    if (at.shared(t.support)) {
                         result.paired |= t.paired.hypochromatic;
                     }
                     if (distinctSuits) {
@@ -183,7 +229,7 @@ private:
                     continue;
                 }
                 result.addGroup(static_cast<std::size_t>(groups_.number[t.support]),
-                                naturalFiveBits(suits, t.support, distinctSuits));
+                                naturalGroupBits(at, t.support, distinctSuits));
                 continue;
             }
             // A joker may repeat a suit, even a card, so every pattern it
@@ -195,7 +241,7 @@ private:
             }
             if (t.distinctRanks) {
                 std::uint64_t bits = kMixedBit;
-                if (commonSuit(suits, t.support) != 0) {
+                if (at.all[t.support] != 0) {
                     bits |= kFlushBit;
                 }
                 if (distinctSuits) {
@@ -207,23 +253,13 @@ private:
         return result;
     }
 
-    static SuitSet commonSuit(const Suits& suits, std::uint32_t positions) {
-        SuitSet common = 0xFF;
-        for (std::uint32_t rest = positions; rest != 0; rest &= rest - 1) {
-            common &= suits[std::countr_zero(rest)];
-        }
-        return common;
-    }
-
     // A group of distinct ranks, one card of each position.
-    static std::uint64_t naturalFiveBits(const Suits& suits, std::uint32_t positions,
-                                         bool distinctSuits) {
-        bool allSameSingle = true;
-        for (std::uint32_t rest = positions; rest != 0; rest &= rest - 1) {
-            allSameSingle = allSameSingle && kSuitsIn[suits[std::countr_zero(rest)]] == 1;
-        }
-        const bool flush = commonSuit(suits, positions) != 0;
-        allSameSingle = allSameSingle && flush;
+    static std::uint64_t naturalGroupBits(const PositionSuits& at, std::uint32_t positions,
+                                          bool distinctSuits) {
+        const bool flush = at.all[positions] != 0;
+        // Every position one card of one suit, all the same.
+        const bool allSameSingle =
+            flush && at.held[positions] == static_cast<std::uint32_t>(std::popcount(positions));
         std::uint64_t bits = 0;
         if (flush) {
             bits |= kFlushBit;
@@ -232,7 +268,7 @@ private:
             bits |= kRainbowBit;
         }
         // Two cards of one suit, yet not all of one suit.
-        if (anySharedSuit(suits, positions) && !allSameSingle) {
+        if (at.shared(positions) && !allSameSingle) {
             bits |= kMixedBit;
         }
         return bits;
