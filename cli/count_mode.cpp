@@ -66,7 +66,7 @@ std::vector<ShownReport> countFiveCardDecks(const CountOptions& options, bool sh
         bar.emplace(std::cerr, "Enumerating " + std::to_string(options.decks.size()) + " decks",
                     static_cast<std::uint32_t>(options.decks.size()));
     }
-    DeckBatch batch = countDecks(options.decks, options.enumerate, options.jobs, [&bar] {
+    DeckBatch batch = countDecks(options.decks, requestFor({}, options), options.jobs, [&bar] {
         if (bar) {
             bar->tick();
         }
@@ -78,9 +78,13 @@ std::vector<ShownReport> countFiveCardDecks(const CountOptions& options, bool sh
     return std::move(batch.reports);
 }
 
-// Hands of six or seven cards, or with jokers: deck after deck, each on every
-// thread; with a bar, one over all the decks' hands.
+// Hands of other sizes than five, or with jokers: enumerated deck after deck,
+// each on every thread, with a bar, one over all the decks' hands; counted
+// exactly, the decks are shared among the threads.
 std::vector<ShownReport> countKCardDecks(const CountOptions& options, bool showProgress) {
+    if (!options.enumerate && options.decks.size() > 1 && options.jobs > 1) {
+        return countDecks(options.decks, requestFor({}, options), options.jobs).reports;
+    }
     std::optional<HandsProgress> progress;
     if (showProgress) {
         std::uint64_t hands = 0;
@@ -125,9 +129,13 @@ void noteFewerThreads(const std::vector<WorkersRan>& runs) {
 
 int run(const CountOptions& options) {
     const bool fiveCards = countedByFiveCardFormulas(options.cards, options.jokers);
-    if (fiveCards && !options.order.empty()) {
-        sayOnStderr(
-            "--order changes no count at five cards: every five-card hand has one category");
+    // Below five cards too, without jokers, every hand has one category.
+    if (options.jokers == 0 && options.cards <= kHandSize && !options.order.empty()) {
+        const std::string size = options.cards == 3   ? "three"
+                                 : options.cards == 4 ? "four"
+                                                      : "five";
+        sayOnStderr("--order changes no count at " + size + " cards: every " + size +
+                    "-card hand has one category");
     }
     const bool showProgress = options.enumerate && isatty(STDERR_FILENO) == 1;
     std::vector<WorkersRan> batchThreads;

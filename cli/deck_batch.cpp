@@ -11,7 +11,7 @@
 
 namespace marvane {
 
-DeckBatch countDecks(const std::vector<Deck>& decks, bool enumerate, std::uint32_t jobs,
+DeckBatch countDecks(const std::vector<Deck>& decks, const CountRequest& each, std::uint32_t jobs,
                      const std::function<void()>& deckDone, const ThreadStart& startThread) {
     std::vector<std::size_t> queue(decks.size());
     std::iota(queue.begin(), queue.end(), std::size_t{0});
@@ -41,8 +41,10 @@ DeckBatch countDecks(const std::vector<Deck>& decks, bool enumerate, std::uint32
     const WorkerBody work = [&](std::size_t, const std::atomic<bool>& stop, bool onCallingThread) {
         for (std::size_t i = next++; i < queue.size() && !stop; i = next++) {
             try {
-                batch.reports[queue[i]] =
-                    answer({.deck = decks[queue[i]], .enumerate = enumerate, .workers = 1});
+                CountRequest request = each;
+                request.deck = decks[queue[i]];
+                request.workers = 1;
+                batch.reports[queue[i]] = answer(request);
             } catch (...) {
                 const std::scoped_lock lock(failureLock);
                 failure = failure ? failure : std::current_exception();

@@ -6,11 +6,12 @@
 #include <vector>
 
 #include "engine/threads/worker_run.h"
+#include "report/results/count_request.h"
 #include "report/results/shown_report.h"
 
 namespace marvane {
 
-// Computes the five-card report of every deck on up to `jobs` threads at
+// Answers `each` (its deck aside) for every deck on up to `jobs` threads at
 // once, each deck on one of them, largest decks first so the threads end
 // together. The reports come back in the order of `decks`, identical to
 // computing them one by one. deckDone is called on the calling thread once
@@ -22,7 +23,7 @@ struct DeckBatch {
     std::vector<ShownReport> reports;
     WorkersRan threads;
 };
-DeckBatch countDecks(const std::vector<Deck>& decks, bool enumerate, std::uint32_t jobs,
+DeckBatch countDecks(const std::vector<Deck>& decks, const CountRequest& each, std::uint32_t jobs,
                      const std::function<void()>& deckDone = {},
                      const ThreadStart& startThread = {});
 

@@ -26,7 +26,7 @@ TEST(DeckBatch, DecksOfThreadsThatCannotStartAreCountedByTheOthers) {
         };
         std::uint32_t decksDone = 0;
         const DeckBatch batch = countDecks(
-            decks, true, 3, [&] { ++decksDone; }, refuse);
+            decks, {.enumerate = true}, 3, [&] { ++decksDone; }, refuse);
         EXPECT_EQ(batch.threads.wanted, 3u) << firstRefused;
         EXPECT_EQ(batch.threads.ran, 1u) << firstRefused;
         EXPECT_EQ(decksDone, 3u) << firstRefused;
