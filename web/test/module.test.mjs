@@ -8,7 +8,7 @@ import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import { readFileSync } from "node:fs";
 import { createRequire } from "node:module";
-import { join } from "node:path";
+import { join, resolve } from "node:path";
 import { before, describe, test } from "node:test";
 
 const moduleDir = process.env.MARVANE_WEB_MODULE ?? "build/web/wasm";
@@ -16,7 +16,7 @@ const marvaneCount = process.env.MARVANE_COUNT ?? "build/test/cli/marvane-count"
 
 let call;
 before(async () => {
-    const createMarvane = createRequire(import.meta.url)(join(process.cwd(), moduleDir, "marvane.js"));
+    const createMarvane = createRequire(import.meta.url)(resolve(moduleDir, "marvane.js"));
     // The bytes handed over: Node's fetch can't load a file by path.
     const module = await createMarvane({ wasmBinary: readFileSync(join(moduleDir, "marvane.wasm")) });
     call = (request) => JSON.parse(module.ccall("marvane_call", "string", ["string"], [JSON.stringify(request)]));
