@@ -17,10 +17,13 @@ namespace {
 // A long run's bar counts in thousandths of the hands.
 constexpr int kLongRunTicks = 1000;
 
-// Hands of six or seven cards one worker visits in a second, measured with
-// marvane_bench on the development machine; the estimate before a long run
-// only has to be the right size.
+// Hands one worker visits in a second, measured with marvane_bench on the
+// development machine; the estimate before a long run only has to be the
+// right size. Hands of eight cards go about four times slower than hands of
+// six or seven.
 constexpr double kCardHandsPerWorkerSecond = 9.0e8;
+constexpr std::uint32_t kEightCards = 8;
+constexpr double kEightCardHandsPerWorkerSecond = 2.0e8;
 
 // The number boxes' messages take their numbers as arguments.
 struct NumberBoxTexts {
@@ -145,12 +148,21 @@ bool CalculatorSession::computeIsLong() const {
     return enumerateFlag_ && !countedByFiveCardFormulas(enteredCards_, enteredJokers_);
 }
 
+bool CalculatorSession::computeAsksFirst() const {
+    // A hand of three or four cards is quick whatever the deck: at most
+    // C(164, 4) = 29,051,001 hands, fewer than the five-card enumeration of
+    // the largest deck, which runs without asking.
+    return computeIsLong() && enteredCards_ >= kHandSize;
+}
+
 std::uint64_t CalculatorSession::plannedHands() const {
     return handsOf({enteredSuits_, enteredRanks_}, enteredCards_, enteredJokers_);
 }
 
 double CalculatorSession::estimatedSeconds() const {
-    return static_cast<double>(plannedHands()) / (kCardHandsPerWorkerSecond * enumerationWorkers());
+    const double rate =
+        enteredCards_ == kEightCards ? kEightCardHandsPerWorkerSecond : kCardHandsPerWorkerSecond;
+    return static_cast<double>(plannedHands()) / (rate * enumerationWorkers());
 }
 
 void CalculatorSession::compute() {

@@ -28,9 +28,10 @@ namespace marvane {
 // one), the spin steps, and the run of the report with its throttled
 // progress. The dialog shows what this says; tests drive it directly.
 //
-// Every run is synchronous but one: enumerating hands of six or seven cards,
-// or of a deck with jokers, which can take an hour. That one runs on worker threads (a "long run")
-// while the dialog's event loop goes on; it ends in finished or cancelled.
+// Every run is synchronous but one: enumerating hands of other sizes than
+// five, or of a deck with jokers, which can take hours. That one runs on
+// worker threads (a "long run") while the dialog's event loop goes on; it
+// ends in finished or cancelled.
 class CalculatorSession : public QObject {
     Q_OBJECT
 
@@ -75,9 +76,11 @@ public:
     // value when the new one is in range.
     void step(Item item, int position, int delta);
 
-    // Whether "Compute Odds" with the values read would be a long run, and
-    // about how long it would take on this machine's workers.
+    // Whether "Compute Odds" with the values read would be a long run, whether
+    // it asks first (every long run but the quick ones of three or four
+    // cards), and about how long it would take on this machine's workers.
     bool computeIsLong() const;
+    bool computeAsksFirst() const;
     std::uint64_t plannedHands() const;
     double estimatedSeconds() const;
 
@@ -93,21 +96,21 @@ public:
     // Back to the input state: no tables, no report.
     void clearResults();
 
-    // The ranking of categories for hands of more than five cards or with
-    // jokers: the deck's own five-card order unless one is chosen for the
+    // The ranking of categories for hands of other sizes than five or with
+    // jokers: the deck's own order unless one is chosen for the
     // results on show. It holds for that deck, hand size and jokers only:
     // another run's starts from its own order again.
     void setChosenOrder(CategoryOrder order);
     const CategoryOrder& chosenOrder() const { return chosenOrder_; }
     // Whether the results on show can be counted again under another
-    // order at once: hands of six or seven cards or with jokers, and no run
+    // order at once: hands of other sizes than five or with jokers, and no run
     // under way.
     bool canRecount() const;
     // Counts the results on show again under the chosen order, by the exact
     // method (an enumeration's counts were under the old order): finished
     // follows.
     void recount();
-    // For results of six or seven cards or with jokers: the search for a self-consistent
+    // For results of other sizes than five or with jokers: the search for a self-consistent
     // order and the pairs that break the shown order.
     const std::optional<OrderSearchReport>& orderSearch() const { return orderSearch_; }
     std::vector<BreakingPair> breakingPairs() const;

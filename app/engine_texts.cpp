@@ -17,17 +17,22 @@ constexpr char kContext[] = "EngineTexts";
 // Keyed by the English text, so a sentence changed in the engine shows in
 // English until its translation follows (a test lists the ones missing).
 [[maybe_unused]] constexpr const char* kEngineTexts[] = {
-    // Hands of six or seven cards
+    // Hands of other sizes than five
+    QT_TRANSLATE_NOOP("EngineTexts", "As itself"),
     QT_TRANSLATE_NOOP("EngineTexts", "Best five"),
     QT_TRANSLATE_NOOP("EngineTexts", "Self-consistent"),
     QT_TRANSLATE_NOOP("EngineTexts", "Choosing a ranking"),
     QT_TRANSLATE_NOOP("EngineTexts",
-                      "a hand of six or seven cards counts in the best category among its "
+                      "a hand of three or four cards is classed as itself: its rank pattern "
+                      "crossed with the suits of all its cards; the deck's own order ranks the "
+                      "rarer of such hands first."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "a hand of six to eight cards counts in the best category among its "
                       "five-card hands; best means rarer among this deck's five-card hands, or "
                       "earlier in a chosen order."),
     QT_TRANSLATE_NOOP("EngineTexts",
                       "a ranking under which no category has fewer hands of that many cards "
-                      "than one ranked above it; with six or seven cards most rankings are not."),
+                      "than one ranked above it; with six to eight cards most rankings are not."),
     QT_TRANSLATE_NOOP("EngineTexts",
                       "View > Ranking in the dialog, or --order on the command line, counts "
                       "under another order: one the search for a self-consistent order passes "
@@ -110,6 +115,47 @@ constexpr char kContext[] = "EngineTexts";
     QT_TRANSLATE_NOOP("EngineTexts",
                       "five cards of one suit and of five different ranks not in a row; a joker "
                       "that repeats a card makes a pair, never a flush."),
+    // Category definitions of hands of three or four cards, classed as themselves
+    QT_TRANSLATE_NOOP("EngineTexts", "a hand of three or four cards never falls here."),
+    QT_TRANSLATE_NOOP("EngineTexts", "four cards of one rank, all of different suits."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "four cards of one rank with two of one suit, which only a joker that "
+                      "repeats a card makes."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "three cards of one rank (and, in a hand of four, a card of another rank), "
+                      "all the hand's cards of different suits."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "three cards of one rank (and, in a hand of four, a card of another rank), "
+                      "with at least two cards of one suit; in a hand of three only a joker that "
+                      "repeats a card makes one."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "two pairs in a hand of four cards, all four of different suits."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "two pairs in a hand of four cards, with at least two cards of one suit."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "one pair and the hand's other cards of other ranks, all the hand's cards "
+                      "of different suits."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "one pair and the hand's other cards of other ranks, with at least two "
+                      "cards of one suit."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "all the hand's ranks in a row (or 1 with the highest ranks), all its cards "
+                      "of one suit."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "all the hand's cards of one suit, their ranks different and not in a row; "
+                      "a joker that repeats a card makes a pair, never a flush."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "all the hand's ranks in a row (or 1 with the highest ranks), all its cards "
+                      "of different suits."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "all the hand's ranks in a row (or 1 with the highest ranks), neither all "
+                      "of one suit nor all of different suits."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "all the hand's ranks different and not in a row, all its cards of "
+                      "different suits."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "all the hand's ranks different and not in a row, neither all of one suit "
+                      "nor all of different suits."),
     // Suit patterns
     QT_TRANSLATE_NOOP("EngineTexts", "all five cards of one suit."),
     QT_TRANSLATE_NOOP(
@@ -125,6 +171,14 @@ constexpr char kContext[] = "EngineTexts";
                       "neither flush nor rainbow, so some cards share a suit; with a joker that "
                       "repeats a card, a hand with a repeated rank may have all five cards in one "
                       "suit."),
+    // Suit patterns of hands of three or four cards
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "all the hand's cards of one suit and of different ranks; a joker that "
+                      "repeats a card makes a pair, never a flush."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "all the hand's cards of different suits, which four suits allow."),
+    QT_TRANSLATE_NOOP("EngineTexts",
+                      "neither flush nor rainbow, so some cards share a suit but not all."),
     // The wild card
     QT_TRANSLATE_NOOP("EngineTexts", "Joker"),
     QT_TRANSLATE_NOOP("EngineTexts",
@@ -150,6 +204,9 @@ constexpr char kContext[] = "EngineTexts";
     QT_TRANSLATE_NOOP("EngineTexts", "the deck must have 4 to 8 suits and 7 to 20 ranks"),
     QT_TRANSLATE_NOOP("EngineTexts", "no example hand was found"),
     QT_TRANSLATE_NOOP("EngineTexts", "not a hand category"),
+    QT_TRANSLATE_NOOP("EngineTexts", "a hand of three or four cards never has it"),
+    QT_TRANSLATE_NOOP("EngineTexts", "a hand of three cards never has it"),
+    QT_TRANSLATE_NOOP("EngineTexts", "only a joker that repeats a card makes it"),
 };
 
 // The suit patterns, told apart from the categories of the same name.
@@ -184,8 +241,9 @@ QString categoryName(marvane::HandCategory category) {
     return engineText(marvane::displayName(category));
 }
 
-QString categoryDefinitionText(marvane::HandCategory category, std::uint32_t jokers) {
-    return engineText(marvane::categoryDefinition(category, jokers));
+QString categoryDefinitionText(marvane::HandCategory category, std::uint32_t jokers,
+                               std::uint32_t cards) {
+    return engineText(marvane::categoryDefinition(category, jokers, cards));
 }
 
 QString suitPatternText(marvane::SuitPattern pattern) {

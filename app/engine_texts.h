@@ -19,9 +19,12 @@ namespace marvane {
 // The category's name in the results list, e.g. "Drilling (bunt)".
 QString categoryName(marvane::HandCategory category);
 
-// The category's one-sentence definition, lower-case start; with `jokers`
-// above 0 as jokers make it (see marvane::categoryDefinition).
-QString categoryDefinitionText(marvane::HandCategory category, std::uint32_t jokers = 0);
+// The category's one-sentence definition, lower-case start, for hands of
+// `cards` cards with `jokers` jokers: below five cards as such a hand, classed
+// as itself, makes it; with jokers as they make it (see
+// marvane::categoryDefinition).
+QString categoryDefinitionText(marvane::HandCategory category, std::uint32_t jokers,
+                               std::uint32_t cards);
 
 // The suit pattern's name as the charts' legends show it, e.g. "Rainbow".
 QString suitPatternText(marvane::SuitPattern pattern);
@@ -31,8 +34,9 @@ QString suitPatternText(marvane::SuitPattern pattern);
 QString oddsText(const std::optional<std::string>& odds);
 
 // Any other sentence the engine hands the windows: the suit patterns', the
-// Total column's, the "*" mark's and the joker's definitions, the card
-// notation, why a category has no example hand.
+// Total column's, the "*" mark's and the joker's definitions, the words for
+// hands of other sizes than five, the card notation, why a category has no
+// example hand.
 // Texts without a translation come back in English.
 QString engineText(std::string_view english);
 

@@ -10,7 +10,7 @@ namespace marvane {
 
 QString defaultFileStem(const Deck& deck, std::uint32_t cards, std::uint32_t jokers) {
     QString stem = QStringLiteral("marvane-%1x%2").arg(deck.suits).arg(deck.ranks);
-    if (cards > 5) {
+    if (cards != kHandSize) {
         stem += QStringLiteral("-%1cards").arg(cards);
     }
     if (jokers > 0) {

@@ -12,8 +12,9 @@ class QWidget;
 namespace marvane {
 
 // The name a saved file of this deck starts with: "marvane-4x13".
-// With more than five cards per hand or with jokers the stem says so:
-// "marvane-4x13-7cards", "marvane-4x13-1joker", "marvane-4x13-6cards-2jokers".
+// With another hand size than five or with jokers the stem says so:
+// "marvane-4x13-7cards", "marvane-4x13-3cards", "marvane-4x13-1joker",
+// "marvane-4x13-6cards-2jokers".
 QString defaultFileStem(const Deck& deck, std::uint32_t cards = 5, std::uint32_t jokers = 0);
 
 // Asks where to save a file of this kind, suggesting `fileName` in the

@@ -18,6 +18,7 @@
 
 #include "app/charts/chart_style.h"
 #include "app/engine_texts.h"
+#include "engine/series/crossings.h"
 #include "engine/vocabulary/suit_pattern.h"
 #include "report/results/count_request.h"
 #include "report/results/deck_series.h"
@@ -69,6 +70,14 @@ QString jokerCrossingText(const Crossing& crossing) {
                      .arg(sentence)
                      .arg(*crossing.equalFrom)
                      .arg(crossing.from);
+}
+
+// "from 4 to 5 cards, Flush becomes rarer than Hypochromatic Straight".
+QString cardCrossingText(const Crossing& crossing) {
+    return CrossingTexts::tr("from %1 to %2 cards, %3 becomes rarer than %4")
+        .arg(crossing.from)
+        .arg(crossing.to)
+        .arg(categoryName(crossing.rarer), categoryName(crossing.commoner));
 }
 
 // Lines of one colour tell themselves apart by their point shape (filled,
@@ -315,6 +324,56 @@ std::unique_ptr<QChart> createAcrossJokersChart(Deck current, std::uint32_t card
     std::uint32_t value = 0;
     for (ShownReport& report : jokerSeriesReports(current, cards)) {
         across.reports.emplace_back(value++, std::move(report));
+    }
+    return createLineChart(across, answer({.deck = current, .cards = cards, .jokers = jokers}),
+                           palette);
+}
+
+QString acrossCardsTitle(Deck current, std::uint32_t jokers) {
+    if (jokers == 0) {
+        return AcrossDecksChartTexts::tr("%1 to %2 cards per hand at %3 x %4")
+            .arg(marvane::kMinCards)
+            .arg(marvane::kMaxCards)
+            .arg(current.suits)
+            .arg(current.ranks);
+    }
+    return AcrossDecksChartTexts::tr("%1 to %2 cards per hand at %3 x %4 and %5")
+        .arg(marvane::kMinCards)
+        .arg(marvane::kMaxCards)
+        .arg(current.suits)
+        .arg(current.ranks)
+        .arg(jokersPhrase(jokers));
+}
+
+QString cardCrossingsText(Deck current, std::uint32_t jokers) {
+    const std::vector<Crossing> crossings = findCardCrossings(current, jokers);
+    if (crossings.empty()) {
+        return AcrossDecksChartTexts::tr(
+            "No two categories change places from one hand size to the next.\n");
+    }
+    QString text;
+    for (const Crossing& crossing : crossings) {
+        text += cardCrossingText(crossing) + '\n';
+    }
+    return text;
+}
+
+std::unique_ptr<QChart> createAcrossCardsChart(Deck current, std::uint32_t cards,
+                                               std::uint32_t jokers, const QPalette& palette) {
+    AcrossLine across{.title = acrossCardsTitle(current, jokers),
+                      .axisTitle = AcrossDecksChartTexts::tr("Cards per hand (at %1 x %2)")
+                                       .arg(current.suits)
+                                       .arg(current.ranks),
+                      .hereName = AcrossDecksChartTexts::tr("This hand (%1 cards)").arg(cards),
+                      .first = marvane::kMinCards,
+                      .last = marvane::kMaxCards,
+                      .here = cards,
+                      .reports = {}};
+    // Each hand size under the deck's own order at that size, as the
+    // crossings count them.
+    for (std::uint32_t size = marvane::kMinCards; size <= marvane::kMaxCards; ++size) {
+        across.reports.emplace_back(size,
+                                    answer({.deck = current, .cards = size, .jokers = jokers}));
     }
     return createLineChart(across, answer({.deck = current, .cards = cards, .jokers = jokers}),
                            palette);

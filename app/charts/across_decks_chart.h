@@ -14,11 +14,11 @@ namespace marvane {
 
 // The "Across decks" view: each category's probability along a series of
 // decks (suits 4..8 at the current ranks, ranks 7..20 at the current suits,
-// or the current deck with 0 to 4 jokers), one line per category on a
-// logarithmic axis.
+// the current deck with 0 to 4 jokers, or the current deck's hands of 3 to 8
+// cards), one line per category on a logarithmic axis.
 
 // What the series varies.
-enum class AcrossAxis { Suits, Ranks, Jokers };
+enum class AcrossAxis { Suits, Ranks, Jokers, Cards };
 
 // "4 to 8 suits at 13 ranks"
 QString acrossDecksTitle(marvane::DeckDimension varying, marvane::Deck current);
@@ -43,6 +43,14 @@ QString acrossJokersTitle(marvane::Deck current);
 QString jokerCrossingsText(marvane::Deck current, std::uint32_t cards);
 std::unique_ptr<QChart> createAcrossJokersChart(marvane::Deck current, std::uint32_t cards,
                                                 std::uint32_t jokers, const QPalette& palette);
+
+// The same along the current deck with its jokers, in hands of 3 to 8 cards,
+// each hand size under the deck's own order at that size, the marker at the
+// result's `cards`: "3 to 8 cards per hand at 4 x 13".
+QString acrossCardsTitle(marvane::Deck current, std::uint32_t jokers);
+QString cardCrossingsText(marvane::Deck current, std::uint32_t jokers);
+std::unique_ptr<QChart> createAcrossCardsChart(marvane::Deck current, std::uint32_t cards,
+                                               std::uint32_t jokers, const QPalette& palette);
 
 inline constexpr char kCategoryProperty[] = "category";
 

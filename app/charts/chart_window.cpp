@@ -106,11 +106,13 @@ QWidget* ChartWindow::createAcrossPage() {
     suitsButton_ = new QRadioButton(tr("&Suits 4 to 8"), page);
     ranksButton_ = new QRadioButton(tr("&Ranks 7 to 20"), page);
     jokersButton_ = new QRadioButton(tr("&Jokers 0 to 4"), page);
+    cardsButton_ = new QRadioButton(tr("Cards per &hand 3 to 8"), page);
     suitsButton_->setChecked(true);
-    const std::array<std::pair<QRadioButton*, AcrossAxis>, 3> axes = {
+    const std::array<std::pair<QRadioButton*, AcrossAxis>, 4> axes = {
         {{suitsButton_, AcrossAxis::Suits},
          {ranksButton_, AcrossAxis::Ranks},
-         {jokersButton_, AcrossAxis::Jokers}}};
+         {jokersButton_, AcrossAxis::Jokers},
+         {cardsButton_, AcrossAxis::Cards}}};
     for (const auto& entry : axes) {
         const AcrossAxis axis = entry.second;
         connect(entry.first, &QRadioButton::toggled, this, [this, axis](bool checked) {
@@ -136,6 +138,7 @@ QWidget* ChartWindow::createAcrossPage() {
     switchRow->addWidget(suitsButton_);
     switchRow->addWidget(ranksButton_);
     switchRow->addWidget(jokersButton_);
+    switchRow->addWidget(cardsButton_);
     switchRow->addStretch(1);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(switchRow);
@@ -210,9 +213,10 @@ void ChartWindow::setAcrossAxis(AcrossAxis axis) {
         return;
     }
     axis_ = axis;
-    (axis == AcrossAxis::Suits   ? suitsButton_
-     : axis == AcrossAxis::Ranks ? ranksButton_
-                                 : jokersButton_)
+    (axis == AcrossAxis::Suits    ? suitsButton_
+     : axis == AcrossAxis::Ranks  ? ranksButton_
+     : axis == AcrossAxis::Jokers ? jokersButton_
+                                  : cardsButton_)
         ->setChecked(true);
     if (isVisible()) {
         rebuildAcrossChart();
@@ -247,6 +251,10 @@ void ChartWindow::rebuildAcrossChart() {
         replaceChart(acrossView_,
                      createAcrossJokersChart(report.deck, report.cards, report.jokers, palette()));
         crossings_->setPlainText(jokerCrossingsText(report.deck, report.cards));
+    } else if (axis_ == AcrossAxis::Cards) {
+        replaceChart(acrossView_,
+                     createAcrossCardsChart(report.deck, report.cards, report.jokers, palette()));
+        crossings_->setPlainText(cardCrossingsText(report.deck, report.jokers));
     } else {
         const DeckDimension dimension =
             axis_ == AcrossAxis::Suits ? DeckDimension::Suits : DeckDimension::Ranks;
@@ -261,6 +269,8 @@ void ChartWindow::rebuildAcrossChart() {
     ranksButton_->setText(tr("&Ranks 7 to 20 at %1 suits").arg(report_->deck.suits));
     jokersButton_->setText(
         tr("&Jokers 0 to 4 at %1 x %2").arg(report_->deck.suits).arg(report_->deck.ranks));
+    cardsButton_->setText(
+        tr("Cards per &hand 3 to 8 at %1 x %2").arg(report_->deck.suits).arg(report_->deck.ranks));
 }
 
 void ChartWindow::replaceChart(QChartView* view, std::unique_ptr<QChart> chart) {
@@ -300,16 +310,19 @@ void ChartWindow::connectLineHover(QChart* chart) {
                 return;
             }
             marvane::Deck deck = report_->deck;
+            std::uint32_t cards = report_->cards;
             std::uint32_t jokers = report_->jokers;
             const auto value = static_cast<std::uint32_t>(std::lround(point.x()));
-            (axis_ == AcrossAxis::Suits   ? deck.suits
-             : axis_ == AcrossAxis::Ranks ? deck.ranks
-                                          : jokers) = value;
-            if (!deck.isAdmissible() || jokers > marvane::kMaxJokers) {
+            (axis_ == AcrossAxis::Suits    ? deck.suits
+             : axis_ == AcrossAxis::Ranks  ? deck.ranks
+             : axis_ == AcrossAxis::Jokers ? jokers
+                                           : cards) = value;
+            if (!deck.isAdmissible() || jokers > marvane::kMaxJokers ||
+                cards < marvane::kMinCards || cards > marvane::kMaxCards) {
                 return;
             }
             const marvane::ShownReport report =
-                answer({.deck = deck, .cards = report_->cards, .jokers = jokers});
+                answer({.deck = deck, .cards = cards, .jokers = jokers});
             for (const marvane::ShownRow& row : report.rows) {
                 if (static_cast<int>(marvane::indexOf(row.category)) == category.toInt()) {
                     QToolTip::showText(QCursor::pos(),
@@ -382,14 +395,16 @@ void ChartWindow::updateEnabled() {
     suitsButton_->setEnabled(report_.has_value());
     ranksButton_->setEnabled(report_.has_value());
     jokersButton_->setEnabled(report_.has_value());
+    cardsButton_->setEnabled(report_.has_value());
 }
 
 QString ChartWindow::suggestedFileName() const {
     QString name = defaultFileStem(report_->deck, report_->cards, report_->jokers);
     if (view() == View::AcrossDecks) {
-        name += axis_ == AcrossAxis::Suits   ? QStringLiteral("-across-suits")
-                : axis_ == AcrossAxis::Ranks ? QStringLiteral("-across-ranks")
-                                             : QStringLiteral("-across-jokers");
+        name += axis_ == AcrossAxis::Suits    ? QStringLiteral("-across-suits")
+                : axis_ == AcrossAxis::Ranks  ? QStringLiteral("-across-ranks")
+                : axis_ == AcrossAxis::Jokers ? QStringLiteral("-across-jokers")
+                                              : QStringLiteral("-across-cards");
     }
     return name + QStringLiteral(".png");
 }

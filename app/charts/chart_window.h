@@ -41,7 +41,7 @@ public:
 
     View view() const;
     void setView(View view);
-    // What the across-decks view varies: suits, ranks or jokers.
+    // What the across-decks view varies: suits, ranks, jokers or cards per hand.
     AcrossAxis acrossAxis() const { return axis_; }
     void setAcrossAxis(AcrossAxis axis);
     void setAcrossDimension(marvane::DeckDimension dimension) {
@@ -102,6 +102,7 @@ private:
     QRadioButton* suitsButton_ = nullptr;
     QRadioButton* ranksButton_ = nullptr;
     QRadioButton* jokersButton_ = nullptr;
+    QRadioButton* cardsButton_ = nullptr;
     QChartView* acrossView_ = nullptr;
     QPlainTextEdit* crossings_ = nullptr;
     QPushButton* save_ = nullptr;

@@ -96,7 +96,7 @@ QString deckTitle(const ShownReport& report) {
             .arg(report.hands)
             .arg(report.cards);
     }
-    if (report.cards > 5) {
+    if (report.cards != kHandSize) {
         return DeckChartTexts::tr("%1 suits x %2 ranks, %3 hands of %4 cards")
             .arg(report.deck.suits)
             .arg(report.deck.ranks)

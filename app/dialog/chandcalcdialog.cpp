@@ -276,7 +276,7 @@ void CHandCalcDialog::OnComputeOdds() {
     if (exchange_.lockedOut() || session_.running() || !UpdateData(true)) {
         return;
     }
-    if (session_.computeIsLong() &&
+    if (session_.computeAsksFirst() &&
         !prompts_->confirm(this,
                            LongRunView::question(session_.enteredCards(), session_.enteredJokers(),
                                                  session_.enteredDeck(), session_.plannedHands(),

@@ -32,7 +32,7 @@ struct ShownReport;
 // controls to the session it owns, which decides and runs everything, and
 // shows what the session says. A run happens inside the "Compute Odds"
 // click, and the dialog takes no input until it ends, except a long run
-// (enumerating six or seven cards, or hands with jokers): that one goes on on worker threads
+// (enumerating hands of other sizes than five, or with jokers): that one goes on on worker threads
 // while the event loop runs, and only Cancel, Escape, the close box and
 // Quit reach the dialog until it ends (see LongRunView).
 class CHandCalcDialog : public QDialog {

@@ -17,7 +17,7 @@ QString durationText(double seconds);
 
 // What the dialog shows of an enumeration. A five-card one runs inside the
 // "Compute Odds" click: the bar counts its steps and nothing else moves.
-// A long one (six or seven cards, on worker threads) leaves the event loop
+// A long one (other hand sizes or jokers, on worker threads) leaves the event loop
 // running, so while it goes on the bar shows the time left, Cancel stands in
 // place of the elapsed time, and the list and the actions that read the
 // results are disabled until it ends.

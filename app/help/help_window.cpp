@@ -63,7 +63,7 @@ QString categorySection() {
     QString rows;
     for (std::size_t i = 0; i < kCategoryCount; ++i) {
         const HandCategory category = *categoryFromIndex(i);
-        rows += termRow(categoryName(category), categoryDefinitionText(category));
+        rows += termRow(categoryName(category), categoryDefinitionText(category, 0, kHandSize));
     }
     return heading(HelpWindow::tr("Categories")) +
            paragraph(HelpWindow::tr(
@@ -107,21 +107,50 @@ QString notationSection() {
            QStringLiteral("<p>%1</p>").arg(example);
 }
 
-QString moreCardsSection() {
+// The categories and suit patterns as a hand of three or four cards, classed
+// as itself, makes them.
+QString smallHandDefinitionRows() {
+    constexpr std::uint32_t kFourCards = 4;
+    QString rows;
+    for (std::size_t i = 0; i < kCategoryCount; ++i) {
+        const HandCategory category = *categoryFromIndex(i);
+        rows += termRow(categoryName(category), categoryDefinitionText(category, 0, kFourCards));
+    }
+    constexpr std::array patterns = {SuitPattern::Flush, SuitPattern::Rainbow,
+                                     SuitPattern::Hypochromatic};
+    for (std::size_t i = 0; i < patterns.size(); ++i) {
+        rows += termRow(HelpWindow::tr("%1 (suit pattern)").arg(suitPatternText(patterns[i])),
+                        engineText(suitPatternTerms(0, kFourCards)[i].definition));
+    }
+    return rows;
+}
+
+QString handSizeSection() {
     QString rows;
     for (const Term& term : kHandSizeTerms) {
         rows += termRow(engineText(term.name), engineText(term.definition));
     }
-    return heading(HelpWindow::tr("Hands of six or seven cards")) + table(rows) +
+    return heading(HelpWindow::tr("Hands of three to eight cards")) + table(rows) +
            paragraph(HelpWindow::tr(
-               "With six or seven cards a ranking can defeat itself. In 7-card hands of 4 suits "
+               "Cards per Hand (3 to 8) sets the hand size. A hand of three or four cards has "
+               "no five-card hands in it, so it is classed as itself, and the categories read "
+               "as follows; its suit pattern is that of all its cards:")) +
+           table(smallHandDefinitionRows()) +
+           paragraph(HelpWindow::tr(
+               "With three or four cards the deck's own order ranks the categories by their "
+               "counts at that hand size, so without jokers it always holds. In 3-card hands of 4 "
+               "suits x 13 ranks both straights (288 and 432 hands) are rarer than a flush "
+               "(1,096), so they rank above it, as Three Card Poker ranks them; in 4-card hands "
+               "Rainbow, no pair in four suits (16,896 hands), is rarer than Hypochromatic 1 "
+               "Pair (72,072) and ranks above it.")) +
+           paragraph(HelpWindow::tr(
+               "With six to eight cards a ranking can defeat itself. In 7-card hands of 4 suits "
                "x 13 ranks, no pair (23,294,460 hands) is rarer than one pair (58,627,800), yet "
-               "it ranks below it: seven cards that hold a pair count as at least that pair, so no "
-               "pair keeps only the hands without one. Rows that "
-               "are commoner than a category ranked below them are marked in the list with a "
-               "warning sign; the tooltip names the pair. View > Ranking chooses the order the "
-               "counts use: this deck's own, an order of the search, a self-consistent order "
-               "when one exists, or your own.")) +
+               "it ranks below it: seven cards that hold a pair count as at least that pair, so "
+               "no pair keeps only the hands without one. Rows that are commoner than a category "
+               "ranked below them are marked in the list with a warning sign; the tooltip names "
+               "the pair. View > Ranking chooses the order the counts use: this deck's own, an "
+               "order of the search, a self-consistent order when one exists, or your own.")) +
            paragraph(HelpWindow::tr("These options of marvane-count ask which ranking holds:")) +
            commands({"marvane-count --order", "marvane-count --find-order",
                      "marvane-count --check-order"});
@@ -135,7 +164,7 @@ QString jokerDefinitionRows() {
     for (std::size_t i = 0; i < kCategoryCount; ++i) {
         const HandCategory category = *categoryFromIndex(i);
         if (categoryDefinition(category, 1) != categoryDefinition(category)) {
-            rows += termRow(categoryName(category), categoryDefinitionText(category, 1));
+            rows += termRow(categoryName(category), categoryDefinitionText(category, 1, kHandSize));
         }
     }
     constexpr std::array patterns = {SuitPattern::Flush, SuitPattern::Rainbow,
@@ -173,7 +202,7 @@ QString jokerSection() {
 
 QString helpHtml() {
     return categorySection() + suitPatternSection() + columnSection() + notationSection() +
-           moreCardsSection() + jokerSection();
+           handSizeSection() + jokerSection();
 }
 
 }  // namespace

@@ -10,8 +10,9 @@ namespace marvane {
 
 // The help window: what the results say. Every category with its definition,
 // the suit patterns, the Total column, the "*" mark, how example hands are
-// written, how hands of six or seven cards are counted and ranked, and what
-// a joker is, with the definitions it changes. The definitions and the card
+// written, how hands of three to eight cards are counted and ranked (with
+// the definitions as hands of three or four cards make them), and what a
+// joker is, with the definitions it changes. The definitions and the card
 // notation are the sentences marvane-count --explain prints, in the user's
 // language.
 //

@@ -49,10 +49,18 @@ void RankingMenu::showOrders(const std::optional<OrderSearchReport>& search,
     const std::size_t cycleStart = search->search.outcome == OrderSearchOutcome::Cycle
                                        ? steps.size() - search->search.period
                                        : steps.size();
-    addOrder(cycleStart == 0     ? tr("This deck's &five-card order (in the cycle)")
-             : steps.size() == 1 ? tr("This deck's &five-card order (self-consistent)")
-                                 : tr("This deck's &five-card order"),
-             steps.front().order);
+    // Below five cards the deck's own order is that of its hands of that size.
+    const bool ownSize = search->cards < kHandSize;
+    const QString deckOrder =
+        cycleStart == 0
+            ? (ownSize ? tr("This deck's &%1-card order (in the cycle)").arg(search->cards)
+                       : tr("This deck's &five-card order (in the cycle)"))
+        : steps.size() == 1
+            ? (ownSize ? tr("This deck's &%1-card order (self-consistent)").arg(search->cards)
+                       : tr("This deck's &five-card order (self-consistent)"))
+            : (ownSize ? tr("This deck's &%1-card order").arg(search->cards)
+                       : tr("This deck's &five-card order"));
+    addOrder(deckOrder, steps.front().order);
     for (std::size_t i = 1; i < steps.size(); ++i) {
         const QString text = i >= cycleStart         ? tr("Search step %1 (in the cycle)").arg(i)
                              : i + 1 == steps.size() ? tr("Search step %1 (self-consistent)").arg(i)

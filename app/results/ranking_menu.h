@@ -11,8 +11,9 @@ class QActionGroup;
 
 namespace marvane {
 
-// View > Ranking: the orders worth a look for hands of six or seven cards:
-// the deck's own five-card order, every order of the search for a
+// View > Ranking: the orders worth a look for hands of other sizes than five
+// or with jokers: the deck's own order (its five-card one, or that of its
+// hands of three or four cards), every order of the search for a
 // self-consistent one, a self-consistent order when one exists, and the
 // user's own. The order on show is ticked.
 class RankingMenu : public QMenu {

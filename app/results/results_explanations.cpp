@@ -79,13 +79,23 @@ QString exampleLine(const CategoryNotes& notes, const ShownReport& report) {
             return ExplanationTexts::tr("Example: %1")
                 .arg(QString::fromStdString(handText(notes.hand, notes.handJokers)));
         case ExampleStatus::NoHandOfThisSize:
-            return ExplanationTexts::tr("No hand of %1 cards of this deck has it as its best five.")
-                .arg(report.cards);
+            // Below five cards a hand is classed as itself, not as its best five.
+            return report.cards < kHandSize
+                       ? ExplanationTexts::tr("No hand of %1 cards of this deck has it.")
+                             .arg(report.cards)
+                       : ExplanationTexts::tr(
+                             "No hand of %1 cards of this deck has it as its best five.")
+                             .arg(report.cards);
         case ExampleStatus::NotFound:
             // Hands exist, but none grows from the five-card example.
             return ExplanationTexts::tr("No example hand of %1 cards was found.").arg(report.cards);
         case ExampleStatus::CannotOccur:
             break;
+    }
+    // Every deck has enough suits for a hand of three or four cards: the
+    // reason speaks of the hand's size.
+    if (report.cards < kHandSize) {
+        return ExplanationTexts::tr("Cannot occur: %1.").arg(engineText(notes.reason));
     }
     return ExplanationTexts::tr("Cannot occur with %1 suits: %2.")
         .arg(report.deck.suits)
@@ -100,14 +110,14 @@ QIcon breakingIcon(const QWidget& list) {
 CellTexts explainCategory(HandCategory category, const ShownReport& report,
                           const ResultNotes& notes) {
     const QString name = categoryName(category);
-    QString definition = categoryDefinitionText(category, report.jokers);
-    if (report.cards > 5 && notes.deckOrder) {
+    QString definition = categoryDefinitionText(category, report.jokers, report.cards);
+    if (report.cards > kHandSize && notes.deckOrder) {
         definition = ExplanationTexts::tr(
                          "the best five of %1 cards, best meaning rarer among this deck's "
                          "five-card hands, are %2")
                          .arg(report.cards)
                          .arg(definition);
-    } else if (report.cards > 5) {
+    } else if (report.cards > kHandSize) {
         definition = ExplanationTexts::tr(
                          "the best five of %1 cards, best meaning earlier in the chosen order, "
                          "are %2")
@@ -162,10 +172,10 @@ QString explainHeading(ResultColumn column, std::uint32_t cards) {
                        ExplanationTexts::tr(
                            "Summed from Enumerated when the hands were enumerated, else from "
                            "Computed.");
-        if (cards > 5) {
+        if (cards != kHandSize) {
             text += ' ' + ExplanationTexts::tr(
-                              "With more than five cards the Totals add the same categories as "
-                              "with five, whatever the ranking.");
+                              "With more or fewer than five cards the Totals add the same "
+                              "categories as with five, whatever the ranking.");
         }
         return text;
     }

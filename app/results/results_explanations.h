@@ -18,7 +18,8 @@ class CSortListCtrl;
 // with any of the list's column sets. Call it once per result, after the
 // rows are in; the texts move with their rows through later sorts. With
 // more than five cards a hand is its best five under the report's order,
-// and the examples have that many cards.
+// with three or four it is classed as itself, and the examples have that
+// many cards.
 void explainResults(CSortListCtrl* list, const ShownReport& report);
 
 // Only the headings, for columns added or removed after the rows were

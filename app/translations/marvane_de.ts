@@ -59,6 +59,28 @@
         <source>This deck (%1)</source>
         <translation>Dieses Deck (%1)</translation>
     </message>
+    <message>
+        <source>%1 to %2 cards per hand at %3 x %4</source>
+        <translation>%1 bis %2 Karten pro Hand bei %3 x %4</translation>
+    </message>
+    <message>
+        <source>%1 to %2 cards per hand at %3 x %4 and %5</source>
+        <translation>%1 bis %2 Karten pro Hand bei %3 x %4 und %5</translation>
+    </message>
+    <message>
+        <source>No two categories change places from one hand size to the next.
+</source>
+        <translation>Keine zwei Kategorien tauschen von einer Handgröße zur nächsten die Plätze.
+</translation>
+    </message>
+    <message>
+        <source>Cards per hand (at %1 x %2)</source>
+        <translation>Karten pro Hand (bei %1 x %2)</translation>
+    </message>
+    <message>
+        <source>This hand (%1 cards)</source>
+        <translation>Diese Hand (%1 Karten)</translation>
+    </message>
 </context>
 <context>
     <name>CHandCalcDialog</name>
@@ -207,6 +229,10 @@
     <message>
         <source>%1 (equal at %2 to %3)</source>
         <translation>%1 (gleich bei %2 bis %3)</translation>
+    </message>
+    <message>
+        <source>from %1 to %2 cards, %3 becomes rarer than %4</source>
+        <translation>von %1 auf %2 Karten wird %3 seltener als %4</translation>
     </message>
 </context>
 <context>
@@ -465,12 +491,12 @@
         <translation>Eine Rangfolge wählen</translation>
     </message>
     <message>
-        <source>a hand of six or seven cards counts in the best category among its five-card hands; best means rarer among this deck&apos;s five-card hands, or earlier in a chosen order.</source>
-        <translation>eine Hand aus sechs oder sieben Karten zählt in der besten Kategorie ihrer Fünf-Karten-Hände; beste heißt seltener unter den Fünf-Karten-Händen dieses Decks oder früher in einer gewählten Reihenfolge.</translation>
+        <source>a hand of six to eight cards counts in the best category among its five-card hands; best means rarer among this deck&apos;s five-card hands, or earlier in a chosen order.</source>
+        <translation>eine Hand aus sechs bis acht Karten zählt in der besten Kategorie ihrer Fünf-Karten-Hände; beste heißt seltener unter den Fünf-Karten-Händen dieses Decks oder früher in einer gewählten Reihenfolge.</translation>
     </message>
     <message>
-        <source>a ranking under which no category has fewer hands of that many cards than one ranked above it; with six or seven cards most rankings are not.</source>
-        <translation>eine Rangfolge, bei der keine Kategorie weniger Hände dieser Kartenzahl hat als eine darüber; bei sechs oder sieben Karten sind es die meisten Rangfolgen nicht.</translation>
+        <source>a ranking under which no category has fewer hands of that many cards than one ranked above it; with six to eight cards most rankings are not.</source>
+        <translation>eine Rangfolge, bei der keine Kategorie weniger Hände dieser Kartenzahl hat als eine darüber; bei sechs bis acht Karten sind es die meisten Rangfolgen nicht.</translation>
     </message>
     <message>
         <source>View &gt; Ranking in the dialog, or --order on the command line, counts under another order: one the search for a self-consistent order passes through, a self-consistent one when it exists, or your own; a row commoner than a category ranked below it is marked, and --check-order lists such pairs.</source>
@@ -503,6 +529,98 @@
     <message>
         <source>five cards of one suit and of five different ranks not in a row; a joker that repeats a card makes a pair, never a flush.</source>
         <translation>fünf Karten derselben Farbe und von fünf verschiedenen Werten, die nicht aufeinanderfolgen; ein Joker, der eine Karte wiederholt, ergibt ein Paar, nie einen Flush.</translation>
+    </message>
+    <message>
+        <source>As itself</source>
+        <translation>Für sich</translation>
+    </message>
+    <message>
+        <source>a hand of three or four cards is classed as itself: its rank pattern crossed with the suits of all its cards; the deck&apos;s own order ranks the rarer of such hands first.</source>
+        <translation>eine Hand aus drei oder vier Karten wird für sich eingeordnet: ihr Wertemuster, kombiniert mit den Farben all ihrer Karten; die eigene Reihenfolge des Decks stellt die selteneren solcher Hände voran.</translation>
+    </message>
+    <message>
+        <source>a hand of three or four cards never falls here.</source>
+        <translation>eine Hand aus drei oder vier Karten fällt nie hierher.</translation>
+    </message>
+    <message>
+        <source>four cards of one rank, all of different suits.</source>
+        <translation>vier Karten desselben Werts, alle in verschiedenen Farben.</translation>
+    </message>
+    <message>
+        <source>four cards of one rank with two of one suit, which only a joker that repeats a card makes.</source>
+        <translation>vier Karten desselben Werts, zwei davon in derselben Farbe, was nur ein Joker bildet, der eine Karte wiederholt.</translation>
+    </message>
+    <message>
+        <source>three cards of one rank (and, in a hand of four, a card of another rank), all the hand&apos;s cards of different suits.</source>
+        <translation>drei Karten desselben Werts (und in einer Hand aus vier Karten eine Karte eines anderen Werts), alle Karten der Hand in verschiedenen Farben.</translation>
+    </message>
+    <message>
+        <source>three cards of one rank (and, in a hand of four, a card of another rank), with at least two cards of one suit; in a hand of three only a joker that repeats a card makes one.</source>
+        <translation>drei Karten desselben Werts (und in einer Hand aus vier Karten eine Karte eines anderen Werts), mindestens zwei Karten in derselben Farbe; in einer Hand aus drei Karten bildet ihn nur ein Joker, der eine Karte wiederholt.</translation>
+    </message>
+    <message>
+        <source>two pairs in a hand of four cards, all four of different suits.</source>
+        <translation>zwei Paare in einer Hand aus vier Karten, alle vier in verschiedenen Farben.</translation>
+    </message>
+    <message>
+        <source>two pairs in a hand of four cards, with at least two cards of one suit.</source>
+        <translation>zwei Paare in einer Hand aus vier Karten, mindestens zwei Karten in derselben Farbe.</translation>
+    </message>
+    <message>
+        <source>one pair and the hand&apos;s other cards of other ranks, all the hand&apos;s cards of different suits.</source>
+        <translation>ein Paar und die übrigen Karten der Hand von anderen Werten, alle Karten der Hand in verschiedenen Farben.</translation>
+    </message>
+    <message>
+        <source>one pair and the hand&apos;s other cards of other ranks, with at least two cards of one suit.</source>
+        <translation>ein Paar und die übrigen Karten der Hand von anderen Werten, mindestens zwei Karten in derselben Farbe.</translation>
+    </message>
+    <message>
+        <source>all the hand&apos;s ranks in a row (or 1 with the highest ranks), all its cards of one suit.</source>
+        <translation>alle Werte der Hand aufeinanderfolgend (oder die 1 mit den höchsten Werten), alle ihre Karten in derselben Farbe.</translation>
+    </message>
+    <message>
+        <source>all the hand&apos;s cards of one suit, their ranks different and not in a row; a joker that repeats a card makes a pair, never a flush.</source>
+        <translation>alle Karten der Hand in derselben Farbe, ihre Werte verschieden und nicht aufeinanderfolgend; ein Joker, der eine Karte wiederholt, ergibt ein Paar, nie einen Flush.</translation>
+    </message>
+    <message>
+        <source>all the hand&apos;s ranks in a row (or 1 with the highest ranks), all its cards of different suits.</source>
+        <translation>alle Werte der Hand aufeinanderfolgend (oder die 1 mit den höchsten Werten), alle ihre Karten in verschiedenen Farben.</translation>
+    </message>
+    <message>
+        <source>all the hand&apos;s ranks in a row (or 1 with the highest ranks), neither all of one suit nor all of different suits.</source>
+        <translation>alle Werte der Hand aufeinanderfolgend (oder die 1 mit den höchsten Werten), weder alle in derselben Farbe noch alle in verschiedenen Farben.</translation>
+    </message>
+    <message>
+        <source>all the hand&apos;s ranks different and not in a row, all its cards of different suits.</source>
+        <translation>alle Werte der Hand verschieden und nicht aufeinanderfolgend, alle ihre Karten in verschiedenen Farben.</translation>
+    </message>
+    <message>
+        <source>all the hand&apos;s ranks different and not in a row, neither all of one suit nor all of different suits.</source>
+        <translation>alle Werte der Hand verschieden und nicht aufeinanderfolgend, weder alle in derselben Farbe noch alle in verschiedenen Farben.</translation>
+    </message>
+    <message>
+        <source>all the hand&apos;s cards of one suit and of different ranks; a joker that repeats a card makes a pair, never a flush.</source>
+        <translation>alle Karten der Hand in derselben Farbe und von verschiedenen Werten; ein Joker, der eine Karte wiederholt, ergibt ein Paar, nie einen Flush.</translation>
+    </message>
+    <message>
+        <source>all the hand&apos;s cards of different suits, which four suits allow.</source>
+        <translation>alle Karten der Hand in verschiedenen Farben, was vier Farben erlauben.</translation>
+    </message>
+    <message>
+        <source>neither flush nor rainbow, so some cards share a suit but not all.</source>
+        <translation>weder Flush noch bunt, also teilen sich einige Karten eine Farbe, aber nicht alle.</translation>
+    </message>
+    <message>
+        <source>a hand of three or four cards never has it</source>
+        <translation>eine Hand aus drei oder vier Karten hat sie nie</translation>
+    </message>
+    <message>
+        <source>a hand of three cards never has it</source>
+        <translation>eine Hand aus drei Karten hat sie nie</translation>
+    </message>
+    <message>
+        <source>only a joker that repeats a card makes it</source>
+        <translation>nur ein Joker, der eine Karte wiederholt, bildet sie</translation>
     </message>
 </context>
 <context>
@@ -711,12 +829,20 @@
         <translation>%1 ist seltener als %2, steht aber darunter: %3 gegen %4 Hände</translation>
     </message>
     <message>
-        <source>With more than five cards the Totals add the same categories as with five, whatever the ranking.</source>
-        <translation>Bei mehr als fünf Karten addieren die Summen dieselben Kategorien wie bei fünf, welche Rangfolge auch gilt.</translation>
+        <source>With more or fewer than five cards the Totals add the same categories as with five, whatever the ranking.</source>
+        <translation>Bei mehr oder weniger als fünf Karten addieren die Summen dieselben Kategorien wie bei fünf, welche Rangfolge auch gilt.</translation>
     </message>
     <message>
         <source>No example hand of %1 cards was found.</source>
         <translation>Keine Beispielhand aus %1 Karten gefunden.</translation>
+    </message>
+    <message>
+        <source>No hand of %1 cards of this deck has it.</source>
+        <translation>Keine Hand aus %1 Karten dieses Decks fällt hierher.</translation>
+    </message>
+    <message>
+        <source>Cannot occur: %1.</source>
+        <translation>Nicht möglich: %1.</translation>
     </message>
 </context>
 <context>
@@ -1022,6 +1148,14 @@ Aufzählung starten?</translation>
         <source>&amp;Jokers 0 to 4 at %1 x %2</source>
         <translation>&amp;Joker 0 bis 4 bei %1 x %2</translation>
     </message>
+    <message>
+        <source>Cards per &amp;hand 3 to 8</source>
+        <translation>Karten pro &amp;Hand 3 bis 8</translation>
+    </message>
+    <message>
+        <source>Cards per &amp;hand 3 to 8 at %1 x %2</source>
+        <translation>Karten pro &amp;Hand 3 bis 8 bei %1 x %2</translation>
+    </message>
 </context>
 <context>
     <name>marvane::HelpWindow</name>
@@ -1070,12 +1204,12 @@ Aufzählung starten?</translation>
         <translation>Diese Optionen von marvane-count fragen, welche Rangfolge hält:</translation>
     </message>
     <message>
-        <source>With six or seven cards a ranking can defeat itself. In 7-card hands of 4 suits x 13 ranks, no pair (23,294,460 hands) is rarer than one pair (58,627,800), yet it ranks below it: seven cards that hold a pair count as at least that pair, so no pair keeps only the hands without one. Rows that are commoner than a category ranked below them are marked in the list with a warning sign; the tooltip names the pair. View &gt; Ranking chooses the order the counts use: this deck&apos;s own, an order of the search, a self-consistent order when one exists, or your own.</source>
-        <translation>Bei sechs oder sieben Karten kann sich eine Rangfolge selbst widerlegen. Bei Händen aus 7 Karten mit 4 Farben x 13 Werten ist „kein Paar“ (23.294.460 Hände) seltener als „ein Paar“ (58.627.800) und steht doch darunter: Sieben Karten mit einem Paar zählen mindestens als dieses Paar, also bleiben für „kein Paar“ nur die Hände ohne eines. Zeilen, die häufiger sind als eine Kategorie unter ihnen, sind in der Liste mit einem Warnzeichen markiert; der Tooltip nennt das Paar. Ansicht &gt; Rangfolge wählt die Reihenfolge, nach der gezählt wird: die dieses Decks, eine Reihenfolge der Suche, eine widerspruchsfreie, wenn es eine gibt, oder Ihre eigene.</translation>
+        <source>With six to eight cards a ranking can defeat itself. In 7-card hands of 4 suits x 13 ranks, no pair (23,294,460 hands) is rarer than one pair (58,627,800), yet it ranks below it: seven cards that hold a pair count as at least that pair, so no pair keeps only the hands without one. Rows that are commoner than a category ranked below them are marked in the list with a warning sign; the tooltip names the pair. View &gt; Ranking chooses the order the counts use: this deck&apos;s own, an order of the search, a self-consistent order when one exists, or your own.</source>
+        <translation>Bei sechs bis acht Karten kann sich eine Rangfolge selbst widerlegen. Bei Händen aus 7 Karten mit 4 Farben x 13 Werten ist „kein Paar“ (23.294.460 Hände) seltener als „ein Paar“ (58.627.800) und steht doch darunter: Sieben Karten mit einem Paar zählen mindestens als dieses Paar, also bleiben für „kein Paar“ nur die Hände ohne eines. Zeilen, die häufiger sind als eine Kategorie unter ihnen, sind in der Liste mit einem Warnzeichen markiert; der Tooltip nennt das Paar. Ansicht &gt; Rangfolge wählt die Reihenfolge, nach der gezählt wird: die dieses Decks, eine Reihenfolge der Suche, eine widerspruchsfreie, wenn es eine gibt, oder Ihre eigene.</translation>
     </message>
     <message>
-        <source>Hands of six or seven cards</source>
-        <translation>Hände aus sechs oder sieben Karten</translation>
+        <source>Hands of three to eight cards</source>
+        <translation>Hände aus drei bis acht Karten</translation>
     </message>
     <message>
         <source>%1 (suit pattern)</source>
@@ -1096,6 +1230,14 @@ Aufzählung starten?</translation>
     <message>
         <source>These options of marvane-count count with jokers:</source>
         <translation>Diese Optionen von marvane-count zählen mit Jokern:</translation>
+    </message>
+    <message>
+        <source>Cards per Hand (3 to 8) sets the hand size. A hand of three or four cards has no five-card hands in it, so it is classed as itself, and the categories read as follows; its suit pattern is that of all its cards:</source>
+        <translation>„Karten pro Hand“ (3 bis 8) legt die Handgröße fest. Eine Hand aus drei oder vier Karten enthält keine Fünf-Karten-Hand, daher wird sie für sich eingeordnet, und die Kategorien lauten so; ihr Farbmuster ist das all ihrer Karten:</translation>
+    </message>
+    <message>
+        <source>With three or four cards the deck&apos;s own order ranks the categories by their counts at that hand size, so without jokers it always holds. In 3-card hands of 4 suits x 13 ranks both straights (288 and 432 hands) are rarer than a flush (1,096), so they rank above it, as Three Card Poker ranks them; in 4-card hands Rainbow, no pair in four suits (16,896 hands), is rarer than Hypochromatic 1 Pair (72,072) and ranks above it.</source>
+        <translation>Bei drei oder vier Karten ordnet die eigene Reihenfolge des Decks die Kategorien nach ihren Anzahlen bei dieser Handgröße, daher hält sie ohne Joker immer. Bei Händen aus 3 Karten mit 4 Farben x 13 Werten sind beide Straßen (288 und 432 Hände) seltener als ein Flush (1.096) und stehen daher darüber, wie Three Card Poker sie ordnet; bei Händen aus 4 Karten ist „Höchste Karte (bunt)“, kein Paar in vier Farben (16.896 Hände), seltener als „Ein Paar (gemischt)“ (72.072) und steht darüber.</translation>
     </message>
 </context>
 <context>
@@ -1162,6 +1304,18 @@ Aufzählung starten?</translation>
     <message>
         <source>Your &amp;Own Order...</source>
         <translation>&amp;Eigene Reihenfolge …</translation>
+    </message>
+    <message>
+        <source>This deck&apos;s &amp;%1-card order (in the cycle)</source>
+        <translation>Die %1-Karten-Reihenfolge dieses &amp;Decks (im Zyklus)</translation>
+    </message>
+    <message>
+        <source>This deck&apos;s &amp;%1-card order (self-consistent)</source>
+        <translation>Die %1-Karten-Reihenfolge dieses &amp;Decks (widerspruchsfrei)</translation>
+    </message>
+    <message>
+        <source>This deck&apos;s &amp;%1-card order</source>
+        <translation>Die %1-Karten-Reihenfolge dieses &amp;Decks</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,28 @@
         <source>This deck (%1)</source>
         <translation>Ce jeu (%1)</translation>
     </message>
+    <message>
+        <source>%1 to %2 cards per hand at %3 x %4</source>
+        <translation>De %1 à %2 cartes par main avec %3 x %4</translation>
+    </message>
+    <message>
+        <source>%1 to %2 cards per hand at %3 x %4 and %5</source>
+        <translation>De %1 à %2 cartes par main avec %3 x %4 et %5</translation>
+    </message>
+    <message>
+        <source>No two categories change places from one hand size to the next.
+</source>
+        <translation>Aucune catégorie ne change de place avec une autre d’une taille de main à la suivante.
+</translation>
+    </message>
+    <message>
+        <source>Cards per hand (at %1 x %2)</source>
+        <translation>Cartes par main (avec %1 x %2)</translation>
+    </message>
+    <message>
+        <source>This hand (%1 cards)</source>
+        <translation>Cette main (%1 cartes)</translation>
+    </message>
 </context>
 <context>
     <name>CHandCalcDialog</name>
@@ -207,6 +229,10 @@
     <message>
         <source>%1 (equal at %2 to %3)</source>
         <translation>%1 (égalité de %2 à %3)</translation>
+    </message>
+    <message>
+        <source>from %1 to %2 cards, %3 becomes rarer than %4</source>
+        <translation>de %1 à %2 cartes, %3 devient plus rare que %4</translation>
     </message>
 </context>
 <context>
@@ -465,12 +491,12 @@
         <translation>Choisir un classement</translation>
     </message>
     <message>
-        <source>a hand of six or seven cards counts in the best category among its five-card hands; best means rarer among this deck&apos;s five-card hands, or earlier in a chosen order.</source>
-        <translation>une main de six ou sept cartes compte dans la meilleure catégorie de ses mains de cinq cartes&#xa0;; meilleure veut dire plus rare parmi les mains de cinq cartes de ce jeu, ou plus tôt dans un ordre choisi.</translation>
+        <source>a hand of six to eight cards counts in the best category among its five-card hands; best means rarer among this deck&apos;s five-card hands, or earlier in a chosen order.</source>
+        <translation>une main de six à huit cartes compte dans la meilleure catégorie de ses mains de cinq cartes&#xa0;; meilleure veut dire plus rare parmi les mains de cinq cartes de ce jeu, ou plus tôt dans un ordre choisi.</translation>
     </message>
     <message>
-        <source>a ranking under which no category has fewer hands of that many cards than one ranked above it; with six or seven cards most rankings are not.</source>
-        <translation>un classement où aucune catégorie n’a moins de mains de ce nombre de cartes qu’une catégorie classée au-dessus&#xa0;; avec six ou sept cartes, la plupart des classements ne le sont pas.</translation>
+        <source>a ranking under which no category has fewer hands of that many cards than one ranked above it; with six to eight cards most rankings are not.</source>
+        <translation>un classement où aucune catégorie n’a moins de mains de ce nombre de cartes qu’une catégorie classée au-dessus&#xa0;; avec six à huit cartes, la plupart des classements ne le sont pas.</translation>
     </message>
     <message>
         <source>View &gt; Ranking in the dialog, or --order on the command line, counts under another order: one the search for a self-consistent order passes through, a self-consistent one when it exists, or your own; a row commoner than a category ranked below it is marked, and --check-order lists such pairs.</source>
@@ -503,6 +529,98 @@
     <message>
         <source>five cards of one suit and of five different ranks not in a row; a joker that repeats a card makes a pair, never a flush.</source>
         <translation>cinq cartes de la même couleur et de cinq valeurs différentes qui ne se suivent pas&#xa0;; un joker qui répète une carte fait une paire, jamais une couleur.</translation>
+    </message>
+    <message>
+        <source>As itself</source>
+        <translation>Telle quelle</translation>
+    </message>
+    <message>
+        <source>a hand of three or four cards is classed as itself: its rank pattern crossed with the suits of all its cards; the deck&apos;s own order ranks the rarer of such hands first.</source>
+        <translation>une main de trois ou quatre cartes est classée telle quelle&#xa0;: sa combinaison de valeurs croisée avec les couleurs de toutes ses cartes&#xa0;; l’ordre propre du jeu place en premier les plus rares de ces mains.</translation>
+    </message>
+    <message>
+        <source>a hand of three or four cards never falls here.</source>
+        <translation>une main de trois ou quatre cartes ne tombe jamais ici.</translation>
+    </message>
+    <message>
+        <source>four cards of one rank, all of different suits.</source>
+        <translation>quatre cartes de même valeur, toutes de couleurs différentes.</translation>
+    </message>
+    <message>
+        <source>four cards of one rank with two of one suit, which only a joker that repeats a card makes.</source>
+        <translation>quatre cartes de même valeur dont deux de la même couleur, ce que seul un joker qui répète une carte permet.</translation>
+    </message>
+    <message>
+        <source>three cards of one rank (and, in a hand of four, a card of another rank), all the hand&apos;s cards of different suits.</source>
+        <translation>trois cartes de même valeur (et, dans une main de quatre, une carte d’une autre valeur), toutes les cartes de la main de couleurs différentes.</translation>
+    </message>
+    <message>
+        <source>three cards of one rank (and, in a hand of four, a card of another rank), with at least two cards of one suit; in a hand of three only a joker that repeats a card makes one.</source>
+        <translation>trois cartes de même valeur (et, dans une main de quatre, une carte d’une autre valeur), dont au moins deux cartes de la même couleur&#xa0;; dans une main de trois, seul un joker qui répète une carte en fait un.</translation>
+    </message>
+    <message>
+        <source>two pairs in a hand of four cards, all four of different suits.</source>
+        <translation>deux paires dans une main de quatre cartes, les quatre de couleurs différentes.</translation>
+    </message>
+    <message>
+        <source>two pairs in a hand of four cards, with at least two cards of one suit.</source>
+        <translation>deux paires dans une main de quatre cartes, dont au moins deux cartes de la même couleur.</translation>
+    </message>
+    <message>
+        <source>one pair and the hand&apos;s other cards of other ranks, all the hand&apos;s cards of different suits.</source>
+        <translation>une paire et les autres cartes de la main d’autres valeurs, toutes les cartes de la main de couleurs différentes.</translation>
+    </message>
+    <message>
+        <source>one pair and the hand&apos;s other cards of other ranks, with at least two cards of one suit.</source>
+        <translation>une paire et les autres cartes de la main d’autres valeurs, dont au moins deux cartes de la même couleur.</translation>
+    </message>
+    <message>
+        <source>all the hand&apos;s ranks in a row (or 1 with the highest ranks), all its cards of one suit.</source>
+        <translation>toutes les valeurs de la main se suivent (ou le 1 avec les valeurs les plus hautes), toutes ses cartes de la même couleur.</translation>
+    </message>
+    <message>
+        <source>all the hand&apos;s cards of one suit, their ranks different and not in a row; a joker that repeats a card makes a pair, never a flush.</source>
+        <translation>toutes les cartes de la main de la même couleur, leurs valeurs différentes et qui ne se suivent pas&#xa0;; un joker qui répète une carte fait une paire, jamais une couleur.</translation>
+    </message>
+    <message>
+        <source>all the hand&apos;s ranks in a row (or 1 with the highest ranks), all its cards of different suits.</source>
+        <translation>toutes les valeurs de la main se suivent (ou le 1 avec les valeurs les plus hautes), toutes ses cartes de couleurs différentes.</translation>
+    </message>
+    <message>
+        <source>all the hand&apos;s ranks in a row (or 1 with the highest ranks), neither all of one suit nor all of different suits.</source>
+        <translation>toutes les valeurs de la main se suivent (ou le 1 avec les valeurs les plus hautes), ni toutes de la même couleur ni toutes de couleurs différentes.</translation>
+    </message>
+    <message>
+        <source>all the hand&apos;s ranks different and not in a row, all its cards of different suits.</source>
+        <translation>toutes les valeurs de la main différentes et qui ne se suivent pas, toutes ses cartes de couleurs différentes.</translation>
+    </message>
+    <message>
+        <source>all the hand&apos;s ranks different and not in a row, neither all of one suit nor all of different suits.</source>
+        <translation>toutes les valeurs de la main différentes et qui ne se suivent pas, ni toutes de la même couleur ni toutes de couleurs différentes.</translation>
+    </message>
+    <message>
+        <source>all the hand&apos;s cards of one suit and of different ranks; a joker that repeats a card makes a pair, never a flush.</source>
+        <translation>toutes les cartes de la main de la même couleur et de valeurs différentes&#xa0;; un joker qui répète une carte fait une paire, jamais une couleur.</translation>
+    </message>
+    <message>
+        <source>all the hand&apos;s cards of different suits, which four suits allow.</source>
+        <translation>toutes les cartes de la main de couleurs différentes, ce que quatre couleurs permettent.</translation>
+    </message>
+    <message>
+        <source>neither flush nor rainbow, so some cards share a suit but not all.</source>
+        <translation>ni couleur ni arc-en-ciel&#xa0;: certaines cartes partagent une couleur, mais pas toutes.</translation>
+    </message>
+    <message>
+        <source>a hand of three or four cards never has it</source>
+        <translation>une main de trois ou quatre cartes ne l’a jamais</translation>
+    </message>
+    <message>
+        <source>a hand of three cards never has it</source>
+        <translation>une main de trois cartes ne l’a jamais</translation>
+    </message>
+    <message>
+        <source>only a joker that repeats a card makes it</source>
+        <translation>seul un joker qui répète une carte la forme</translation>
     </message>
 </context>
 <context>
@@ -711,12 +829,20 @@
         <translation>%1 est plus rare que %2, mais se classe en dessous&#xa0;: %3 contre %4 mains</translation>
     </message>
     <message>
-        <source>With more than five cards the Totals add the same categories as with five, whatever the ranking.</source>
-        <translation>Avec plus de cinq cartes, les totaux additionnent les mêmes catégories qu’avec cinq, quel que soit le classement.</translation>
+        <source>With more or fewer than five cards the Totals add the same categories as with five, whatever the ranking.</source>
+        <translation>Avec plus ou moins de cinq cartes, les totaux additionnent les mêmes catégories qu’avec cinq, quel que soit le classement.</translation>
     </message>
     <message>
         <source>No example hand of %1 cards was found.</source>
         <translation>Aucun exemple de main de %1 cartes n’a été trouvé.</translation>
+    </message>
+    <message>
+        <source>No hand of %1 cards of this deck has it.</source>
+        <translation>Aucune main de %1 cartes de ce jeu ne tombe ici.</translation>
+    </message>
+    <message>
+        <source>Cannot occur: %1.</source>
+        <translation>Impossible&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -1022,6 +1148,14 @@ Lancer l’énumération&#xa0;?</translation>
         <source>&amp;Jokers 0 to 4 at %1 x %2</source>
         <translation>&amp;Jokers de 0 à 4, %1 x %2</translation>
     </message>
+    <message>
+        <source>Cards per &amp;hand 3 to 8</source>
+        <translation>Cartes par &amp;main de 3 à 8</translation>
+    </message>
+    <message>
+        <source>Cards per &amp;hand 3 to 8 at %1 x %2</source>
+        <translation>Cartes par &amp;main de 3 à 8, %1 x %2</translation>
+    </message>
 </context>
 <context>
     <name>marvane::HelpWindow</name>
@@ -1070,12 +1204,12 @@ Lancer l’énumération&#xa0;?</translation>
         <translation>Ces options de marvane-count demandent quel classement tient&#xa0;:</translation>
     </message>
     <message>
-        <source>With six or seven cards a ranking can defeat itself. In 7-card hands of 4 suits x 13 ranks, no pair (23,294,460 hands) is rarer than one pair (58,627,800), yet it ranks below it: seven cards that hold a pair count as at least that pair, so no pair keeps only the hands without one. Rows that are commoner than a category ranked below them are marked in the list with a warning sign; the tooltip names the pair. View &gt; Ranking chooses the order the counts use: this deck&apos;s own, an order of the search, a self-consistent order when one exists, or your own.</source>
-        <translation>Avec six ou sept cartes, un classement peut se contredire. Parmi les mains de 7 cartes d’un jeu de 4 couleurs x 13 valeurs, «&#xa0;aucune paire&#xa0;» (23&#x202f;294&#x202f;460 mains) est plus rare qu’«&#xa0;une paire&#xa0;» (58&#x202f;627&#x202f;800), et se classe pourtant en dessous&#xa0;: sept cartes qui contiennent une paire comptent au moins comme cette paire, si bien qu’«&#xa0;aucune paire&#xa0;» ne garde que les mains sans paire. Les lignes plus fréquentes qu’une catégorie classée en dessous d’elles sont marquées dans la liste d’un signe d’avertissement&#xa0;; l’info-bulle nomme la paire. Affichage &gt; Classement choisit l’ordre des décomptes&#xa0;: celui de ce jeu, un ordre de la recherche, un ordre cohérent s’il en existe un, ou le vôtre.</translation>
+        <source>With six to eight cards a ranking can defeat itself. In 7-card hands of 4 suits x 13 ranks, no pair (23,294,460 hands) is rarer than one pair (58,627,800), yet it ranks below it: seven cards that hold a pair count as at least that pair, so no pair keeps only the hands without one. Rows that are commoner than a category ranked below them are marked in the list with a warning sign; the tooltip names the pair. View &gt; Ranking chooses the order the counts use: this deck&apos;s own, an order of the search, a self-consistent order when one exists, or your own.</source>
+        <translation>Avec six à huit cartes, un classement peut se contredire. Parmi les mains de 7 cartes d’un jeu de 4 couleurs x 13 valeurs, «&#xa0;aucune paire&#xa0;» (23&#x202f;294&#x202f;460 mains) est plus rare qu’«&#xa0;une paire&#xa0;» (58&#x202f;627&#x202f;800), et se classe pourtant en dessous&#xa0;: sept cartes qui contiennent une paire comptent au moins comme cette paire, si bien qu’«&#xa0;aucune paire&#xa0;» ne garde que les mains sans paire. Les lignes plus fréquentes qu’une catégorie classée en dessous d’elles sont marquées dans la liste d’un signe d’avertissement&#xa0;; l’info-bulle nomme la paire. Affichage &gt; Classement choisit l’ordre des décomptes&#xa0;: celui de ce jeu, un ordre de la recherche, un ordre cohérent s’il en existe un, ou le vôtre.</translation>
     </message>
     <message>
-        <source>Hands of six or seven cards</source>
-        <translation>Mains de six ou sept cartes</translation>
+        <source>Hands of three to eight cards</source>
+        <translation>Mains de trois à huit cartes</translation>
     </message>
     <message>
         <source>%1 (suit pattern)</source>
@@ -1096,6 +1230,14 @@ Lancer l’énumération&#xa0;?</translation>
     <message>
         <source>These options of marvane-count count with jokers:</source>
         <translation>Ces options de marvane-count comptent avec des jokers&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Cards per Hand (3 to 8) sets the hand size. A hand of three or four cards has no five-card hands in it, so it is classed as itself, and the categories read as follows; its suit pattern is that of all its cards:</source>
+        <translation>«&#xa0;Cartes par main&#xa0;» (3 à 8) fixe la taille de la main. Une main de trois ou quatre cartes ne contient aucune main de cinq cartes&#xa0;: elle est donc classée telle quelle, et les catégories se lisent ainsi, sa combinaison de couleurs étant celle de toutes ses cartes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>With three or four cards the deck&apos;s own order ranks the categories by their counts at that hand size, so without jokers it always holds. In 3-card hands of 4 suits x 13 ranks both straights (288 and 432 hands) are rarer than a flush (1,096), so they rank above it, as Three Card Poker ranks them; in 4-card hands Rainbow, no pair in four suits (16,896 hands), is rarer than Hypochromatic 1 Pair (72,072) and ranks above it.</source>
+        <translation>Avec trois ou quatre cartes, l’ordre propre du jeu classe les catégories selon leurs nombres à cette taille de main, si bien que sans joker il tient toujours. Parmi les mains de 3 cartes d’un jeu de 4 couleurs x 13 valeurs, les deux quintes (288 et 432 mains) sont plus rares qu’une couleur (1&#x202f;096) et se classent donc au-dessus, comme au Three Card Poker&#xa0;; parmi les mains de 4 cartes, «&#xa0;Carte haute (arc-en-ciel)&#xa0;», aucune paire en quatre couleurs (16&#x202f;896 mains), est plus rare que «&#xa0;Paire (mixte)&#xa0;» (72&#x202f;072) et se classe au-dessus.</translation>
     </message>
 </context>
 <context>
@@ -1162,6 +1304,18 @@ Lancer l’énumération&#xa0;?</translation>
     <message>
         <source>Your &amp;Own Order...</source>
         <translation>Votre &amp;propre ordre…</translation>
+    </message>
+    <message>
+        <source>This deck&apos;s &amp;%1-card order (in the cycle)</source>
+        <translation>L’ordre à %1 cartes de ce &amp;jeu (dans le cycle)</translation>
+    </message>
+    <message>
+        <source>This deck&apos;s &amp;%1-card order (self-consistent)</source>
+        <translation>L’ordre à %1 cartes de ce &amp;jeu (cohérent)</translation>
+    </message>
+    <message>
+        <source>This deck&apos;s &amp;%1-card order</source>
+        <translation>L’ordre à %1 cartes de ce &amp;jeu</translation>
     </message>
 </context>
 <context>

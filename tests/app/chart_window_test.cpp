@@ -235,6 +235,39 @@ TEST(ChartWindow, AcrossJokersFollowsTheDeckFromNoneToFourJokers) {
     EXPECT_EQ(chart.window.acrossChart()->title(), "0 to 4 jokers at 4 x 13");
 }
 
+// 4 x 13 from three to eight cards per hand: four of a kind in four
+// different suits only in a hand of four, one pair in four suits only below
+// five cards; and from four cards to five a flush becomes rarer than a
+// straight (2,816 against 2,508 hands, then 5,108 against 10,200).
+TEST(ChartWindow, AcrossCardsFollowsTheDeckFromThreeToEightCards) {
+    ShownChart chart;
+    chart.window.showReport(answer({.deck = {4, 13}, .cards = 4}));
+    chart.window.setView(ChartWindow::View::AcrossDecks);
+    chart.window.setAcrossAxis(AcrossAxis::Cards);
+    using enum marvane::HandCategory;
+    const std::pair<marvane::HandCategory, std::vector<int>> cases[] = {
+        {Rainbow4OfAKind, {4}},
+        {Rainbow1Pair, {3, 4}},
+        {FiveOfAKind, {}},
+        {StraightFlush, {3, 4, 5, 6, 7, 8}},
+    };
+    for (const auto& [category, expected] : cases) {
+        std::vector<int> at;
+        for (QAbstractSeries* series : chart.window.acrossChart()->series()) {
+            if (series->property(kCategoryProperty) == static_cast<int>(category)) {
+                for (QPointF point : static_cast<QLineSeries*>(series)->points()) {
+                    at.push_back(static_cast<int>(point.x()));
+                }
+            }
+        }
+        EXPECT_EQ(at, expected) << marvane::displayName(category);
+    }
+    EXPECT_TRUE(chart.window.crossingsText().contains(
+        QLatin1String("from 4 to 5 cards, Flush becomes rarer than Hypochromatic Straight\n")))
+        << chart.window.crossingsText().toStdString();
+    EXPECT_EQ(chart.window.acrossChart()->title(), "3 to 8 cards per hand at 4 x 13");
+}
+
 TEST(ChartWindow, RemembersItsGeometry) {
     {
         ShownChart chart;

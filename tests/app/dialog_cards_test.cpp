@@ -11,7 +11,10 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <span>
+#include <utility>
 
 #include "report/input/order_reading.h"
 #include "tests/app/dialog_fixture.h"
@@ -136,6 +139,127 @@ TEST(DialogCards, ALongRunAsksFirstAndLocksTheDialogButCancel) {
     EXPECT_FALSE(d.dialog.isVisible());
     EXPECT_FALSE(d.dialog.session().running());
     EXPECT_TRUE(d.messages.isEmpty());
+}
+
+// The tooltip of a category's cell in the results list, as plain text.
+QString cellDescription(const DialogDriver& d, const char* hand) {
+    const int row = static_cast<int>(d.column(0).indexOf(QLatin1String(hand)));
+    return row < 0 ? QString()
+                   : d.list()->item(row, 0)->data(Qt::AccessibleDescriptionRole).toString();
+}
+
+// The cards of the example hand a description gives, or -1 without one.
+int exampleCards(const QString& description) {
+    static const QRegularExpression example(QStringLiteral("Example: ((\\d+[a-h]|Jk)( |$))+"));
+    const QRegularExpressionMatch match = example.match(description);
+    return match.hasMatch()
+               ? static_cast<int>(match.captured().split(' ', Qt::SkipEmptyParts).size()) - 1
+               : -1;
+}
+
+// Hands of three and four cards are classed as themselves: the published
+// tables, the definitions and examples of that many cards, the reasons a
+// category has none, and their own order, which holds. Eight cards are a
+// best five again. The saved file is marvane-count's.
+TEST(DialogCards, EveryHandSizeHasItsOwnCountsDefinitionsAndExamples) {
+    struct Case {
+        int cards;
+        int jokers;
+        const char* possibleHands;
+        const char* hand;
+        const char* definition;  // in the tooltip
+        int exampleCards;        // jokers included; -1: none
+        const char* alsoSays;    // in the tooltip too
+    };
+    const Case cases[] = {
+        {3, 0, "22100", "Rainbow 1 Pair", "one pair and the hand's other cards of other ranks", 3,
+         ""},
+        {3, 0, "22100", "Rainbow 2 Pair", "a hand of three or four cards never falls here", -1,
+         "Cannot occur: a hand of three cards never has it."},
+        {4, 0, "270725", "Rainbow 4 of a Kind", "four cards of one rank, all of different suits", 4,
+         ""},
+        {4, 0, "270725", "Hypochromatic 4 of a Kind", "which only a joker that repeats a card", -1,
+         "Cannot occur: only a joker that repeats a card makes it."},
+        {4, 0, "270725", "Five of a Kind", "a hand of three or four cards never falls here", -1,
+         "Cannot occur: a hand of three or four cards never has it."},
+        // C(53, 4): a pair of 7s and a joker that repeats one of them.
+        {4, 1, "292825", "Hypochromatic 4 of a Kind", "which only a joker that repeats a card", 4,
+         " Jk"},
+        {8, 0, "3108105", "Straight Flush", "the best five of 8 cards", 8, ""},  // C(28, 8), 4 x 7
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.cards << " cards, " << c.hand);
+        DialogDriver d;
+        d.type(IdJokersBox, QString::number(c.jokers));
+        computeCards(d, 4, c.cards == 8 ? 7 : 13, c.cards, false);
+        EXPECT_EQ(d.get<QLabel>(IdPossibleHands)->text(), c.possibleHands);
+        const QString description = cellDescription(d, c.hand);
+        EXPECT_TRUE(description.contains(QLatin1String(c.definition))) << description.toStdString();
+        EXPECT_EQ(exampleCards(description), c.exampleCards) << description.toStdString();
+        EXPECT_TRUE(description.contains(QLatin1String(c.alsoSays))) << description.toStdString();
+        EXPECT_FALSE(description.contains(QLatin1String("suits:"))) << description.toStdString();
+    }
+
+    DialogDriver d;
+    using Table = std::span<const published::PublishedCount>;
+    for (const auto& [cards, table] :
+         {std::pair{3, Table(published::kThreeCards)}, {4, Table(published::kFourCards)}}) {
+        computeCards(d, 4, 13, cards, false);
+        const QMap<QString, QString> computed = byHand(d, 1);
+        for (const published::PublishedCount& entry : table) {
+            EXPECT_EQ(computed.value(QString::fromLatin1(
+                          entry.name.data(), static_cast<qsizetype>(entry.name.size()))),
+                      QString::number(entry.hands))
+                << cards << " cards: " << entry.name;
+        }
+        // Every hand has one category, so the deck's own order holds.
+        auto* ranking = d.dialog.findChild<QMenu*>(QStringLiteral("rankingMenu"));
+        ASSERT_FALSE(ranking->actions().isEmpty());
+        EXPECT_EQ(ranking->actions().value(0)->text(),
+                  QStringLiteral("This deck's &%1-card order (self-consistent)").arg(cards));
+        EXPECT_TRUE(d.list()->horizontalHeaderItem(2)->toolTip().contains("fewer than five"));
+        d.click(IdAgain);
+    }
+
+    computeCards(d, 4, 13, 3, false);
+    QTemporaryDir dir;
+    d.prompts->savePath = [&](const QString& suggested) {
+        EXPECT_TRUE(suggested.endsWith("marvane-4x13-3cards.csv")) << suggested.toStdString();
+        return dir.filePath("three.csv");
+    };
+    d.dialog.findChild<QAction*>(QStringLiteral("saveResultsAction"))->trigger();
+    QFile saved(dir.filePath("three.csv"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    QProcess cli;
+    cli.start(QStringLiteral(MARVANE_COUNT_PATH),
+              {"--suits", "4", "--ranks", "13", "--cards", "3", "--format", "csv"});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    EXPECT_EQ(saved.readAll(), cli.readAllStandardOutput());
+    EXPECT_TRUE(d.messages.isEmpty());
+}
+
+// Enumerating hands of three or four cards is quick in any deck, so it runs
+// without asking; eight cards of the largest deck ask first, with the count
+// in full.
+TEST(DialogCards, OnlyALongEnumerationAsksFirst) {
+    DialogDriver d;
+    for (const auto& [cards, jokers] : {std::pair{3, 0}, {4, 2}}) {
+        d.type(IdJokersBox, QString::number(jokers));
+        computeCards(d, 4, 13, cards, true);
+        EXPECT_TRUE(d.prompts->questions.isEmpty()) << d.prompts->questions.join('|').toStdString();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return d.list()->rowCount() == 17; }, 20000));
+        EXPECT_EQ(d.column(1), d.column(2));  // Enumerated equals Computed
+        d.click(IdAgain);
+    }
+    d.prompts->confirmAnswer = false;
+    d.type(IdJokersBox, "0");
+    computeCards(d, 8, 20, 8, true);
+    ASSERT_EQ(d.prompts->questions.size(), 1);
+    EXPECT_TRUE(
+        d.prompts->questions[0].contains("every hand of 8 cards of 8 suits x 20 ranks "
+                                         "visits 8,917,061,687,820 hands"))
+        << d.prompts->questions[0].toStdString();
+    EXPECT_EQ(d.list()->rowCount(), 0);
 }
 
 // Under the familiar order, seven-card no pair (Garbage) is rarer than one

@@ -10,6 +10,7 @@
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
+#include <algorithm>
 #include <utility>
 
 #include "app/help/help_window.h"
@@ -65,9 +66,12 @@ TEST(HelpWindow, ExplainsEveryCategoryAndWordOfTheResults) {
         "Rainbow",
         "Garbage",
     };
-    // The categories, eight words of the results, the joker, and the five
+    // The categories, nine words of the results, the categories and suit
+    // patterns of hands of three or four cards, the joker, and the five
     // definitions a joker changes.
-    ASSERT_EQ(rows.size(), std::size(categories) + 14);
+    const std::size_t small = std::size(categories) + 9;
+    const std::size_t joker = small + std::size(categories) + 3;
+    ASSERT_EQ(rows.size(), joker + 6);
     for (std::size_t i = 0; i < std::size(categories); ++i) {
         EXPECT_EQ(rows[i].first, QString::fromLatin1(categories[i]));
         EXPECT_FALSE(rows[i].second.isEmpty()) << categories[i];
@@ -86,14 +90,32 @@ TEST(HelpWindow, ExplainsEveryCategoryAndWordOfTheResults) {
     };
     const auto wordsAt = rows.begin() + static_cast<std::ptrdiff_t>(std::size(categories));
     EXPECT_EQ(Rows(wordsAt, wordsAt + 5), words);
-    // Then what a hand of six or seven cards counts as, as the README says it.
-    EXPECT_EQ(rows[std::size(categories) + 5].first, "Best five");
-    EXPECT_TRUE(rows[std::size(categories) + 5].second.startsWith(
-        "a hand of six or seven cards counts in the best category"));
+    // Then what hands of other sizes count as, as the README says it.
+    EXPECT_EQ(rows[std::size(categories) + 5].first, "As itself");
+    EXPECT_EQ(rows[std::size(categories) + 6].first, "Best five");
+    EXPECT_TRUE(rows[std::size(categories) + 6].second.startsWith(
+        "a hand of six to eight cards counts in the best category"));
+    // Then every category and suit pattern as a hand of four cards makes it.
+    const Rows smallHands = {
+        {"Five of a Kind", "a hand of three or four cards never falls here."},
+        {"Rainbow 4 of a Kind", "four cards of one rank, all of different suits."},
+        {"Rainbow 2 Pair", "two pairs in a hand of four cards, all four of different suits."},
+        {"Garbage",
+         "all the hand's ranks different and not in a row, neither all of one suit nor all of "
+         "different suits."},
+        {"Rainbow (suit pattern)",
+         "all the hand's cards of different suits, which four suits allow."},
+    };
+    for (const auto& [name, definition] : smallHands) {
+        const auto found = std::find_if(rows.begin() + static_cast<std::ptrdiff_t>(small),
+                                        rows.begin() + static_cast<std::ptrdiff_t>(joker),
+                                        [&](const auto& row) { return row.first == name; });
+        ASSERT_NE(found, rows.begin() + static_cast<std::ptrdiff_t>(joker)) << name.toStdString();
+        EXPECT_EQ(found->second, definition);
+    }
 
     // Then the joker, and the definitions as a joker that repeats a card
     // makes them, each unlike its own without jokers.
-    const std::size_t joker = std::size(categories) + 8;
     EXPECT_EQ(rows[joker].first, "Joker");
     EXPECT_TRUE(rows[joker].second.startsWith("a wild card that stands for any card"));
     const std::pair<const char*, std::size_t> changed[] = {
@@ -114,6 +136,7 @@ TEST(HelpWindow, ExplainsEveryCategoryAndWordOfTheResults) {
     EXPECT_TRUE(page.contains(QStringLiteral("C(S x R + J, K)")));
     EXPECT_TRUE(page.contains(QStringLiteral("7a is the 7 of the first suit.")));
     EXPECT_TRUE(page.contains(QStringLiteral("58,627,800")));
+    EXPECT_TRUE(page.contains(QStringLiteral("Hands of three to eight cards")));
     EXPECT_TRUE(window.browser()->isReadOnly());
     EXPECT_FALSE(window.browser()->accessibleName().isEmpty());
 }

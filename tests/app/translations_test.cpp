@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTranslator>
+#include <utility>
 
 #include "app/translators.h"
 #include "engine/vocabulary/hand_category.h"
@@ -101,9 +102,14 @@ TEST(Translations, EveryEngineTextIsTranslated) {
     std::vector<std::string_view> texts = {
         marvane::kTotalTerm.definition, marvane::kFloatingPathTerm.definition,
         marvane::kCardNotation, marvane::kJokerTerm.name, marvane::kJokerTerm.definition};
-    for (const std::uint32_t jokers : {0u, 1u}) {
-        for (const marvane::Term& term : marvane::suitPatternTerms(jokers)) {
+    // Five cards with and without jokers, and a hand of three or four cards.
+    for (const auto& [jokers, cards] : {std::pair{0u, 5u}, {1u, 5u}, {0u, 3u}, {1u, 4u}}) {
+        for (const marvane::Term& term : marvane::suitPatternTerms(jokers, cards)) {
             texts.push_back(term.definition);
+        }
+        for (std::size_t i = 0; i < marvane::kCategoryCount; ++i) {
+            texts.push_back(
+                marvane::categoryDefinition(*marvane::categoryFromIndex(i), jokers, cards));
         }
     }
     for (const marvane::Term& term : marvane::kHandSizeTerms) {
@@ -113,14 +119,22 @@ TEST(Translations, EveryEngineTextIsTranslated) {
     for (std::size_t i = 0; i < marvane::kCategoryCount; ++i) {
         const marvane::HandCategory category = *marvane::categoryFromIndex(i);
         texts.push_back(marvane::displayName(category));
-        texts.push_back(marvane::categoryDefinition(category));
-        texts.push_back(marvane::categoryDefinition(category, 1));
     }
     std::vector<std::string> reasons;
     for (const marvane::Deck deck : {marvane::Deck{4, 13}, marvane::Deck{3, 13}}) {
         for (const marvane::HandCategory category :
              {marvane::HandCategory::FiveOfAKind, marvane::HandCategory::Rainbow1Pair}) {
             reasons.push_back(marvane::exampleHand(category, deck).reason);
+        }
+    }
+    // Why a hand of three or four cards has no example of a category.
+    for (const std::uint32_t cards : {3u, 4u}) {
+        for (std::size_t i = 0; i < marvane::kCategoryCount; ++i) {
+            const marvane::CategoryExample example =
+                marvane::smallHandExample(*marvane::categoryFromIndex(i), {4, 13}, cards);
+            if (!example.occurs()) {
+                reasons.push_back(example.reason);
+            }
         }
     }
     texts.insert(texts.end(), reasons.begin(), reasons.end());
