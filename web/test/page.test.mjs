@@ -36,6 +36,19 @@ async function tableRows(page) {
     }));
 }
 
+// The one file with this ending that a download puts into the folder.
+async function downloaded(folder, ending) {
+    for (let i = 0; i < 100; i++) {
+        const files = readdirSync(folder).filter((name) => name.endsWith(ending));
+        if (files.length > 0) {
+            assert.equal(files.length, 1);
+            return readFileSync(join(folder, files[0]));
+        }
+        await new Promise((resolve) => setTimeout(resolve, 100));
+    }
+    throw new Error(`no ${ending} file was downloaded`);
+}
+
 let session;
 before(async () => {
     mkdirSync(shots, { recursive: true });
@@ -135,6 +148,17 @@ describe("the results", () => {
         assert.equal(await page.$eval("#explanation", (e) => e.hidden), true);
         await page.close();
     });
+
+    test("on a touch screen a tap shows it and a second tap hides it", async () => {
+        const page = await openPage(session, "#suits=4&ranks=13&cards=5&jokers=0",
+            { viewport: { width: 400, height: 800, hasTouch: true, isMobile: true } });
+        const flush = 'tr[data-category="12"] button.category';
+        await page.tap(flush);
+        assert.match(await page.$eval("#explanation", (e) => (e.hidden ? "" : e.textContent)), /^Flush: /);
+        await page.tap(flush);
+        assert.equal(await page.$eval("#explanation", (e) => e.hidden), true);
+        await page.close();
+    });
 });
 
 describe("ranking, crossings and charts", () => {
@@ -178,6 +202,14 @@ describe("ranking, crossings and charts", () => {
             return seen.size;
         });
         assert.ok(colours > 2, `only ${colours} colours on the chart`);
+        // Saved as a PNG picture.
+        const folder = mkdtempSync(join(tmpdir(), "marvane-download-"));
+        const cdp = await page.createCDPSession();
+        await cdp.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: folder });
+        await page.click("#save-deck-chart");
+        const saved = await downloaded(folder, ".png");
+        assert.deepEqual([...saved.subarray(0, 4)], [0x89, 0x50, 0x4e, 0x47]);
+        rmSync(folder, { recursive: true, force: true });
         await page.close();
     });
 });
@@ -189,13 +221,7 @@ describe("saving, input and the address", () => {
         const cdp = await page.createCDPSession();
         await cdp.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: folder });
         await page.click("#save-csv");
-        let files = [];
-        for (let i = 0; i < 100 && files.length === 0; i++) {
-            await new Promise((resolve) => setTimeout(resolve, 100));
-            files = readdirSync(folder).filter((name) => name.endsWith(".csv"));
-        }
-        assert.equal(files.length, 1);
-        assert.equal(readFileSync(join(folder, files[0]), "utf8"),
+        assert.equal((await downloaded(folder, ".csv")).toString("utf8"),
             commandLine("--suits", "6", "--ranks", "9", "--cards", "7", "--jokers", "3", "--odds", "--format", "csv"));
         rmSync(folder, { recursive: true, force: true });
         await page.close();
