@@ -187,12 +187,22 @@ private:
     static constexpr std::uint32_t kReportLevel = std::min<std::uint32_t>(kPrefix, 4);
     static constexpr std::uint32_t kBlock = PlaceTables::blockBytes(S);
     static constexpr std::uint32_t kVectors = kBlock / 16;
+    // The threes and fours of the prefix without its last card come first in
+    // threes_ and fours_; they are the same for every last card after it.
+    static constexpr std::uint32_t kOldThrees = binom(kPrefix - 1, 3);
+    static constexpr std::uint32_t kOldFours = binom(kPrefix - 1, 4);
 
     // Adds card c as the (k+1)-th and goes on; `from..` are the choices at
     // this level (only the one first card at level 0).
     bool deal(std::uint32_t k, std::uint32_t from, std::uint32_t to) {
         for (std::uint32_t c = from; c < to; ++c) {
             add(k, c);
+            if (k + 2 == kPrefix) {
+                // New old threes and fours: their places are worked out
+                // again when the first last card needs them.
+                oldFrom_ = kMaxRanks;
+                oldLowestRank_ = c / S;
+            }
             if (k + 1 == kPrefix) {
                 lastTwo(c);
             } else if (!deal(k + 1, c + 1, N_ - (K - k - 2))) {
@@ -281,10 +291,10 @@ private:
             if (low6 >= S) {
                 continue;
             }
-            rankCodesWith(r6, codes);
+            rankCodesWith(r6, codes, kOldThrees);
             // Two cards of rank r6 follow c only if low6 < S - 1.
             for (std::uint32_t r7 = low6 + 1 < S ? r6 : r6 + 1; r7 < R_; ++r7) {
-                pairBlock(suitBlocks, codes, r7);
+                pairBlock(suitBlocks, codes, r6, r7);
             }
             for (std::uint32_t s6 = low6; s6 < S; ++s6) {
                 countPairs(r6, s6);
@@ -297,13 +307,66 @@ private:
     // in ascending order, so that each store's spill past the rank is
     // overwritten by the next one's.
     void fillSingles(std::uint32_t r0) {
+        fillOld();
         for (std::uint32_t r = r0; r < R_; ++r) {
             Eight places = Eight::all(best_[kPrefix]);
+            if constexpr (kOldFours > 0) {
+                places.minWith(&oldSingles_[r * S]);
+            }
 #pragma GCC unroll 5
-            for (std::uint32_t f = 0; f < kFours; ++f) {
+            for (std::uint32_t f = kOldFours; f < kFours; ++f) {
                 places.minWith(fours_[f].places + fours_[f].rankCodes[r]);
             }
             places.store(&single_[r * S]);
+        }
+    }
+
+    // What the old threes and fours give, for every rank from the prefix's
+    // last but one card's up (every last card's rank is among them): their
+    // fours' places plus one card, and their threes' blocks plus two ranks.
+    // Once per prefix without its last card, for all last cards after it.
+    void fillOld() {
+        if (oldFrom_ <= oldLowestRank_) {
+            return;
+        }
+        oldFrom_ = oldLowestRank_;
+        if constexpr (kOldFours > 0) {
+            for (std::uint32_t r = oldFrom_; r < R_; ++r) {
+                Eight places = Eight::all(kNoPlace);
+                for (std::uint32_t f = 0; f < kOldFours; ++f) {
+                    places.minWith(fours_[f].places + fours_[f].rankCodes[r]);
+                }
+                places.store(&oldSingles_[r * S]);
+            }
+        }
+        if constexpr (kOldThrees > 0) {
+            const std::uint8_t* rankCodes = tables_.five.rankCodes.data();
+            const PatternAutomaton& ranks = tables_.five.ranks;
+            std::array<const std::uint8_t*, kOldThrees> blocks{};
+            std::array<const std::uint8_t*, kOldThrees> codes{};
+            for (std::uint32_t t = 0; t < kOldThrees; ++t) {
+                blocks[t] =
+                    &tables_.pairs[std::size_t{threes_[t].suit} * kRankPatternCount * kBlock];
+            }
+            for (std::uint32_t r6 = oldFrom_; r6 < R_; ++r6) {
+                for (std::uint32_t t = 0; t < kOldThrees; ++t) {
+                    codes[t] = &rankCodes[std::size_t{ranks.next(threes_[t].rank, r6)} * R_];
+                }
+                for (std::uint32_t r7 = r6; r7 < R_; ++r7) {
+                    std::array<Sixteen, kVectors> best{};
+                    best.fill(Sixteen::all(kNoPlace));
+                    for (std::uint32_t t = 0; t < kOldThrees; ++t) {
+                        const std::uint8_t* block =
+                            blocks[t] + std::size_t{codes[t][r7]} / S * kBlock;
+                        for (std::uint32_t v = 0; v < kVectors; ++v) {
+                            best[v].minWith(block + std::size_t{16} * v);
+                        }
+                    }
+                    for (std::uint32_t v = 0; v < kVectors; ++v) {
+                        best[v].store(&oldPairs_[((r6 * kMaxRanks + r7) * kBlock) + (16 * v)]);
+                    }
+                }
+            }
         }
     }
 
@@ -316,13 +379,14 @@ private:
         return blocks;
     }
 
-    // codes[t]: the rank codes of three t plus rank r6 plus a last rank. A
+    // codes[t], t >= from: the rank codes of three t plus rank r6 plus a last rank. A
     // three holds at most three cards of a rank, and S >= 4, so three plus r6
     // is a multiset the rank automaton knows.
-    void rankCodesWith(std::uint32_t r6, std::array<const std::uint8_t*, kThrees>& codes) const {
+    void rankCodesWith(std::uint32_t r6, std::array<const std::uint8_t*, kThrees>& codes,
+                       std::uint32_t from = 0) const {
         const std::uint8_t* rankCodes = tables_.five.rankCodes.data();
         const PatternAutomaton& ranks = tables_.five.ranks;
-        for (std::uint32_t t = 0; t < kThrees; ++t) {
+        for (std::uint32_t t = from; t < kThrees; ++t) {
             codes[t] = &rankCodes[std::size_t{ranks.next(threes_[t].rank, r6)} * R_];
         }
     }
@@ -385,11 +449,18 @@ private:
     // blocks_[r7]: for every pair of suits, the best of the prefix's threes
     // plus the two cards (r6, s6) and (r7, s7).
     void pairBlock(const std::array<const std::uint8_t*, kThrees>& suitBlocks,
-                   const std::array<const std::uint8_t*, kThrees>& codes, std::uint32_t r7) {
+                   const std::array<const std::uint8_t*, kThrees>& codes, std::uint32_t r6,
+                   std::uint32_t r7) {
         std::array<Sixteen, kVectors> best{};
-        best.fill(Sixteen::all(kNoPlace));
+        if constexpr (kOldThrees > 0) {
+            for (std::uint32_t v = 0; v < kVectors; ++v) {
+                best[v] = Sixteen::load(&oldPairs_[((r6 * kMaxRanks + r7) * kBlock) + (16 * v)]);
+            }
+        } else {
+            best.fill(Sixteen::all(kNoPlace));
+        }
 #pragma GCC unroll 10
-        for (std::uint32_t t = 0; t < kThrees; ++t) {
+        for (std::uint32_t t = kOldThrees; t < kThrees; ++t) {
             // A rank code is rank pattern * S.
             const std::uint8_t* block = suitBlocks[t] + std::size_t{codes[t][r7]} / S * kBlock;
 #pragma GCC unroll 4
@@ -465,6 +536,12 @@ private:
     // stamps_[r0] == generation_: rankPairs_[r0] is for the cached ranks.
     std::uint32_t generation_ = 1;
     std::array<std::uint32_t, kMaxRanks> stamps_{};
+    // The old threes' and fours' places (fillOld), kept from rank oldFrom_
+    // up; kMaxRanks when they are to be worked out again.
+    std::uint32_t oldFrom_ = kMaxRanks;
+    std::uint32_t oldLowestRank_ = 0;
+    alignas(16) std::array<std::uint8_t, kMaxRanks * S + 8> oldSingles_{};
+    alignas(16) std::array<std::uint8_t, kMaxRanks * kMaxRanks * kBlock + 16> oldPairs_{};
     std::array<std::array<std::array<std::uint8_t, kMaxRanks>, kMaxRanks>, kMaxRanks> rankPairs_{};
 };
 
