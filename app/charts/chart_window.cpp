@@ -11,6 +11,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QEvent>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -134,14 +135,16 @@ QWidget* ChartWindow::createAcrossPage() {
         2 * (crossings_->frameWidth() + static_cast<int>(crossings_->document()->documentMargin()));
     crossings_->setMaximumHeight(crossings_->fontMetrics().lineSpacing() * 6 + margins);
 
-    auto* switchRow = new QHBoxLayout;
-    switchRow->addWidget(suitsButton_);
-    switchRow->addWidget(ranksButton_);
-    switchRow->addWidget(jokersButton_);
-    switchRow->addWidget(cardsButton_);
-    switchRow->addStretch(1);
+    // Two rows of two: in one row the four would make the window wider than
+    // a small screen at a large font.
+    auto* switches = new QGridLayout;
+    switches->addWidget(suitsButton_, 0, 0);
+    switches->addWidget(ranksButton_, 0, 1);
+    switches->addWidget(jokersButton_, 1, 0);
+    switches->addWidget(cardsButton_, 1, 1);
+    switches->setColumnStretch(2, 1);
     auto* layout = new QVBoxLayout(page);
-    layout->addLayout(switchRow);
+    layout->addLayout(switches);
     layout->addWidget(acrossView_, 1);
     layout->addWidget(crossings_);
     return page;

@@ -7,6 +7,8 @@
 //                                   across decks from 5 x 13, both ways
 //   across-ranks-4-dark.png         from 4 x 13, ranks, dark palette
 //   across-jokers-4x13.png          4 x 13 with 0 to 4 jokers
+//   across-cards-4x13.png, across-cards-4x13x1-dark.png
+//                                   4 x 13 at 3 to 8 cards, then with a joker, dark
 //   saved-8x20.png, saved-8x20.svg  what "Save Chart As..." writes
 //   tooltip-8x20.png                the whole screen with a bar's tooltip
 #include <QApplication>
@@ -92,6 +94,12 @@ int main(int argc, char** argv) {
     QApplication::setPalette(light);
     window.setAcrossAxis(AcrossAxis::Jokers);
     shoot(QStringLiteral("across-jokers-4x13.png"));
+    window.setAcrossAxis(AcrossAxis::Cards);
+    shoot(QStringLiteral("across-cards-4x13.png"));
+    QApplication::setPalette(darkPalette());
+    window.showReport(answer({.deck = {4, 13}, .cards = 4, .jokers = 1}));
+    shoot(QStringLiteral("across-cards-4x13x1-dark.png"));
+    QApplication::setPalette(light);
 
     std::printf("%s\n", saved ? "saved" : "some pictures could not be saved");
     return saved ? 0 : 1;

@@ -18,6 +18,15 @@
 //   menu-1x.png, help-1x.png       the View menu open (the whole screen), the help window
 //   menu-large-dark.png, help-large-dark.png
 //                                  the same at one and a half times the font, dark
+//   cards-4x13x3x0-1x.png and the like, tooltip-cards-...
+//                                  hands of 3, 4 (with and without a joker)
+//                                  and 8 cards (8 x 20 with four jokers: a
+//                                  fourteen-digit count), each with a
+//                                  category's tooltip
+//   help-cards-1x.png, question-8x20x8-1x.png
+//                                  the help's hand-size section, and the
+//                                  question before 8 x 20 at eight cards;
+//                                  all of these large and dark too
 //   tooltip-example.png, tooltip-impossible.png, tooltip-total.png
 //                                  4 x 13 with a category's or the Total
 //                                  heading's tooltip open (the whole screen)
@@ -26,8 +35,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QStyleFactory>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolTip>
 #include <cstdio>
@@ -109,6 +121,66 @@ int main(int argc, char** argv) {
                              header->height()),
                        list->horizontalHeaderItem(total)->toolTip(), "tooltip-total.png");
     };
+    // Hands of three, four and eight cards, each with a category's tooltip
+    // (the whole screen), the help at its hand-size section, and the
+    // question before eight cards of the largest deck.
+    const auto showHandSizes = [&](const QString& suffix) {
+        struct Shot {
+            int suits, ranks, cards, jokers;
+            marvane::HandCategory tip;
+        };
+        using enum marvane::HandCategory;
+        for (const Shot& shot :
+             {Shot{4, 13, 3, 0, Rainbow2Pair}, Shot{4, 13, 4, 0, Rainbow},
+              Shot{4, 13, 4, 1, Hypochromatic4OfAKind}, Shot{5, 13, 8, 0, Hypochromatic1Pair},
+              Shot{8, 20, 8, 4, FiveOfAKind}}) {
+            DialogDriver d;
+            d.type(IdCardsBox, QString::number(shot.cards));
+            d.type(IdJokersBox, QString::number(shot.jokers));
+            d.compute(shot.suits, shot.ranks, false);
+            const QString name = QStringLiteral("cards-%1x%2x%3x%4-%5")
+                                     .arg(shot.suits)
+                                     .arg(shot.ranks)
+                                     .arg(shot.cards)
+                                     .arg(shot.jokers)
+                                     .arg(suffix);
+            save(d, name);
+            CSortListCtrl* list = d.list();
+            const int row = static_cast<int>(d.column(0).indexOf(categoryName(shot.tip)));
+            list->scrollToItem(list->item(row, 0));
+            showTipAndGrab(list->viewport(), list->visualRect(list->model()->index(row, 0)),
+                           list->item(row, 0)->toolTip(), QStringLiteral("tooltip-") + name);
+            messages += d.messages.size();
+        }
+        {
+            DialogDriver d;
+            d.dialog.findChild<QAction*>(QStringLiteral("helpAction"))->trigger();
+            auto* help = d.dialog.findChild<HelpWindow*>();
+            saved = help != nullptr && QTest::qWaitForWindowExposed(help) && saved;
+            if (help != nullptr) {
+                help->browser()->moveCursor(QTextCursor::End);
+                help->browser()->find(QStringLiteral("Hands of three to eight cards"),
+                                      QTextDocument::FindBackward);
+                QTest::qWait(200);
+                saved = help->grab().save(dir + "/help-cards-" + suffix) && saved;
+            }
+        }
+        {
+            DialogDriver d;
+            d.dialog.setPrompts(nullptr);
+            d.type(IdCardsBox, QStringLiteral("8"));
+            QTimer::singleShot(500, [&] {
+                saved = QGuiApplication::primaryScreen()->grabWindow(0).save(
+                            dir + "/question-8x20x8-" + suffix) &&
+                        saved;
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    box->button(QMessageBox::No)->click();
+                }
+            });
+            d.compute(8, 20, true);
+            saved = !d.dialog.session().running() && saved;
+        }
+    };
     const auto computeBig = [&](DialogDriver& d) {
         d.compute(8, 20, true);
         std::printf("8x20: %s\n", qPrintable(d.dialog.findChild<QLabel*>("elapsedTime")->text()));
@@ -142,6 +214,7 @@ int main(int argc, char** argv) {
         messages += d.messages.size();
     }
     showMenuAndHelp(QStringLiteral("1x.png"));
+    showHandSizes(QStringLiteral("1x.png"));
     {
         // Seven cards: the counts, then a long run under way.
         DialogDriver d;
@@ -210,6 +283,7 @@ int main(int argc, char** argv) {
         messages += d.messages.size();
     }
     showMenuAndHelp(QStringLiteral("large-dark.png"));
+    showHandSizes(QStringLiteral("large-dark.png"));
     QApplication::setFont(font);
     {
         DialogDriver d;
