@@ -848,6 +848,10 @@
 <context>
     <name>WebPage</name>
     <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
         <source>About</source>
         <translation>Über</translation>
     </message>

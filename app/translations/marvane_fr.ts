@@ -848,6 +848,10 @@
 <context>
     <name>WebPage</name>
     <message>
+        <source>%1 to %2</source>
+        <translation>de %1 à %2</translation>
+    </message>
+    <message>
         <source>About</source>
         <translation>À propos</translation>
     </message>

@@ -51,6 +51,11 @@ export function applyTexts(limits: Limits): void {
         cards: fill(translate("WebPage", "Cards per hand, %1 to %2"), [cards[0], cards[1]]),
         jokers: fill(translate("WebPage", "Jokers, %1 to %2"), [jokers[0], jokers[1]]),
     };
+    // Each number box says its range, as the command line's help does.
+    for (const field of ["suits", "ranks", "cards", "jokers"] as const) {
+        const [min, max] = limits[field];
+        setText(field + "-range", fill(translate("WebPage", "%1 to %2"), [min, max]));
+    }
     for (const id of ["crossing-dimension", "series-dimension"]) {
         for (const option of element<HTMLSelectElement>(id).options) {
             option.textContent = dimensionNames[option.value];
