@@ -856,8 +856,12 @@
         <translation>Über</translation>
     </message>
     <message>
-        <source>An order changes no count at five cards without jokers: every five-card hand has one category.</source>
-        <translation>Eine Reihenfolge ändert bei fünf Karten ohne Joker keine Anzahl: Jede Hand aus fünf Karten hat genau eine Kategorie.</translation>
+        <source>An order changes no count here: without jokers every hand of %1 cards has one category.</source>
+        <translation>Eine Reihenfolge ändert hier keine Anzahl: Ohne Joker hat jede Hand aus %1 Karten genau eine Kategorie.</translation>
+    </message>
+    <message>
+        <source>Best first: a hand with jokers counts as the first of these it can make.</source>
+        <translation>Die beste zuerst: Eine Hand mit Jokern zählt als die erste davon, die sie bilden kann.</translation>
     </message>
     <message>
         <source>Cards per hand, %1 to %2</source>
@@ -888,8 +892,8 @@
         <translation>Nach Ihrer eigenen Reihenfolge gezählt: siehe Rangfolge.</translation>
     </message>
     <message>
-        <source>Every five-card hand has one category: an order changes no count here. The search and the check still say how the deck&apos;s categories rank.</source>
-        <translation>Jede Hand aus fünf Karten hat genau eine Kategorie: Eine Reihenfolge ändert hier keine Anzahl. Suche und Prüfung zeigen trotzdem, wie sich die Kategorien des Blatts ordnen.</translation>
+        <source>Every hand of %1 cards has one category here: an order changes no count. The search and the check still say how the deck&apos;s categories rank.</source>
+        <translation>Jede Hand aus %1 Karten hat hier genau eine Kategorie: Eine Reihenfolge ändert keine Anzahl. Suche und Prüfung zeigen trotzdem, wie sich die Kategorien des Blatts ordnen.</translation>
     </message>
     <message>
         <source>Find a self-consistent order</source>

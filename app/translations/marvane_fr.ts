@@ -856,8 +856,12 @@
         <translation>À propos</translation>
     </message>
     <message>
-        <source>An order changes no count at five cards without jokers: every five-card hand has one category.</source>
-        <translation>Un ordre ne change aucun nombre à cinq cartes sans joker : chaque main de cinq cartes a une seule catégorie.</translation>
+        <source>An order changes no count here: without jokers every hand of %1 cards has one category.</source>
+        <translation>Un ordre ne change ici aucun nombre : sans joker, chaque main de %1 cartes a une seule catégorie.</translation>
+    </message>
+    <message>
+        <source>Best first: a hand with jokers counts as the first of these it can make.</source>
+        <translation>Le meilleur d’abord : une main avec des jokers compte comme la première de celles qu’elle peut former.</translation>
     </message>
     <message>
         <source>Cards per hand, %1 to %2</source>
@@ -888,8 +892,8 @@
         <translation>Compté selon votre propre ordre : voir Classement.</translation>
     </message>
     <message>
-        <source>Every five-card hand has one category: an order changes no count here. The search and the check still say how the deck&apos;s categories rank.</source>
-        <translation>Chaque main de cinq cartes a une seule catégorie : un ordre ne change ici aucun nombre. La recherche et la vérification disent tout de même comment se classent les catégories du jeu.</translation>
+        <source>Every hand of %1 cards has one category here: an order changes no count. The search and the check still say how the deck&apos;s categories rank.</source>
+        <translation>Chaque main de %1 cartes a ici une seule catégorie : un ordre ne change aucun nombre. La recherche et la vérification disent tout de même comment se classent les catégories du jeu.</translation>
     </message>
     <message>
         <source>Find a self-consistent order</source>

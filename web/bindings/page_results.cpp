@@ -112,6 +112,9 @@ Json resultJson(const CountRequest& request, const ShownReport& report) {
             {"chosenOrder", !request.order.empty()},
             {"deckOrder", report.order == defaultOrder(report.deck, report.cards, report.jokers)},
             {"fiveCards", countedByFiveCardFormulas(report.cards, report.jokers)},
+            // Without jokers a hand of up to five cards has one category, so
+            // an order changes no count there.
+            {"oneCategoryPerHand", report.jokers == 0 && report.cards <= kHandSize},
             {"rows", std::move(rows)},
             {"mismatches", std::move(mismatches)},
             {"csv", written(report, ReportFormat::Csv)},

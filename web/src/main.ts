@@ -349,11 +349,11 @@ class Page implements PageContext {
         const result = this.shown;
         const notes: string[] = [];
         if (result) {
-            if (result.chosenOrder && !result.fiveCards) {
+            if (result.chosenOrder && !result.oneCategoryPerHand) {
                 notes.push(translate("WebPage", "Counted under your own order: see Ranking."));
             }
-            if (result.fiveCards && this.asked.order) {
-                notes.push(translate("WebPage", "An order changes no count at five cards without jokers: every five-card hand has one category."));
+            if (result.oneCategoryPerHand && this.asked.order) {
+                notes.push(fill(translate("WebPage", "An order changes no count here: without jokers every hand of %1 cards has one category."), [result.cards]));
             }
             notes.push(...result.mismatches);
         }

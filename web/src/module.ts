@@ -76,6 +76,7 @@ export interface Result {
     chosenOrder: boolean;
     deckOrder: boolean;
     fiveCards: boolean;
+    oneCategoryPerHand: boolean;
     rows: ResultRow[];
     mismatches: string[];
     csv: string;

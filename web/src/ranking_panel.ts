@@ -19,9 +19,11 @@ export class RankingPanel {
         if (!result) {
             return;
         }
-        setText("ranking-intro", result.fiveCards
-            ? translate("WebPage", "Every five-card hand has one category: an order changes no count here. The search and the check still say how the deck's categories rank.")
-            : translate("marvane::OrderDialog", "Best first: a hand of more than five cards counts as the first of these its fives make."));
+        setText("ranking-intro", result.oneCategoryPerHand
+            ? fill(translate("WebPage", "Every hand of %1 cards has one category here: an order changes no count. The search and the check still say how the deck's categories rank."), [result.cards])
+            : result.cards > 5
+                ? translate("marvane::OrderDialog", "Best first: a hand of more than five cards counts as the first of these its fives make.")
+                : translate("WebPage", "Best first: a hand with jokers counts as the first of these it can make."));
         element<HTMLTextAreaElement>("order-text").value = result.orderText;
         result.order.forEach((name, place) => {
             const item = document.createElement("li");
@@ -91,7 +93,7 @@ export class RankingPanel {
         const outcome = document.createElement("p");
         outcome.textContent = sentence(answer.outcome) + ". " + sentence(answer.existence) + ".";
         const parts: HTMLElement[] = [outcome];
-        if (answer.consistent && !this.page.result()?.fiveCards) {
+        if (answer.consistent && !this.page.result()?.oneCategoryPerHand) {
             const use = document.createElement("button");
             use.type = "button";
             use.id = "use-consistent-order";
