@@ -79,9 +79,15 @@ export class Explanations {
         } else if (example.example === "found") {
             lines.push(fill(translate("ResultsExplanations", "Example: %1"), [example.hand]));
         } else if (example.example === "noHandOfThisSize") {
-            lines.push(fill(translate("ResultsExplanations", "No hand of %1 cards of this deck has it as its best five."), [result.cards]));
+            // Below five cards a hand is classed as itself, not as its best five.
+            lines.push(fill(result.cards < 5
+                ? translate("ResultsExplanations", "No hand of %1 cards of this deck has it.")
+                : translate("ResultsExplanations", "No hand of %1 cards of this deck has it as its best five."), [result.cards]));
         } else if (example.example === "notFound") {
             lines.push(fill(translate("ResultsExplanations", "No example hand of %1 cards was found."), [result.cards]));
+        } else if (result.cards < 5) {
+            // Every deck has the suits for three or four cards: the reason speaks of the hand's size.
+            lines.push(fill(translate("ResultsExplanations", "Cannot occur: %1."), [engineText(example.reason)]));
         } else {
             lines.push(fill(translate("ResultsExplanations", "Cannot occur with %1 suits: %2."), [result.suits, engineText(example.reason)]));
         }

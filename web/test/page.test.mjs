@@ -149,6 +149,16 @@ describe("the results", () => {
         await page.close();
     });
 
+    test("at three cards a hand is itself, and a category it never makes says why", async () => {
+        const page = await openPage(session, "#suits=4&ranks=13&cards=3&jokers=0");
+        assert.equal(await page.$eval("#possible-hands", (e) => e.textContent), "22100");
+        await page.hover('tr[data-category="0"] button.category');
+        await page.waitForFunction(() => /Cannot occur: /.test(document.getElementById("explanation").textContent));
+        await page.hover('tr[data-category="11"] button.category');
+        await page.waitForFunction(() => /Example: \d+[a-d] \d+[a-d] \d+[a-d]$/.test(document.getElementById("explanation").textContent));
+        await page.close();
+    });
+
     test("on a touch screen a tap shows it and a second tap hides it", async () => {
         const page = await openPage(session, "#suits=4&ranks=13&cards=5&jokers=0",
             { viewport: { width: 400, height: 800, hasTouch: true, isMobile: true } });
