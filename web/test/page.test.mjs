@@ -348,6 +348,8 @@ describe("looks", () => {
         ["light", { width: 1000, height: 900 }, "light"],
         ["dark", { width: 1000, height: 900 }, "dark"],
         ["360px", { width: 360, height: 780 }, "light"],
+        // A 1280 px window at 200% zoom: 640 CSS pixels, each two device pixels.
+        ["zoom-200", { width: 640, height: 450, deviceScaleFactor: 2 }, "light"],
     ];
     for (const [name, viewport, colorScheme] of views) {
         test(`screenshot: ${name}`, async () => {
