@@ -21,10 +21,18 @@ namespace marvane::jokerloop {
 
 MultisetStates::MultisetStates(std::uint32_t alphabet, std::uint32_t maxRepeats, bool ascending)
     : alphabet_(alphabet) {
-    // Keyed by the sorted symbols as a string: GCC 12 at -O3 takes the
-    // comparison of two byte vectors for an over-read.
-    std::map<std::string, std::uint16_t> known;
-    known.emplace(std::string(), kEmpty);
+    // Each multiset's number, keyed by its sorted symbols as digits 1..A in
+    // base A + 1 (0 marks no symbol): at most (A + 1)^4 keys, a flat table.
+    const std::uint32_t base = alphabet + 1;
+    auto keyOf = [&](const std::vector<std::uint8_t>& symbols) {
+        std::uint32_t key = 0;
+        for (std::uint8_t symbol : symbols) {
+            key = key * base + symbol + 1u;
+        }
+        return key;
+    };
+    std::vector<std::uint16_t> known(std::size_t{base} * base * base * base, kNone);
+    known[0] = kEmpty;
     symbols_.emplace_back();
     // Breadth first: each state's successors get numbers after it.
     for (std::size_t state = 0; state < symbols_.size(); ++state) {
@@ -43,12 +51,12 @@ MultisetStates::MultisetStates(std::uint32_t alphabet, std::uint32_t maxRepeats,
             if (static_cast<std::uint32_t>(std::count(to.begin(), to.end(), symbol)) > maxRepeats) {
                 continue;
             }
-            auto [it, added] = known.emplace(std::string(to.begin(), to.end()),
-                                             static_cast<std::uint16_t>(symbols_.size()));
-            if (added) {
-                symbols_.push_back(to);
+            std::uint16_t& number = known[keyOf(to)];
+            if (number == kNone) {
+                number = static_cast<std::uint16_t>(symbols_.size());
+                symbols_.push_back(std::move(to));
             }
-            next_[state * alphabet_ + symbol] = it->second;
+            next_[state * alphabet_ + symbol] = number;
         }
     }
     next_.resize(symbols_.size() * alphabet_, kNone);
