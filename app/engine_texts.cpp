@@ -117,6 +117,7 @@ constexpr char kContext[] = "EngineTexts";
                       "that repeats a card makes a pair, never a flush."),
     // Category definitions of hands of three or four cards, classed as themselves
     QT_TRANSLATE_NOOP("EngineTexts", "a hand of three or four cards never falls here."),
+    QT_TRANSLATE_NOOP("EngineTexts", "a hand of three cards never falls here."),
     QT_TRANSLATE_NOOP("EngineTexts", "four cards of one rank, all of different suits."),
     QT_TRANSLATE_NOOP("EngineTexts",
                       "four cards of one rank with two of one suit, which only a joker that "

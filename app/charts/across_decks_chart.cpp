@@ -18,7 +18,6 @@
 
 #include "app/charts/chart_style.h"
 #include "app/engine_texts.h"
-#include "engine/series/crossings.h"
 #include "engine/vocabulary/suit_pattern.h"
 #include "report/results/count_request.h"
 #include "report/results/deck_series.h"
@@ -346,7 +345,7 @@ QString acrossCardsTitle(Deck current, std::uint32_t jokers) {
 }
 
 QString cardCrossingsText(Deck current, std::uint32_t jokers) {
-    const std::vector<Crossing> crossings = findCardCrossings(current, jokers);
+    const std::vector<Crossing> crossings = cardSeriesCrossings(current, jokers);
     if (crossings.empty()) {
         return AcrossDecksChartTexts::tr(
             "No two categories change places from one hand size to the next.\n");
@@ -371,9 +370,9 @@ std::unique_ptr<QChart> createAcrossCardsChart(Deck current, std::uint32_t cards
                       .reports = {}};
     // Each hand size under the deck's own order at that size, as the
     // crossings count them.
-    for (std::uint32_t size = marvane::kMinCards; size <= marvane::kMaxCards; ++size) {
-        across.reports.emplace_back(size,
-                                    answer({.deck = current, .cards = size, .jokers = jokers}));
+    std::uint32_t size = marvane::kMinCards;
+    for (ShownReport& report : cardSeriesReports(current, jokers)) {
+        across.reports.emplace_back(size++, std::move(report));
     }
     return createLineChart(across, answer({.deck = current, .cards = cards, .jokers = jokers}),
                            palette);

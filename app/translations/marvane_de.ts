@@ -543,6 +543,10 @@
         <translation>eine Hand aus drei oder vier Karten fällt nie hierher.</translation>
     </message>
     <message>
+        <source>a hand of three cards never falls here.</source>
+        <translation>eine Hand aus drei Karten fällt nie hierher.</translation>
+    </message>
+    <message>
         <source>four cards of one rank, all of different suits.</source>
         <translation>vier Karten desselben Werts, alle in verschiedenen Farben.</translation>
     </message>

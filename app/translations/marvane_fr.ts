@@ -543,6 +543,10 @@
         <translation>une main de trois ou quatre cartes ne tombe jamais ici.</translation>
     </message>
     <message>
+        <source>a hand of three cards never falls here.</source>
+        <translation>une main de trois cartes ne tombe jamais ici.</translation>
+    </message>
+    <message>
         <source>four cards of one rank, all of different suits.</source>
         <translation>quatre cartes de même valeur, toutes de couleurs différentes.</translation>
     </message>

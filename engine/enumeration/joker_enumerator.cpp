@@ -80,11 +80,16 @@ std::vector<JokerStage> stagesOf(Deck deck, std::uint32_t cards, std::uint32_t j
 
 // The natural parts of one stage, on the driver's workers; `before` hands
 // were counted by earlier stages. False when stopped.
-// The best place a hand of jokers only reaches: every hand of that size.
-std::uint8_t jokersOnlyPlace(Deck deck, std::uint32_t cards, const CategoryOrder& order) {
+// The best place a hand of jokers only reaches: what any hand of that size
+// makes. Only hands of three or four cards are jokers only, and what cards
+// of up to four ranks and four suits make is the same in every admissible
+// deck (each has straights, other ranks and four suits), so the smallest
+// deck's multisets of cards, far fewer, say it.
+std::uint8_t jokersOnlyPlace(std::uint32_t cards, const CategoryOrder& order) {
     const OrderPlaces places = placesOf(order);
     std::uint8_t best = kNoPlace;
-    for (std::uint32_t rest = JokerReference(deck).reach({}, cards); rest != 0; rest &= rest - 1) {
+    JokerReference smallest(Deck{kMinSuits, kMinRanks});
+    for (std::uint32_t rest = smallest.reach({}, cards); rest != 0; rest &= rest - 1) {
         best = std::min(best, places[static_cast<std::size_t>(std::countr_zero(rest))]);
     }
     return best;
@@ -95,7 +100,7 @@ bool runStage(Deck deck, std::uint32_t cards, const JokerStage& stage, const Cat
               EnumerationRun& result) {
     if (stage.naturals == 0) {
         if (stage.hands != 0) {
-            result.counts[order[jokersOnlyPlace(deck, cards, order)]] += stage.hands;
+            result.counts[order[jokersOnlyPlace(cards, order)]] += stage.hands;
         }
         return options.progress ? options.progress(before + stage.hands, total) : true;
     }
@@ -189,7 +194,7 @@ EnumerationRun enumerateJokersVisiting(Deck deck, std::uint32_t cards, std::uint
     for (std::uint32_t j = firstStage(cards); j <= jokers && j <= cards; ++j) {
         const std::uint32_t n = cards - j;
         if (n == 0) {
-            const HandCategory category = order[jokersOnlyPlace(deck, cards, order)];
+            const HandCategory category = order[jokersOnlyPlace(cards, order)];
             visitor(KCardHand{}, j, category);
             result.counts[category] += choose64(jokers, j);
             continue;

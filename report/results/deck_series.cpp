@@ -41,4 +41,16 @@ std::vector<Crossing> jokerSeriesCrossings(Deck current, std::uint32_t cards) {
     return findJokerCrossings(current, cards);
 }
 
+std::vector<ShownReport> cardSeriesReports(Deck current, std::uint32_t jokers) {
+    std::vector<ShownReport> reports;
+    for (std::uint32_t cards = kMinCards; cards <= kMaxCards; ++cards) {
+        reports.push_back(answer({.deck = current, .cards = cards, .jokers = jokers}));
+    }
+    return reports;
+}
+
+std::vector<Crossing> cardSeriesCrossings(Deck current, std::uint32_t jokers) {
+    return findCardCrossings(current, jokers);
+}
+
 }  // namespace marvane

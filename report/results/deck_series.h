@@ -25,4 +25,10 @@ std::vector<Crossing> seriesCrossings(DeckDimension varying, Deck current, std::
 std::vector<ShownReport> jokerSeriesReports(Deck current, std::uint32_t cards);
 std::vector<Crossing> jokerSeriesCrossings(Deck current, std::uint32_t cards);
 
+// The current deck at kMinCards to kMaxCards cards with `jokers` jokers, each
+// hand size under the deck's own order at that size: the counts, and where
+// two categories change places from one hand size to the next.
+std::vector<ShownReport> cardSeriesReports(Deck current, std::uint32_t jokers);
+std::vector<Crossing> cardSeriesCrossings(Deck current, std::uint32_t jokers);
+
 }  // namespace marvane

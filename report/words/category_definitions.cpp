@@ -49,6 +49,8 @@ constexpr std::string_view kJokerFlush =
 // both sizes. Its straights are all its ranks in a row, or 1 with the
 // highest ranks.
 constexpr std::string_view kNeverInSmallHands = "a hand of three or four cards never falls here.";
+// Two pairs or four of a kind need four cards.
+constexpr std::string_view kNeverInThreeCards = "a hand of three cards never falls here.";
 constexpr std::array<std::string_view, kCategoryCount> kSmallHandDefinitions = {
     kNeverInSmallHands,
     "four cards of one rank, all of different suits.",
@@ -88,7 +90,7 @@ std::string_view categoryDefinition(HandCategory category, std::uint32_t jokers,
                                    category == HandCategory::Rainbow2Pair ||
                                    category == HandCategory::Hypochromatic2Pair;
         if (cards < 4 && fourCardsOnly) {
-            return kNeverInSmallHands;
+            return kNeverInThreeCards;
         }
         return index < kCategoryCount ? kSmallHandDefinitions[index] : std::string_view();
     }

@@ -174,7 +174,7 @@ TEST(DialogCards, EveryHandSizeHasItsOwnCountsDefinitionsAndExamples) {
     const Case cases[] = {
         {3, 0, "22100", "Rainbow 1 Pair", "one pair and the hand's other cards of other ranks", 3,
          ""},
-        {3, 0, "22100", "Rainbow 2 Pair", "a hand of three or four cards never falls here", -1,
+        {3, 0, "22100", "Rainbow 2 Pair", "a hand of three cards never falls here", -1,
          "Cannot occur: a hand of three cards never has it."},
         {4, 0, "270725", "Rainbow 4 of a Kind", "four cards of one rank, all of different suits", 4,
          ""},
