@@ -202,6 +202,10 @@ private:
                 // again when the first last card needs them.
                 oldFrom_ = kMaxRanks;
                 oldLowestRank_ = c / S;
+                oldBlind_ = tables_.ranksDecideBlind;
+                for (std::uint32_t t = 0; t < kOldThrees; ++t) {
+                    oldBlind_ = oldBlind_ && tables_.suitBlind[threes_[t].suit] != 0;
+                }
             }
             if (k + 1 == kPrefix) {
                 lastTwo(c);
@@ -271,8 +275,8 @@ private:
     void lastTwo(std::uint32_t c) {
         const std::uint32_t r0 = c / S;
         const std::uint32_t s0 = c % S;
-        bool blind = tables_.ranksDecideBlind;
-        for (std::uint32_t t = 0; t < kThrees; ++t) {
+        bool blind = oldBlind_;
+        for (std::uint32_t t = kOldThrees; t < kThrees; ++t) {
             blind = blind && tables_.suitBlind[threes_[t].suit] != 0;
         }
         if (blind) {
@@ -540,6 +544,8 @@ private:
     // up; kMaxRanks when they are to be worked out again.
     std::uint32_t oldFrom_ = kMaxRanks;
     std::uint32_t oldLowestRank_ = 0;
+    // Every old three is suit-blind and blind three-states share their places.
+    bool oldBlind_ = false;
     alignas(16) std::array<std::uint8_t, kMaxRanks * S + 8> oldSingles_{};
     alignas(16) std::array<std::uint8_t, kMaxRanks * kMaxRanks * kBlock + 16> oldPairs_{};
     std::array<std::array<std::array<std::uint8_t, kMaxRanks>, kMaxRanks>, kMaxRanks> rankPairs_{};
