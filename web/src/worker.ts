@@ -28,26 +28,31 @@ importScripts("marvane.js");
 // Progress goes out at most every 100 ms: the page needs no more to move its bar.
 const progressInterval = 100;
 let lastTold = 0;
-// A few small enumerations right after loading: the browser compiles a
-// function fully only once it has run for a while, and a run's loops are
-// entered once per piece, so without them the first pieces of a run would
-// go at the first compiler's speed.
-function warmUp(instance: MarvaneModule): void {
+// Enumerations of a few small decks right after loading, twice with a
+// pause between: the browser compiles a function fully only once it has run
+// for a while, in the background, and a run's loops are entered once per
+// piece, so without them the first pieces of a run would go at the first
+// compiler's speed. They take a few tens of milliseconds.
+const warmUpDecks = [
+    { suits: "6", ranks: "10", cards: "5", jokers: "0", share: [0, 60] },
+    { suits: "4", ranks: "9", cards: "6", jokers: "0", share: [0, 36] },
+    { suits: "4", ranks: "7", cards: "5", jokers: "1", share: [0, 28] },
+];
+
+function warmUp(instance: MarvaneModule): Promise<void> {
     const engine = new Engine(instance);
-    for (const cards of ["5", "6"]) {
-        for (const jokers of ["0", "1"]) {
-            engine.call({ op: "share", suits: "4", ranks: "7", cards, jokers, share: [0, 28] });
-        }
-    }
+    const once = () => warmUpDecks.forEach((deck) => engine.call({ op: "share", ...deck }));
+    once();
+    return new Promise((resolve) => setTimeout(() => {
+        once();
+        resolve();
+    }, 150));
 }
 
 let module: Promise<MarvaneModule> | undefined;
 
 function load(job: LoadJob): void {
-    module = instantiateMarvane(createMarvane, job.compiled).then((instance) => {
-        warmUp(instance);
-        return instance;
-    });
+    module = instantiateMarvane(createMarvane, job.compiled).then((instance) => warmUp(instance).then(() => instance));
     module.then(
         () => postMessage({ kind: "loaded" } satisfies WorkerMessage),
         (error: unknown) => postMessage({ kind: "failed", message: String(error) } satisfies WorkerMessage),
