@@ -101,16 +101,19 @@ class Page implements PageContext {
 
     // --- inputs and the address -----------------------------------------
 
+    // The boxes; an order chosen for the deck, hand size and jokers on
+    // show goes with them only while they stay the same, as in the dialog.
     readForm(): Fields {
         const value = (id: NumberField) => element<HTMLInputElement>(id).value;
-        return {
+        const fields: Fields = {
             suits: value("suits"),
             ranks: value("ranks"),
             cards: value("cards"),
             jokers: value("jokers"),
             enumerate: element<HTMLInputElement>("enumerate").checked,
-            order: this.asked.order,
         };
+        const same = numberFields.every((field) => fields[field].trim() === this.asked[field].trim());
+        return same ? { ...fields, order: this.asked.order } : fields;
     }
 
     private writeForm(fields: Fields): void {

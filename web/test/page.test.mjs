@@ -173,17 +173,28 @@ describe("the results", () => {
 
 describe("ranking, crossings and charts", () => {
     test("the search for a self-consistent order, and counting under it", async () => {
-        const page = await openPage(session, "#suits=4&ranks=13&cards=6&jokers=0");
+        const page = await openPage(session, "#suits=4&ranks=18&cards=6&jokers=0");
         await page.click("#ranking summary");
         await page.click("#find-order");
         const table = await page.$eval("#order-output", (e) => e.textContent);
-        assert.equal(table, commandLine("--suits", "4", "--ranks", "13", "--cards", "6", "--find-order"));
+        assert.equal(table, commandLine("--suits", "4", "--ranks", "18", "--cards", "6", "--find-order"));
         const answer = await page.$eval("#order-answer", (e) => e.textContent);
-        assert.match(answer, /self-consistent order exists/);
-        // The own order goes into the address and is counted.
+        assert.match(answer, /A self-consistent order exists/);
+        // An order that leaves out a category is told beside the order.
         await page.$eval("#order-text", (e) => (e.value = "Flush, Straight Flush"));
         await page.click("#use-order");
         assert.match(await page.$eval("#order-message", (e) => e.textContent), /leaves out/);
+        // The self-consistent one goes into the address and is counted.
+        await page.click("#find-order");
+        await page.click("#use-consistent-order");
+        await page.waitForFunction(() => location.hash.includes("order=") && document.body.dataset.state === "ready");
+        assert.match(await page.$eval("#notes", (e) => e.textContent), /own order/);
+        // Another deck starts from its own order again.
+        await page.click("#ranks", { clickCount: 3 });
+        await page.keyboard.type("12");
+        await page.keyboard.press("Enter");
+        await page.waitForFunction(() => location.hash.includes("ranks=12") && document.body.dataset.state === "ready");
+        assert.equal(new URL(page.url()).hash.includes("order="), false);
         await page.close();
     });
 
