@@ -228,6 +228,10 @@ Json crossingsJson(const CountRequest& request, const std::string& varying) {
         for (const Crossing& crossing : findCardCrossings(request.deck, request.jokers)) {
             sentences.push_back(crossingJson(crossing, "cards"));
         }
+        std::uint32_t cards = kMinCards;
+        for (ShownReport& report : cardSeriesReports(request.deck, request.jokers)) {
+            reports.emplace_back(cards++, std::move(report));
+        }
     } else if (varying == "jokers") {
         for (const Crossing& crossing : findJokerCrossings(request.deck, request.cards)) {
             sentences.push_back(crossingJson(crossing, jokerUnit(crossing)));

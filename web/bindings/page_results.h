@@ -32,7 +32,7 @@ nlohmann::json orderCheckJson(const CountRequest& request);
 
 // Where categories change places as suits, ranks, cards or jokers vary
 // around the request's deck, as sentences, and the counts along the series
-// for the charts (nothing for cards).
+// for the charts.
 nlohmann::json crossingsJson(const CountRequest& request, const std::string& varying);
 
 // The help's words: marvane-count --explain for the jokers and hand size.

@@ -94,6 +94,26 @@ export class SeriesPanels {
         this.drawSeries();
     }
 
+    // What the series covers, as the desktop's chart across decks names it.
+    private seriesTitle(varying: string): string {
+        const result = this.page.result()!;
+        const limits = this.page.limits;
+        const chart = (english: string) => translate("AcrossDecksChart", english);
+        switch (varying) {
+            case "suits":
+                return fill(chart("%1 to %2 suits at %3"), [limits.suits[0], limits.suits[1], fill(chart("%1 ranks"), [result.ranks])]);
+            case "ranks":
+                return fill(chart("%1 to %2 ranks at %3"), [limits.ranks[0], limits.ranks[1], fill(chart("%1 suits"), [result.suits])]);
+            case "cards":
+                return result.jokers === 0
+                    ? fill(chart("%1 to %2 cards per hand at %3 x %4"), [limits.cards[0], limits.cards[1], result.suits, result.ranks])
+                    : fill(chart("%1 to %2 cards per hand at %3 x %4 and %5"),
+                        [limits.cards[0], limits.cards[1], result.suits, result.ranks, jokersPhrase(result.jokers)]);
+            default:
+                return fill(chart("%1 to %2 jokers at %3 x %4"), [limits.jokers[0], limits.jokers[1], result.suits, result.ranks]);
+        }
+    }
+
     drawSeries(): void {
         const result = this.page.result();
         if (!(element("charts") as HTMLDetailsElement).open || !result) {
@@ -106,9 +126,10 @@ export class SeriesPanels {
             return;
         }
         const label = (value: number) => varying === "suits" ? fill(translate("AcrossDecksChart", "%1 suits"), [value])
-            : varying === "ranks" ? fill(translate("AcrossDecksChart", "%1 ranks"), [value]) : jokersPhrase(value).replace(/^0 .*/, "0");
+            : varying === "ranks" ? fill(translate("AcrossDecksChart", "%1 ranks"), [value])
+                : varying === "cards" ? String(value) : jokersPhrase(value).replace(/^0 .*/, "0");
         const name = engineText(result.rows.find((row) => row.index === index)?.name ?? "");
-        this.charts.drawSeries(element<HTMLCanvasElement>("series-chart"), name,
+        this.charts.drawSeries(element<HTMLCanvasElement>("series-chart"), name + ": " + this.seriesTitle(varying),
             answer.series.map((point) => label(point.value)),
             answer.series.map((point) => point.probabilities[index]),
             translate("AcrossDecksChart", "Probability (logarithmic)"));

@@ -146,10 +146,21 @@ describe("the ranking and the crossings say what marvane-count says", () => {
         assert.equal(answer.existence, "no self-consistent order exists");
     });
 
-    test("crossings across suits", () => {
-        const answer = call({ op: "crossings", suits: "4", ranks: "13", cards: "5", varying: "suits" });
-        const lines = execFileSync(marvaneCount, ["--crossings", "suits", "--ranks", "13"], { encoding: "utf8" });
-        assert.deepEqual(answer.crossings.map((crossing) => crossing.sentence), lines.trimEnd().split("\n"));
-        assert.equal(answer.series.length, 5);
-    });
+    // Each series with its crossings, and the decks a chart of it draws.
+    const series = [
+        [["--crossings", "suits", "--ranks", "13"], { suits: "4", ranks: "13", cards: "5", varying: "suits" }, 5],
+        [["--crossings", "ranks", "--suits", "5", "--cards", "6"], { suits: "5", ranks: "9", cards: "6", varying: "ranks" }, 14],
+        [["--crossings", "cards", "--suits", "4", "--ranks", "13"], { suits: "4", ranks: "13", varying: "cards" }, null],
+        [["--crossings", "jokers", "--suits", "6", "--ranks", "8", "--cards", "7"], { suits: "6", ranks: "8", cards: "7", varying: "jokers" }, 5],
+    ];
+    for (const [args, request, decks] of series) {
+        test(args.join(" "), () => {
+            const answer = call({ op: "crossings", ...request });
+            const lines = execFileSync(marvaneCount, args, { encoding: "utf8" }).trimEnd();
+            assert.deepEqual(answer.crossings.map((crossing) => crossing.sentence), lines === "" ? [] : lines.split("\n"));
+            if (decks !== null) {
+                assert.equal(answer.series.length, decks);
+            }
+        });
+    }
 });
