@@ -856,6 +856,14 @@
         <translation>%1 bis %2</translation>
     </message>
     <message>
+        <source>%1: one fewer</source>
+        <translation>%1: eins weniger</translation>
+    </message>
+    <message>
+        <source>%1: one more</source>
+        <translation>%1: eins mehr</translation>
+    </message>
+    <message>
         <source>About</source>
         <translation>Über</translation>
     </message>

@@ -856,6 +856,14 @@
         <translation>de %1 à %2</translation>
     </message>
     <message>
+        <source>%1: one fewer</source>
+        <translation>%1 : un de moins</translation>
+    </message>
+    <message>
+        <source>%1: one more</source>
+        <translation>%1 : un de plus</translation>
+    </message>
+    <message>
         <source>About</source>
         <translation>À propos</translation>
     </message>

@@ -82,7 +82,16 @@ class Page implements PageContext {
             this.series.charts.savePng("series", this.fileName("chart-" + element<HTMLSelectElement>("series-dimension").value) + ".png"));
         for (const field of numberFields) {
             // Up and Down step a number box within its range, as the spin buttons do.
-            element<HTMLInputElement>(field).addEventListener("keydown", (event) => this.step(field, event));
+            element<HTMLInputElement>(field).addEventListener("keydown", (event) => {
+                if (event.key === "ArrowUp" || event.key === "ArrowDown") {
+                    event.preventDefault();
+                    this.step(field, event.key === "ArrowUp" ? 1 : -1);
+                }
+            });
+        }
+        // The buttons beside a box, for a pointer or a finger; the keyboard has Up and Down.
+        for (const button of document.querySelectorAll<HTMLButtonElement>("button.step")) {
+            button.addEventListener("click", () => this.step(button.dataset.field as NumberField, Number(button.dataset.step)));
         }
         document.addEventListener("keydown", (event) => {
             if (event.key === "Escape") {
@@ -156,15 +165,13 @@ class Page implements PageContext {
         return translate("NumberBox", message);
     }
 
-    private step(field: NumberField, event: KeyboardEvent): void {
-        if (event.key !== "ArrowUp" && event.key !== "ArrowDown") {
-            return;
-        }
-        event.preventDefault();
+    // One step within the box's range from what it holds, as the dialog's
+    // spin buttons step: a number out of range comes back to the range's end.
+    private step(field: NumberField, change: number): void {
         const input = element<HTMLInputElement>(field);
         const [min, max] = this.limits[field];
         const now = /^\s*\d+\s*$/.test(input.value) ? Number(input.value) : min;
-        const next = now + (event.key === "ArrowUp" ? 1 : -1);
+        const next = now + change;
         if (next >= min && next <= max) {
             input.value = String(next);
         } else if (now < min || now > max) {

@@ -56,6 +56,10 @@ export function applyTexts(limits: Limits): void {
         const [min, max] = limits[field];
         setText(field + "-range", fill(translate("WebPage", "%1 to %2"), [min, max]));
     }
+    for (const button of document.querySelectorAll<HTMLButtonElement>("button.step")) {
+        const label = element(button.dataset.field + "-label").textContent ?? "";
+        button.setAttribute("aria-label", fill(button.dataset.step === "1" ? translate("WebPage", "%1: one more") : translate("WebPage", "%1: one fewer"), [label]));
+    }
     for (const id of ["crossing-dimension", "series-dimension"]) {
         for (const option of element<HTMLSelectElement>(id).options) {
             option.textContent = dimensionNames[option.value];

@@ -266,6 +266,20 @@ describe("saving, input and the address", () => {
         await page.close();
     });
 
+    test("the steps stop at the ends of the range, by key and by button", async () => {
+        const page = await openPage(session);
+        await page.focus("#suits");
+        for (let i = 0; i < 6; i++) {
+            await page.keyboard.press("ArrowUp");
+        }
+        assert.equal(await page.$eval("#suits", (e) => e.value), "8");
+        await page.click('button.step[data-field="jokers"][data-step="-1"]');
+        assert.equal(await page.$eval("#jokers", (e) => e.value), "0");
+        await page.click('button.step[data-field="jokers"][data-step="1"]');
+        assert.equal(await page.$eval("#jokers", (e) => e.value), "1");
+        await page.close();
+    });
+
     test("Back goes to the previous result", async () => {
         const page = await openPage(session);
         for (const suits of ["5", "6"]) {
