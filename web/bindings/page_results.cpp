@@ -117,6 +117,7 @@ Json resultJson(const CountRequest& request, const ShownReport& report) {
             {"oneCategoryPerHand", report.jokers == 0 && report.cards <= kHandSize},
             {"rows", std::move(rows)},
             {"mismatches", std::move(mismatches)},
+            {"table", written(report, ReportFormat::Table)},
             {"csv", written(report, ReportFormat::Csv)},
             {"json", written(report, ReportFormat::Json)}};
 }

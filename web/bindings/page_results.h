@@ -12,8 +12,8 @@ namespace marvane::web {
 // What the page shows of one result: the possible hands and the "*", the
 // rows in display order with their numbers as texts (a 64-bit count loses
 // nothing that way), the order, each category's definition and the pairs
-// that break the order with it, and the CSV and JSON files exactly as
-// marvane-count writes them with --odds.
+// that break the order with it, and the text table, CSV and JSON exactly
+// as marvane-count writes them with --odds.
 nlohmann::json resultJson(const CountRequest& request, const ShownReport& report);
 
 // Each category's example hand from the report's deck, or why there is none,

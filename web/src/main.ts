@@ -66,6 +66,8 @@ class Page implements PageContext {
         element("cancel").addEventListener("click", () => this.enumeration.cancel());
         element("save-csv").addEventListener("click", () => this.save("csv"));
         element("save-json").addEventListener("click", () => this.save("json"));
+        // The table as marvane-count prints it, for pasting into a message or a document.
+        element("copy-table").addEventListener("click", () => void navigator.clipboard?.writeText(this.shown?.table ?? ""));
         element("help-button").addEventListener("click", () => this.help.showHelp());
         element("about-button").addEventListener("click", () => this.help.showAbout());
         element("use-order").addEventListener("click", () =>
@@ -340,7 +342,7 @@ class Page implements PageContext {
         element("floating-note").hidden = !(result?.floatingPath ?? false);
         setText("notes", "");
         this.table.show(result);
-        for (const id of ["save-csv", "save-json"]) {
+        for (const id of ["save-csv", "save-json", "copy-table"]) {
             element<HTMLButtonElement>(id).disabled = result === undefined;
         }
         this.showResultExtras();

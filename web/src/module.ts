@@ -79,6 +79,7 @@ export interface Result {
     oneCategoryPerHand: boolean;
     rows: ResultRow[];
     mismatches: string[];
+    table: string;
     csv: string;
     json: string;
 }

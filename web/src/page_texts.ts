@@ -22,6 +22,7 @@ export function applyTexts(limits: Limits): void {
     setText("cancel", dialog("Cancel"));
     setText("save-csv", translate("WebPage", "Save as CSV"));
     setText("save-json", translate("WebPage", "Save as JSON"));
+    setText("copy-table", translate("MenuBar", "&Copy"));
     setText("same-as", translate("WebPage", "The same bytes as:"));
     setText("ranking-title", translate("marvane::RankingMenu", "&Ranking"));
     setText("order-label", translate("WebPage", "Your own order, best first, commas between:"));

@@ -53,6 +53,8 @@ let session;
 before(async () => {
     mkdirSync(shots, { recursive: true });
     session = await startBrowser(site);
+    // Copy writes to the clipboard, and the test reads it back.
+    await session.browser.defaultBrowserContext().overridePermissions(session.url, ["clipboard-read", "clipboard-write", "clipboard-sanitized-write"]);
 });
 after(async () => {
     await session?.close();
@@ -245,6 +247,17 @@ describe("saving, input and the address", () => {
         assert.equal((await downloaded(folder, ".csv")).toString("utf8"),
             commandLine("--suits", "6", "--ranks", "9", "--cards", "7", "--jokers", "3", "--odds", "--format", "csv"));
         rmSync(folder, { recursive: true, force: true });
+        await page.close();
+    });
+
+    test("Copy puts the command line's table on the clipboard", async () => {
+        const page = await openPage(session, "#suits=6&ranks=9&cards=7&jokers=3");
+        // The clipboard takes text only from the page in front.
+        await page.bringToFront();
+        await page.click("#copy-table");
+        await page.waitForFunction(async () => (await navigator.clipboard.readText()) !== "");
+        assert.equal(await page.evaluate(() => navigator.clipboard.readText()),
+            commandLine("--suits", "6", "--ranks", "9", "--cards", "7", "--jokers", "3", "--odds"));
         await page.close();
     });
 
