@@ -112,6 +112,17 @@ std::uint8_t suitCode(const std::vector<std::uint8_t>& suits) {
     return std::adjacent_find(suits.begin(), suits.end()) == suits.end() ? 1 : 2;
 }
 
+// Counts one more of `value`.
+void tally(std::vector<JokerTables::Tally>& tallies, std::uint8_t value) {
+    const auto known = std::find_if(tallies.begin(), tallies.end(),
+                                    [&](const JokerTables::Tally& t) { return t.value == value; });
+    if (known == tallies.end()) {
+        tallies.push_back({value, 1});
+    } else {
+        ++known->times;
+    }
+}
+
 // Cards with these ranks and suits, or nothing when two would be one card.
 std::optional<Hand> cardsOf(const std::vector<std::uint8_t>& ranks,
                             const std::vector<std::uint8_t>& suits) {
@@ -231,15 +242,7 @@ JokerTables::JokerTables(Deck deck, std::uint32_t cards, std::uint32_t wilds,
             continue;
         }
         for (std::uint32_t r = symbols.back() + 1u; r < R; ++r) {
-            const std::uint8_t code = rankCodeAfter[state * R + r];
-            auto& list = higherRanks[state];
-            auto known = std::find_if(list.begin(), list.end(),
-                                      [&](const CodeRanks& entry) { return entry.code == code; });
-            if (known == list.end()) {
-                list.push_back({code, 1});
-            } else {
-                ++known->ranks;
-            }
+            tally(higherRanks[state], rankCodeAfter[state * R + r]);
         }
     }
     suitPlaces.resize(std::size_t{rankCodeCount} * suitStates);
@@ -248,16 +251,9 @@ JokerTables::JokerTables(Deck deck, std::uint32_t cards, std::uint32_t wilds,
             if (suits.symbols(state).size() + 1 != groupSize) {
                 continue;
             }
-            auto& list = suitPlaces[code * suitStates + state];
             for (std::uint32_t suit = 0; suit < S; ++suit) {
-                const std::uint8_t place = blocks[(code * suitStates + state) * kBlock + suit];
-                auto known = std::find_if(list.begin(), list.end(),
-                                          [&](const PlaceSuits& e) { return e.place == place; });
-                if (known == list.end()) {
-                    list.push_back({place, 1});
-                } else {
-                    ++known->suits;
-                }
+                tally(suitPlaces[code * suitStates + state],
+                      blocks[(code * suitStates + state) * kBlock + suit]);
             }
         }
     }
@@ -449,10 +445,10 @@ private:
             }
         }
         auto& bank = counts_.banks[0];
-        for (const JokerTables::CodeRanks& entry : tables_.higherRanks[others.rank]) {
-            for (const JokerTables::PlaceSuits& places :
-                 tables_.suitPlaces[entry.code * suitStates + others.suit]) {
-                bank[places.place] += std::uint64_t{entry.ranks} * places.suits;
+        for (const JokerTables::Tally& code : tables_.higherRanks[others.rank]) {
+            for (const JokerTables::Tally& place :
+                 tables_.suitPlaces[code.value * suitStates + others.suit]) {
+                bank[place.value] += std::uint64_t{code.times} * place.times;
             }
         }
     }

@@ -85,22 +85,19 @@ struct JokerTables {
     // A part that is one whole group (hands of three or four cards, and five
     // with jokers) takes its last card in bulk: the ranks above its others'
     // highest that give each rank code, and the places of each suit of it.
-    struct CodeRanks {
-        std::uint8_t code;
-        std::uint8_t ranks;
+    struct Tally {
+        std::uint8_t value;
+        std::uint8_t times;
     };
     // [rank state]: for the states one short of a group, the rank codes of
-    // adding each rank above the state's highest, with how many ranks give each.
-    std::vector<std::vector<CodeRanks>> higherRanks;
-    struct PlaceSuits {
-        std::uint8_t place;
-        std::uint8_t suits;
-    };
+    // adding each rank above the state's highest, each with how many ranks
+    // give it.
+    std::vector<std::vector<Tally>> higherRanks;
     // [rank code * suits.count() + suit state]: the places of the group
-    // that state plus a card of each suit of the deck makes, with how many
-    // suits give each (at most three places: one suit, all different,
+    // that state plus a card of each suit of the deck makes, each with how
+    // many suits give it (at most three places: one suit, all different,
     // neither).
-    std::vector<std::vector<PlaceSuits>> suitPlaces;
+    std::vector<std::vector<Tally>> suitPlaces;
 };
 
 // Per place, the natural parts counted, one bank per last suit so that
