@@ -420,7 +420,7 @@ private:
     // prefix's own best is each part's place.
     void countLast(std::uint32_t k, std::uint32_t from, std::uint32_t to) {
         if (oneGroup_ && n_ >= 2 && to == N_) {
-            countLastOfOneGroup(k, from, to);
+            countLastOfOneGroup(k, from);
             return;
         }
         countLastByRank(k, from, to);
@@ -431,10 +431,10 @@ private:
     // each suit depends only on the group's rank code with it and the
     // others' suits, and ranks with the same code have the same places, so
     // the tables count them together: every part is counted, in its place.
-    void countLastOfOneGroup(std::uint32_t k, std::uint32_t from, std::uint32_t to) {
+    // The last card runs from `from` to the deck's end.
+    void countLastOfOneGroup(std::uint32_t k, std::uint32_t from) {
         const Subset& others = subsets_[k].ofSize[last_][0];
         const std::size_t suitStates = tables_.suits.count();
-        const std::uint32_t firstWhole = (from + S_ - 1) / S_;
         if (from % S_ != 0) {
             const std::uint32_t r = from / S_;
             const std::uint8_t code = tables_.rankCodeAfter[std::size_t{others.rank} * R_ + r];
