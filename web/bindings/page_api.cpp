@@ -11,6 +11,7 @@
 
 #include "engine/enumeration/work_split.h"
 #include "report/results/count_request.h"
+#include "report/results/count_table.h"
 #include "web/bindings/page_inputs.h"
 #include "web/bindings/page_results.h"
 
@@ -60,6 +61,18 @@ Json shareJson(CountRequest request, const Json& share) {
     return {{"counts", countsJson(run.counts)}, {"visited", std::to_string(run.handsVisited)}};
 }
 
+// The count table of the last deck, hand size and jokers asked about: a
+// result, its example hands, its order search and its enumeration's report
+// all read it, and building it is the expensive part of a K-card result.
+const OrderCounter& countingFor(const CountRequest& request) {
+    static SharedCountTable table;
+    if (!table || table->deck() != request.deck || table->cards() != request.cards ||
+        table->jokers() != request.jokers) {
+        table = buildCountTable(request.deck, request.cards, request.jokers);
+    }
+    return *table;
+}
+
 Json carryOut(const Json& call) {
     const std::string op = call.value("op", "");
     if (op == "limits") {
@@ -74,9 +87,13 @@ Json carryOut(const Json& call) {
         return explanationJson(words.jokers, words.cards);
     }
     // Everything else is about the deck in the fields.
-    const CountRequest request = readRequest(call);
+    CountRequest request = readRequest(call);
     if (op == "read") {
         return {{"ok", true}};
+    }
+    // The ops that read the deck's count table share the last one built.
+    if (op == "count" || op == "examples" || op == "fromShares" || op == "findOrder") {
+        request.counting = &countingFor(request);
     }
     if (op == "count") {
         return resultJson(request, answer(request));
@@ -94,7 +111,7 @@ Json carryOut(const Json& call) {
         return resultJson(request, answerFromShares(request, countsFromJson(call.at("counts"))));
     }
     if (op == "findOrder") {
-        return orderSearchJson(request);
+        return orderSearchJson(*request.counting);
     }
     if (op == "checkOrder") {
         return orderCheckJson(request);

@@ -75,10 +75,6 @@ Json rowJson(const ShownRow& row, const ShownReport& report) {
     return item;
 }
 
-OrderCounter counterFor(const CountRequest& request) {
-    return OrderCounter(request.deck, request.cards, request.jokers);
-}
-
 }  // namespace
 
 Json resultJson(const CountRequest& request, const ShownReport& report) {
@@ -161,8 +157,8 @@ CategoryCounts64 countsFromJson(const Json& counts) {
     return result;
 }
 
-Json orderSearchJson(const CountRequest& request) {
-    const OrderSearchReport report = buildOrderSearchReport(counterFor(request));
+Json orderSearchJson(const OrderCounter& counting) {
+    const OrderSearchReport report = buildOrderSearchReport(counting);
     std::ostringstream table;
     writeOrderSearches(table, {report}, {});
     Json steps = Json::array();

@@ -25,9 +25,10 @@ nlohmann::json examplesJson(const ShownReport& report);
 nlohmann::json countsJson(const CategoryCounts64& counts);
 CategoryCounts64 countsFromJson(const nlohmann::json& counts);
 
-// The search for a self-consistent order and the check of the request's
-// order, each with the text marvane-count's table gives.
-nlohmann::json orderSearchJson(const CountRequest& request);
+// The search for a self-consistent order in the deck's count table, and
+// the check of the request's order, each with the text marvane-count's
+// table gives.
+nlohmann::json orderSearchJson(const OrderCounter& counting);
 nlohmann::json orderCheckJson(const CountRequest& request);
 
 // Where categories change places as suits, ranks, cards or jokers vary
