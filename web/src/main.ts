@@ -226,13 +226,7 @@ class Page implements PageContext {
         this.clearMessages();
         this.explanations.hideExplanation();
         this.asked = { ...fields };
-        const read = this.engine.call({ op: "read", ...fields, enumerate: false });
-        if (isFailure(read)) {
-            this.showFieldError(read.field ?? "suits", read.error, false);
-            this.show(undefined);
-            this.setState("ready");
-            return;
-        }
+        // The count reads the fields first: a bad one comes back as its message.
         const exact = this.engine.call<Result>({ op: "count", ...fields, enumerate: false });
         if (isFailure(exact)) {
             this.showFieldError(exact.field ?? "suits", exact.error, false);
