@@ -519,36 +519,40 @@ private:
         }
     }
 
+    // Members by alignment, widest first, so that none pads; a card's row
+    // of places in whole vectors.
+    static constexpr std::size_t kSingleBytes = (std::size_t{kMaxRanks} * S + 8 + 15) / 16 * 16;
+    // Padded for the eight-byte reads and writes past the last rank.
+    alignas(16) std::array<std::uint8_t, kSingleBytes> single_{};
+    alignas(16) std::array<std::uint8_t, kMaxRanks * kBlock + 16> blocks_{};
+    // The old threes' and fours' places (fillOld), kept from rank oldFrom_ up.
+    alignas(16) std::array<std::uint8_t, kSingleBytes> oldSingles_{};
+    alignas(16) std::array<std::uint8_t, kMaxRanks * kMaxRanks * kBlock + 16> oldPairs_{};
     const PlaceTables& tables_;
     PlaceCounts& counts_;
     const SubtreeDone& report_;
     const HandSeen* seen_;
+    std::array<Four, binom(kPrefix, 4) + 1> fours_{};
     std::uint32_t R_;
     std::uint32_t N_;
-    std::array<std::uint8_t, kMaxCards> best_{};
-    std::array<Four, binom(kPrefix, 4) + 1> fours_{};
-    std::array<Few, binom(kPrefix, 3) + 1> threes_{};
-    std::array<Few, binom(kPrefix, 2) + 1> twos_{};
-    std::array<Few, kPrefix + 1> ones_{};
-    std::array<std::uint8_t, kMaxCards> hand_{};
-    // Padded for the eight-byte reads and writes past the last rank.
-    alignas(16) std::array<std::uint8_t, kMaxRanks * S + 8> single_{};
-    alignas(16) std::array<std::uint8_t, kMaxRanks * kBlock + 16> blocks_{};
-    // The ranks of the prefix but its last; those rankPairs_ holds.
-    std::array<std::uint8_t, kPrefix - 1> ranks_{};
-    std::array<std::uint8_t, kPrefix - 1> cachedRanks_{};
     // stamps_[r0] == generation_: rankPairs_[r0] is for the cached ranks.
     std::uint32_t generation_ = 1;
     std::array<std::uint32_t, kMaxRanks> stamps_{};
-    // The old threes' and fours' places (fillOld), kept from rank oldFrom_
-    // up; kMaxRanks when they are to be worked out again.
+    // kMaxRanks when the old threes' and fours' places are to be worked out
+    // again, from the rank of the prefix's last card but one up.
     std::uint32_t oldFrom_ = kMaxRanks;
     std::uint32_t oldLowestRank_ = 0;
+    std::array<Few, binom(kPrefix, 3) + 1> threes_{};
+    std::array<Few, binom(kPrefix, 2) + 1> twos_{};
+    std::array<Few, kPrefix + 1> ones_{};
+    std::array<std::uint8_t, kMaxCards> best_{};
+    std::array<std::uint8_t, kMaxCards> hand_{};
+    // The ranks of the prefix but its last; those rankPairs_ holds.
+    std::array<std::uint8_t, kPrefix - 1> ranks_{};
+    std::array<std::uint8_t, kPrefix - 1> cachedRanks_{};
+    std::array<std::array<std::array<std::uint8_t, kMaxRanks>, kMaxRanks>, kMaxRanks> rankPairs_{};
     // Every old three is suit-blind and blind three-states share their places.
     bool oldBlind_ = false;
-    alignas(16) std::array<std::uint8_t, kMaxRanks * S + 8> oldSingles_{};
-    alignas(16) std::array<std::uint8_t, kMaxRanks * kMaxRanks * kBlock + 16> oldPairs_{};
-    std::array<std::array<std::array<std::uint8_t, kMaxRanks>, kMaxRanks>, kMaxRanks> rankPairs_{};
 };
 
 template <std::uint32_t S, bool kSeen>
