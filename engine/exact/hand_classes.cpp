@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "engine/exact/hand_classes.h"
 
+#include <mutex>
+
 namespace marvane::cardclasses {
 
 PositionGroups::PositionGroups(std::uint32_t d, std::uint32_t size) {
@@ -13,9 +15,12 @@ PositionGroups::PositionGroups(std::uint32_t d, std::uint32_t size) {
     }
 }
 
-std::map<std::uint64_t, std::uint64_t> rankSetsByStraightFit(std::uint32_t ranks, std::uint32_t d,
-                                                             const PositionGroups& groups,
-                                                             std::uint32_t length) {
+namespace {
+
+std::map<std::uint64_t, std::uint64_t> countRankSetsByStraightFit(std::uint32_t ranks,
+                                                                  std::uint32_t d,
+                                                                  const PositionGroups& groups,
+                                                                  std::uint32_t length) {
     std::map<std::uint64_t, std::uint64_t> sets;
     if (groups.masks.empty()) {
         sets[0] = choose64(ranks, d);
@@ -66,6 +71,33 @@ std::map<std::uint64_t, std::uint64_t> rankSetsByStraightFit(std::uint32_t ranks
         const std::uint32_t ripple = set + (set & -set);
         set = ripple | (((set ^ ripple) >> 2) >> std::countr_zero(set));
     }
+    return sets;
+}
+
+}  // namespace
+
+std::map<std::uint64_t, std::uint64_t> rankSetsByStraightFit(std::uint32_t ranks, std::uint32_t d,
+                                                             const PositionGroups& groups,
+                                                             std::uint32_t length) {
+    // Most of an exact count's time at six cards and up, and the same for
+    // every count of a deck's ranks at a hand size (any number of suits or
+    // jokers, any order): kept for the process, a few hundred small tables at
+    // most. The groups are those of their size among d positions.
+    static std::mutex lock;
+    static std::map<std::array<std::uint32_t, 4>, std::map<std::uint64_t, std::uint64_t>> known;
+    const std::uint32_t size =
+        groups.masks.empty() ? kMaxCards + 1
+                             : static_cast<std::uint32_t>(std::popcount(groups.masks.front()));
+    const std::array<std::uint32_t, 4> key{ranks, d, size, length};
+    {
+        const std::scoped_lock hold(lock);
+        if (const auto found = known.find(key); found != known.end()) {
+            return found->second;
+        }
+    }
+    auto sets = countRankSetsByStraightFit(ranks, d, groups, length);
+    const std::scoped_lock hold(lock);
+    known.emplace(key, sets);
     return sets;
 }
 
