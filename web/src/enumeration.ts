@@ -32,6 +32,10 @@ interface PooledWorker {
     listener?: (message: WorkerMessage) => void;
 }
 
+// Pieces of the hands per worker: enough to even out the workers' ends,
+// few enough that each piece's tables cost nothing beside its hands.
+const kPiecesPerWorker = 4;
+
 export class Enumeration {
     private pool: PooledWorker[] = [];
 
@@ -52,15 +56,22 @@ export class Enumeration {
     // cancel() was called.
     run(engine: Engine, fields: Fields, workers: number,
         progress: (state: EnumerationProgress) => void): Promise<EnumerationOutcome> {
-        const split = engine.call<Split>({ op: "split", ...fields, shares: workers });
+        // More pieces than workers, each taking the next when it is done, as
+        // the desktop's workers draw on one queue: a worker whose hands go
+        // faster is not left waiting for the other.
+        const pieceCount = workers === 1 ? 1 : workers * kPiecesPerWorker;
+        const split = engine.call<Split>({ op: "split", ...fields, shares: pieceCount });
         if (isFailure(split)) {
             return Promise.resolve({ kind: "failed", message: split.error });
         }
         const total = Number(split.hands);
-        const shares = split.shares.filter(([begin, end]) => end > begin);
-        const done = new Array<number>(shares.length).fill(0);
+        const pieces = split.shares.filter(([begin, end]) => end > begin);
+        const slots = Math.min(workers, pieces.length);
+        const current = new Array<number>(slots).fill(0);
         const added = new Array<bigint>(17).fill(0n);
-        let left = shares.length;
+        let finished = 0;
+        let next = 0;
+        let left = pieces.length;
         let started = performance.now();
         return new Promise((resolve) => {
             this.finish = (outcome) => {
@@ -69,7 +80,7 @@ export class Enumeration {
                     pooled.listener = undefined;
                 }
                 if (outcome.kind !== "completed") {
-                    // A worker busy with its share can't be told to stop: it is ended.
+                    // A worker busy with its piece can't be told to stop: it is ended.
                     this.stopWorkers();
                 }
                 resolve(outcome);
@@ -79,38 +90,45 @@ export class Enumeration {
                 return;
             }
             const tell = () => {
-                const sum = done.reduce((a, b) => a + b, 0);
+                const sum = finished + current.reduce((a, b) => a + b, 0);
                 const elapsed = (performance.now() - started) / 1000;
                 const secondsLeft = sum > 0 && elapsed > 0.5 ? (elapsed * (total - sum)) / sum : undefined;
                 progress({ done: sum, total, secondsLeft });
             };
+            const give = (slot: number) => {
+                if (next < pieces.length) {
+                    const job: ShareJob = { fields: { ...fields, enumerate: false }, share: pieces[next++] };
+                    this.pool[slot].worker.postMessage(job);
+                }
+            };
             const onMessage = (slot: number) => (message: WorkerMessage) => {
                 if (message.kind === "progress") {
-                    done[slot] = message.done;
+                    current[slot] = message.done;
                     tell();
                 } else if (message.kind === "failed") {
                     this.finish?.({ kind: "failed", message: message.message });
                 } else if (message.kind === "done") {
-                    done[slot] = Number(message.visited);
+                    current[slot] = 0;
+                    finished += Number(message.visited);
                     message.counts.forEach((count, index) => (added[index] += BigInt(count)));
                     tell();
                     left -= 1;
                     if (left === 0) {
                         this.finish?.({ kind: "completed", counts: added.map(String) });
+                    } else {
+                        give(slot);
                     }
                 }
             };
-            void this.warm(shares.length).then(() => {
+            void this.warm(slots).then(() => {
                 if (!this.finish) {
                     return;
                 }
                 started = performance.now();
-                shares.forEach((share, slot) => {
-                    const pooled = this.pool[slot];
-                    pooled.listener = onMessage(slot);
-                    const job: ShareJob = { fields: { ...fields, enumerate: false }, share };
-                    pooled.worker.postMessage(job);
-                });
+                for (let slot = 0; slot < slots; ++slot) {
+                    this.pool[slot].listener = onMessage(slot);
+                    give(slot);
+                }
             });
         });
     }
