@@ -297,16 +297,24 @@ QString acrossJokersTitle(Deck current) {
         .arg(current.ranks);
 }
 
-QString jokerCrossingsText(Deck current, std::uint32_t cards) {
-    const std::vector<Crossing> crossings = jokerSeriesCrossings(current, cards);
+// One line per crossing, or `none` when there is none.
+QString crossingLines(const std::vector<Crossing>& crossings, const QString& none,
+                      QString (*lineOf)(const Crossing&)) {
     if (crossings.empty()) {
-        return AcrossDecksChartTexts::tr("No two categories change places as jokers are added.\n");
+        return none;
     }
     QString text;
     for (const Crossing& crossing : crossings) {
-        text += jokerCrossingText(crossing) + '\n';
+        text += lineOf(crossing) + '\n';
     }
     return text;
+}
+
+QString jokerCrossingsText(Deck current, std::uint32_t cards) {
+    return crossingLines(
+        jokerSeriesCrossings(current, cards),
+        AcrossDecksChartTexts::tr("No two categories change places as jokers are added.\n"),
+        jokerCrossingText);
 }
 
 std::unique_ptr<QChart> createAcrossJokersChart(Deck current, std::uint32_t cards,
@@ -345,16 +353,10 @@ QString acrossCardsTitle(Deck current, std::uint32_t jokers) {
 }
 
 QString cardCrossingsText(Deck current, std::uint32_t jokers) {
-    const std::vector<Crossing> crossings = cardSeriesCrossings(current, jokers);
-    if (crossings.empty()) {
-        return AcrossDecksChartTexts::tr(
-            "No two categories change places from one hand size to the next.\n");
-    }
-    QString text;
-    for (const Crossing& crossing : crossings) {
-        text += cardCrossingText(crossing) + '\n';
-    }
-    return text;
+    return crossingLines(cardSeriesCrossings(current, jokers),
+                         AcrossDecksChartTexts::tr(
+                             "No two categories change places from one hand size to the next.\n"),
+                         cardCrossingText);
 }
 
 std::unique_ptr<QChart> createAcrossCardsChart(Deck current, std::uint32_t cards,

@@ -101,33 +101,4 @@ std::map<std::uint64_t, std::uint64_t> rankSetsByStraightFit(std::uint32_t ranks
     return sets;
 }
 
-bool anySharedSuit(const Suits& suits, std::uint32_t positions) {
-    SuitSet seen = 0;
-    for (std::uint32_t rest = positions; rest != 0; rest &= rest - 1) {
-        const SuitSet s = suits[std::countr_zero(rest)];
-        if (seen & s) {
-            return true;
-        }
-        seen |= s;
-    }
-    return false;
-}
-
-bool distinctSuitsPossible(const Suits& suits, std::uint32_t positions,
-                           const Multiplicities& take) {
-    for (std::uint32_t group = positions; group != 0; group = (group - 1) & positions) {
-        SuitSet together = 0;
-        std::uint32_t needed = 0;
-        for (std::uint32_t rest = group; rest != 0; rest &= rest - 1) {
-            const int i = std::countr_zero(rest);
-            together |= suits[i];
-            needed += take[i];
-        }
-        if (kSuitsIn[together] < needed) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace marvane::cardclasses

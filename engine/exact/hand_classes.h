@@ -55,13 +55,6 @@ std::map<std::uint64_t, std::uint64_t> rankSetsByStraightFit(std::uint32_t ranks
                                                              const PositionGroups& groups,
                                                              std::uint32_t length);
 
-// Some two of the chosen positions share a suit.
-bool anySharedSuit(const Suits& suits, std::uint32_t positions);
-
-// The chosen positions can take `take` cards each, all of different suits
-// (Hall: every group of them has at least as many suits as cards to place).
-bool distinctSuitsPossible(const Suits& suits, std::uint32_t positions, const Multiplicities& take);
-
 // Calls visit(multiplicities) for every way to write `cards` as d parts of
 // 1..maxPart, in rank order.
 template <class Visit>
